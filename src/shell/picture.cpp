@@ -1,0 +1,31 @@
+#include "shell/gfx_types.h"
+
+#include <algorithm>
+
+namespace shell {
+
+Picture::Picture(int width, int height, Rgb fill)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
+
+Rgb Picture::At(int x, int y) const {
+  if (!Contains(x, y)) {
+    return kWhite;
+  }
+  return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                 static_cast<std::size_t>(x)];
+}
+
+void Picture::Set(int x, int y, Rgb colour) {
+  if (Contains(x, y)) {
+    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+            static_cast<std::size_t>(x)] = colour;
+  }
+}
+
+void Picture::Fill(Rgb colour) {
+  std::fill(pixels_.begin(), pixels_.end(), colour);
+}
+
+}  // namespace shell
