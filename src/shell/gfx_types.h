@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/geometry.h"
+
 namespace shell {
 
 // Colours travel as 0x00BBGGRR (red in the low byte), the layout the colour
@@ -27,26 +29,17 @@ constexpr Rgb kBlack = MakeRgb(0, 0, 0);
 constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 constexpr Rgb kYellow = MakeRgb(255, 255, 0);
 
-struct Point {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const Point&, const Point&) = default;
-};
+// Points and rectangles are the foundation's integer types: (x, y) and
+// (left, top, right, bottom) in pixels. Filling a rectangle covers
+// left..right-1 and top..bottom-1; outlines and ellipses stay inside the
+// same pixels.
+using Point = TdvPoint;
+using Rect = TdvRect;
 
 struct Size {
   int width = 0;
   int height = 0;
   friend bool operator==(const Size&, const Size&) = default;
-};
-
-// (left, top, right, bottom) in pixels. Filling covers left..right-1 and
-// top..bottom-1; outlines and ellipses stay inside the same pixels.
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 constexpr int RectWidth(const Rect& rect) {
