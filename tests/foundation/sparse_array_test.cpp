@@ -1,0 +1,307 @@
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "foundation/lists.h"
+#include "tracked_object.h"
+
+namespace {
+
+class SparseArrayTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<TdvObject> Make(int tag) { return std::make_unique<TrackedObject>(&live_, tag); }
+
+  ArrayAsLList<> Filled(std::initializer_list<int> keys) {
+    ArrayAsLList<> array;
+    for (int key : keys) {
+      array.Set(key, Make(key * 10));
+    }
+    return array;
+  }
+
+  int live_ = 0;
+};
+
+TEST_F(SparseArrayTest, SizeIsOneMoreThanTheHighestKey) {
+  ArrayAsLList<> array;
+  EXPECT_EQ(array.Size(), 0);
+  array.Set(5, Make(1));
+  EXPECT_EQ(array.Size(), 6);
+  array.Set(2, Make(2));
+  EXPECT_EQ(array.Size(), 6);
+  array.Remove(5);
+  EXPECT_EQ(array.Size(), 3);
+  array.Remove(2);
+  EXPECT_EQ(array.Size(), 0);
+}
+
+TEST_F(SparseArrayTest, RemovingAnInnerKeyKeepsSize) {
+  ArrayAsLList<> array = Filled({1, 4, 8});
+  array.Remove(4);
+  EXPECT_EQ(array.Size(), 9);
+  array.Remove(3);  // not stored: nothing changes
+  EXPECT_EQ(array.Count(), 2);
+}
+
+TEST_F(SparseArrayTest, SettingAStoredKeyFreesTheOldValue) {
+  ArrayAsLList<> array = Filled({1, 2});
+  array.Set(2, Make(77));
+  EXPECT_EQ(array.Count(), 2);
+  EXPECT_EQ(live_, 2);
+  EXPECT_EQ(TagOf(array.Get(2)), 77);
+}
+
+TEST_F(SparseArrayTest, EmptyArrayAnswersNone) {
+  ArrayAsLList<> array;
+  EXPECT_EQ(array.CurrentKey(), -1);
+  EXPECT_EQ(array.CurrentValue(), nullptr);
+  EXPECT_EQ(array.Get(0), nullptr);
+  EXPECT_FALSE(array.Seek(3));
+  EXPECT_EQ(array.Count(), 0);
+  EXPECT_EQ(array.First(), nullptr);
+  EXPECT_EQ(array.Next(), nullptr);
+}
+
+TEST_F(SparseArrayTest, FailedSeekLeavesTheNeighbourWhereTheWalkStopped) {
+  ArrayAsLList<> array = Filled({10, 20, 30, 40});
+  array.Last();
+  EXPECT_FALSE(array.Seek(25));  // walking towards the head: the key below
+  EXPECT_EQ(array.CurrentKey(), 20);
+  EXPECT_EQ(TagOf(array.CurrentValue()), 200);
+  array.First();
+  EXPECT_FALSE(array.Seek(25));  // walking towards the tail: the key above
+  EXPECT_EQ(array.CurrentKey(), 30);
+  EXPECT_FALSE(array.Seek(5));
+  EXPECT_EQ(array.CurrentKey(), 10);  // stopped on the head
+  EXPECT_FALSE(array.Seek(99));
+  EXPECT_EQ(array.CurrentKey(), 40);  // stopped on the tail
+  EXPECT_TRUE(array.Seek(20));
+  EXPECT_EQ(array.CurrentKey(), 20);
+}
+
+TEST_F(SparseArrayTest, ClearFreesValuesAndKeepsSize) {
+  ArrayAsLList<> array = Filled({3, 7});
+  array.Clear();
+  EXPECT_EQ(live_, 0);
+  EXPECT_EQ(array.Count(), 0);
+  EXPECT_EQ(array.Size(), 8);
+  EXPECT_EQ(array.CurrentKey(), -1);
+}
+
+TEST_F(SparseArrayTest, IteratesInKeyOrderWhateverTheInsertionOrder) {
+  ArrayAsLList<> array = Filled({9, 2, 14, 5, 0});
+  std::vector<int> keys;
+  for (array.First(); array.CurrentValue() != nullptr; array.Next()) {
+    keys.push_back(array.CurrentKey());
+    if (array.CurrentKey() == 14) {
+      break;
+    }
+  }
+  EXPECT_EQ(keys, (std::vector<int>{0, 2, 5, 9, 14}));
+  std::vector<int> backwards;
+  for (array.Last(); array.CurrentValue() != nullptr;) {
+    backwards.push_back(array.CurrentKey());
+    if (array.Prev() == nullptr) {
+      break;
+    }
+  }
+  EXPECT_EQ(backwards, (std::vector<int>{14, 9, 5, 2, 0}));
+}
+
+TEST_F(SparseArrayTest, CopyDuplicatesSizeAndValues) {
+  ArrayAsLList<> array = Filled({1, 6});
+  array.Remove(6);
+  array.Set(3, Make(30));
+  ArrayAsLList<> copy(array);
+  EXPECT_EQ(copy.Size(), array.Size());
+  EXPECT_EQ(live_, 4);
+  static_cast<TrackedObject*>(copy.Get(3))->set_tag(5);
+  EXPECT_EQ(TagOf(array.Get(3)), 30);
+
+  ArrayAsLList<> assigned = Filled({100});
+  assigned = array;
+  EXPECT_EQ(assigned.Size(), 4);
+  EXPECT_EQ(assigned.Get(100), nullptr);
+  EXPECT_EQ(TagOf(assigned.Get(1)), 10);
+}
+
+TEST_F(SparseArrayTest, MoveTakesEverything) {
+  ArrayAsLList<> array = Filled({1, 2});
+  array.Seek(1);
+  ArrayAsLList<> moved(std::move(array));
+  EXPECT_EQ(moved.CurrentKey(), 1);
+  EXPECT_EQ(moved.Size(), 3);
+  ArrayAsLList<> assigned;
+  assigned = std::move(moved);
+  EXPECT_EQ(TagOf(assigned.Get(2)), 20);
+  EXPECT_EQ(live_, 2);
+}
+
+TEST_F(SparseArrayTest, HighestKeyDoesNotOverflowSize) {
+  ArrayAsLList<> array;
+  array.Set(INT32_MAX, Make(1));
+  EXPECT_EQ(array.Size(), INT32_MAX);
+  array.Set(INT32_MIN, Make(2));
+  EXPECT_EQ(array.CurrentKey(), INT32_MIN);
+  array.Remove(INT32_MAX);
+  EXPECT_EQ(array.Size(), INT32_MIN + 1);
+}
+
+TEST_F(SparseArrayTest, ConstWalkGivesKeysAndValues) {
+  const ArrayAsLList<> array = Filled({4, 1});
+  std::vector<int> keys;
+  for (auto entry : array) {
+    keys.push_back(entry.key);
+    EXPECT_EQ(TagOf(entry.value), entry.key * 10);
+  }
+  EXPECT_EQ(keys, (std::vector<int>{1, 4}));
+}
+
+// A plain model of the sorted linked nodes and their walking cursor, node by
+// node, to hold the map-based array to exactly the same cursor answers.
+class WalkingModel {
+ public:
+  bool Seek(int key) {
+    if (keys_.empty()) {
+      return false;
+    }
+    if (keys_[cursor_] >= key) {
+      while (true) {
+        if (keys_[cursor_] == key) {
+          return true;
+        }
+        if (keys_[cursor_] < key || cursor_ == 0) {
+          return false;
+        }
+        --cursor_;
+      }
+    }
+    while (true) {
+      if (keys_[cursor_] == key) {
+        return true;
+      }
+      if (keys_[cursor_] > key || cursor_ + 1 == static_cast<int>(keys_.size())) {
+        return false;
+      }
+      ++cursor_;
+    }
+  }
+  int Get(int key) { return Seek(key) ? values_[cursor_] : -1; }
+  void Set(int key, int value) {
+    if (Seek(key)) {
+      values_[cursor_] = value;
+      return;
+    }
+    size_ = std::max(size_, key + 1);
+    if (keys_.empty()) {
+      cursor_ = 0;
+    } else if (key >= keys_[cursor_]) {
+      ++cursor_;
+    }
+    keys_.insert(keys_.begin() + cursor_, key);
+    values_.insert(values_.begin() + cursor_, value);
+  }
+  void Remove(int key) {
+    if (!Seek(key)) {
+      return;
+    }
+    bool wasLast = cursor_ + 1 == static_cast<int>(keys_.size());
+    keys_.erase(keys_.begin() + cursor_);
+    values_.erase(values_.begin() + cursor_);
+    if (cursor_ == static_cast<int>(keys_.size())) {
+      cursor_ = static_cast<int>(keys_.size()) - 1;
+    }
+    if (wasLast) {
+      size_ = keys_.empty() ? 0 : keys_.back() + 1;
+    }
+  }
+  int Count() {
+    cursor_ = keys_.empty() ? -1 : 0;
+    return static_cast<int>(keys_.size());
+  }
+  void First() { cursor_ = keys_.empty() ? -1 : 0; }
+  void Last() { cursor_ = static_cast<int>(keys_.size()) - 1; }
+  int Next() {
+    if (cursor_ < 0 || cursor_ + 1 == static_cast<int>(keys_.size())) {
+      return -1;
+    }
+    return values_[++cursor_];
+  }
+  int Prev() {
+    if (cursor_ <= 0) {
+      return -1;
+    }
+    return values_[--cursor_];
+  }
+  int CurrentKey() const { return cursor_ < 0 ? -1 : keys_[cursor_]; }
+  int Size() const { return size_; }
+
+ private:
+  std::vector<int> keys_;
+  std::vector<int> values_;
+  int cursor_ = -1;
+  int size_ = 0;
+};
+
+int ValueOf(const TdvInt* boxed) {
+  return boxed == nullptr ? -1 : boxed->value;
+}
+
+TEST(SparseArrayCursorTest, EveryOperationLeavesTheCursorWhereTheNodeWalkWould) {
+  std::mt19937 random(20261206);
+  for (int round = 0; round < 40; ++round) {
+    ArrayAsLList<TdvInt> array;
+    WalkingModel model;
+    int keyRange = 4 + round * 3;
+    std::uniform_int_distribution<int> keyOf(0, keyRange);
+    std::uniform_int_distribution<int> operationOf(0, 9);
+    for (int step = 0; step < 600; ++step) {
+      int key = keyOf(random);
+      switch (operationOf(random)) {
+        case 0:
+        case 1:
+        case 2:
+          array.Set(key, std::make_unique<TdvInt>(step));
+          model.Set(key, step);
+          break;
+        case 3:
+          array.Remove(key);
+          model.Remove(key);
+          break;
+        case 4:
+        case 5:
+          ASSERT_EQ(ValueOf(array.Get(key)), model.Get(key));
+          break;
+        case 6:
+          ASSERT_EQ(ValueOf(array.Next()), model.Next());
+          break;
+        case 7:
+          ASSERT_EQ(ValueOf(array.Prev()), model.Prev());
+          break;
+        case 8:
+          if (key % 3 == 0) {
+            ASSERT_EQ(array.Count(), model.Count());
+          } else if (key % 3 == 1) {
+            array.First();
+            model.First();
+          } else {
+            array.Last();
+            model.Last();
+          }
+          break;
+        default:
+          ASSERT_EQ(array.Seek(key), model.Seek(key));
+          break;
+      }
+      ASSERT_EQ(array.CurrentKey(), model.CurrentKey()) << "round " << round << " step " << step;
+      ASSERT_EQ(array.Size(), model.Size());
+    }
+  }
+}
+
+}  // namespace
