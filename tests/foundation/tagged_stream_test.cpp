@@ -1,0 +1,360 @@
+#include "foundation/tagged_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<int> CodesOf(const std::string& text) {
+  TdvStringStream stream(text);
+  std::vector<int> codes;
+  for (int code = stream.NextCode(); code != kTdvCodeEnd; code = stream.NextCode()) {
+    codes.push_back(code);
+  }
+  return codes;
+}
+
+TEST(TaggedStreamCodes, EveryMeaningfulCharacterHasItsCode) {
+  const std::vector<int> expected = {kTdvCodeSeparator,
+                                     kTdvCodeSeparator,
+                                     kTdvCodeEndRecord,
+                                     kTdvCodeEndGroup,
+                                     kTdvCodeEndGroup,
+                                     100,
+                                     500,
+                                     700,
+                                     1000,
+                                     1100,
+                                     1200,
+                                     1300,
+                                     2120,
+                                     2000,
+                                     2010,
+                                     2020,
+                                     2030,
+                                     2050,
+                                     2060,
+                                     2070,
+                                     2080,
+                                     2090,
+                                     2100,
+                                     2110,
+                                     2130,
+                                     2140,
+                                     2150,
+                                     2160,
+                                     2170};
+  EXPECT_EQ(CodesOf(",p;])DTGOMPCVdisbrlygtfcjhema"), expected);
+}
+
+TEST(TaggedStreamCodes, OtherCharactersAnswerTheirOwnCode) {
+  EXPECT_EQ(CodesOf("x[(\"7Z"), (std::vector<int>{'x', '[', '(', '"', '7', 'Z'}));
+  EXPECT_EQ(CodesOf("\xD7"), std::vector<int>{0xD7});
+}
+
+TEST(TaggedStreamCodes, WhitespaceBetweenCodesIsSkipped) {
+  EXPECT_EQ(CodesOf(" \t\r\n;\r\n  ]  "), (std::vector<int>{kTdvCodeEndRecord, kTdvCodeEndGroup}));
+  EXPECT_TRUE(CodesOf(" \r\n\t").empty());
+}
+
+TEST(TaggedStreamCodes, TextEndsAtItsFirstNul) {
+  EXPECT_EQ(CodesOf(std::string("b\0i", 3)), std::vector<int>{kTdvCodeFlagGroup});
+}
+
+TEST(TaggedStreamOpenGroup, ReturnsTheOpeningCharacterPastSkippedText) {
+  TdvStringStream stream("O3x50[b(1x1)");
+  EXPECT_EQ(stream.OpenGroup(), '[');
+  EXPECT_EQ(stream.NextCode(), kTdvCodeFlagGroup);
+  EXPECT_EQ(stream.OpenGroup(), '(');
+  std::int32_t tag = 0;
+  EXPECT_TRUE(stream.ReadTag(tag));
+  EXPECT_EQ(tag, 1);
+}
+
+TEST(TaggedStreamOpenGroup, NeverOpensPastTheEndOfTheRecord) {
+  TdvStringStream stream("b ; i(5x2)");
+  stream.NextCode();
+  EXPECT_EQ(stream.OpenGroup(), 0);
+  EXPECT_EQ(stream.NextCode(), kTdvCodeEndRecord);
+
+  TdvStringStream empty("abc");
+  EXPECT_EQ(empty.OpenGroup(), 0);
+  EXPECT_TRUE(empty.AtEnd());
+}
+
+TEST(TaggedStreamIntegers, ReadsSignedDecimals) {
+  TdvStringStream stream("  42 -17 +8 0");
+  std::int32_t value = 0;
+  ASSERT_TRUE(stream.ReadInt(value));
+  EXPECT_EQ(value, 42);
+  ASSERT_TRUE(stream.ReadInt(value));
+  EXPECT_EQ(value, -17);
+  ASSERT_TRUE(stream.ReadInt(value));
+  EXPECT_EQ(value, 8);
+  ASSERT_TRUE(stream.ReadInt(value));
+  EXPECT_EQ(value, 0);
+  EXPECT_FALSE(stream.ReadInt(value));
+}
+
+TEST(TaggedStreamIntegers, FailsWithoutDigits) {
+  std::int32_t value = 5;
+  for (const char* text : {"", "-", "+ 3", "x3", "p"}) {
+    TdvStringStream stream(text);
+    EXPECT_FALSE(stream.ReadInt(value)) << text;
+  }
+  EXPECT_EQ(value, 5);
+}
+
+TEST(TaggedStreamIntegers, ValuesBeyondThirtyTwoBitsAreClamped) {
+  TdvStringStream stream("2147483647 2147483648 -2147483648 -99999999999999999999999 7");
+  std::int32_t value = 0;
+  std::vector<std::int32_t> read;
+  while (stream.ReadInt(value)) {
+    read.push_back(value);
+  }
+  const std::int32_t max = std::numeric_limits<std::int32_t>::max();
+  const std::int32_t min = std::numeric_limits<std::int32_t>::min();
+  EXPECT_EQ(read, (std::vector<std::int32_t>{max, max, min, min, 7}));
+}
+
+TEST(TaggedStreamTags, TagIsFollowedByItsX) {
+  TdvStringStream stream("570x\"a\"");
+  std::int32_t tag = 0;
+  ASSERT_TRUE(stream.ReadTag(tag));
+  EXPECT_EQ(tag, 570);
+  std::string text;
+  EXPECT_TRUE(stream.ReadQuoted(text));
+  EXPECT_EQ(text, "a");
+}
+
+TEST(TaggedStreamTags, TagWithoutXDoesNotReadAndConsumesNothing) {
+  for (const char* text : {"570", "570;", "570 x1", "x1"}) {
+    TdvStringStream stream(text);
+    std::int32_t tag = -1;
+    EXPECT_FALSE(stream.ReadTag(tag)) << text;
+    EXPECT_EQ(tag, -1);
+  }
+  TdvStringStream stream("12;");
+  std::int32_t tag = 0;
+  EXPECT_FALSE(stream.ReadTag(tag));
+  EXPECT_EQ(stream.NextCode(), '1');
+}
+
+TEST(TaggedStreamReals, ReadsWhatTheWriterProduces) {
+  TdvStringStream stream("0.10000000 1.0000000e-06 -1.2345678e-05 3 -250.5 1E+300");
+  std::vector<double> read;
+  double value = 0.0;
+  while (stream.ReadReal(value)) {
+    read.push_back(value);
+  }
+  EXPECT_EQ(read, (std::vector<double>{0.1, 1.0e-6, -1.2345678e-05, 3.0, -250.5, 1e300}));
+}
+
+TEST(TaggedStreamReals, StopsAtTheFirstCharacterThatIsNotPartOfTheNumber) {
+  TdvStringStream stream("1.5p2x7 .25)");
+  double value = 0.0;
+  ASSERT_TRUE(stream.ReadReal(value));
+  EXPECT_EQ(value, 1.5);
+  EXPECT_EQ(stream.NextCode(), kTdvCodeSeparator);
+  std::int32_t tag = 0;
+  ASSERT_TRUE(stream.ReadTag(tag));
+  ASSERT_TRUE(stream.ReadReal(value));
+  EXPECT_EQ(value, 7.0);
+  ASSERT_TRUE(stream.ReadReal(value));
+  EXPECT_EQ(value, 0.25);
+  EXPECT_EQ(stream.NextCode(), kTdvCodeEndGroup);
+}
+
+TEST(TaggedStreamReals, IncompleteExponentIsLeftInTheText) {
+  TdvStringStream stream("2e)");
+  double value = 0.0;
+  ASSERT_TRUE(stream.ReadReal(value));
+  EXPECT_EQ(value, 2.0);
+  EXPECT_EQ(stream.NextCode(), kTdvCodeEGroup);
+}
+
+TEST(TaggedStreamReals, InfinitiesAndNotANumberReadBack) {
+  TdvStringStream stream("inf -inf +INF nan -nan");
+  double value = 0.0;
+  ASSERT_TRUE(stream.ReadReal(value));
+  EXPECT_EQ(value, std::numeric_limits<double>::infinity());
+  ASSERT_TRUE(stream.ReadReal(value));
+  EXPECT_EQ(value, -std::numeric_limits<double>::infinity());
+  ASSERT_TRUE(stream.ReadReal(value));
+  EXPECT_EQ(value, std::numeric_limits<double>::infinity());
+  ASSERT_TRUE(stream.ReadReal(value));
+  EXPECT_TRUE(std::isnan(value));
+  ASSERT_TRUE(stream.ReadReal(value));
+  EXPECT_TRUE(std::isnan(value));
+}
+
+TEST(TaggedStreamReals, OutOfRangeValuesSaturateLikeFormattedInput) {
+  TdvStringStream stream("1e999 -1e999 1e-999 -1e-999 " + std::string(400, '9') + " 0." +
+                         std::string(400, '0') + "1");
+  double value = 0.0;
+  std::vector<double> read;
+  while (stream.ReadReal(value)) {
+    read.push_back(value);
+  }
+  const double inf = std::numeric_limits<double>::infinity();
+  ASSERT_EQ(read.size(), 6u);
+  EXPECT_EQ(read[0], inf);
+  EXPECT_EQ(read[1], -inf);
+  EXPECT_EQ(read[2], 0.0);
+  EXPECT_EQ(read[3], 0.0);
+  EXPECT_TRUE(std::signbit(read[3]));
+  EXPECT_EQ(read[4], inf);
+  EXPECT_EQ(read[5], 0.0);
+}
+
+TEST(TaggedStreamReals, FailsOnTextThatIsNoNumber) {
+  double value = 4.0;
+  for (const char* text : {"", ".", "-", "+-1", "e5", "x"}) {
+    TdvStringStream stream(text);
+    EXPECT_FALSE(stream.ReadReal(value)) << text;
+  }
+  EXPECT_EQ(value, 4.0);
+}
+
+TEST(TaggedStreamStrings, TwoAdjacentQuotesGiveTheEmptyString) {
+  TdvStringStream stream("570x\"\" )");
+  std::int32_t tag = 0;
+  std::string text = "old";
+  ASSERT_TRUE(stream.ReadTaggedString(tag, text));
+  EXPECT_EQ(tag, 570);
+  EXPECT_EQ(text, "");
+  EXPECT_EQ(stream.NextCode(), kTdvCodeEndGroup);
+}
+
+TEST(TaggedStreamStrings, ContentIsTakenVerbatim) {
+  TdvStringStream stream("  \"a; b]) p, 7x\" rest");
+  std::string text;
+  ASSERT_TRUE(stream.ReadQuoted(text));
+  EXPECT_EQ(text, "a; b]) p, 7x");
+  EXPECT_EQ(stream.NextCode(), kTdvCodeRectGroup);
+}
+
+TEST(TaggedStreamStrings, MissingClosingQuoteRunsToTheEndOfTheText) {
+  TdvStringStream stream("\"Origin 1");
+  std::string text;
+  ASSERT_TRUE(stream.ReadQuoted(text));
+  EXPECT_EQ(text, "Origin 1");
+  EXPECT_TRUE(stream.AtEnd());
+}
+
+TEST(TaggedStreamStrings, LongerTextIsCutToTheFieldLengthAndFullyConsumed) {
+  const std::string longText(300, 'k');
+  TdvStringStream stream("\"" + longText + "\";");
+  std::string text;
+  ASSERT_TRUE(stream.ReadQuoted(text));
+  EXPECT_EQ(text, std::string(255, 'k'));
+  EXPECT_EQ(stream.NextCode(), kTdvCodeEndRecord);
+}
+
+TEST(TaggedStreamStrings, AValueWithoutQuoteDoesNotSwallowFollowingGroups) {
+  TdvStringStream stream("570x) i(5x1) s(6x\"name\")");
+  std::int32_t tag = 0;
+  std::string text = "kept";
+  EXPECT_FALSE(stream.ReadTaggedString(tag, text));
+  EXPECT_EQ(text, "kept");
+  EXPECT_EQ(stream.NextCode(), '5');
+}
+
+TEST(TaggedStreamFlags, TheSingleCharacterAfterTheXDecides) {
+  TdvStringStream stream("1x1 p3x0 p5x1 p7x2 p9xz");
+  std::vector<std::pair<std::int32_t, bool>> read;
+  std::int32_t tag = 0;
+  bool flag = false;
+  while (stream.ReadTaggedFlag(tag, flag)) {
+    read.emplace_back(tag, flag);
+    stream.NextCode();
+  }
+  const std::vector<std::pair<std::int32_t, bool>> expected = {
+      {1, true}, {3, false}, {5, true}, {7, true}, {9, true}};
+  EXPECT_EQ(read, expected);
+}
+
+TEST(TaggedStreamFlags, AMissingValueLeavesTheClosingCharacter) {
+  for (const char* text : {"4x)", "4x;", "4x]", "4x"}) {
+    TdvStringStream stream(text);
+    std::int32_t tag = 0;
+    bool flag = false;
+    EXPECT_FALSE(stream.ReadTaggedFlag(tag, flag)) << text;
+    EXPECT_EQ(stream.NextCode(), '4') << text;
+  }
+}
+
+TEST(TaggedStreamRects, FourIntegersLeftTopRightBottom) {
+  TdvStringStream stream("1000x-1 2 300 -400)");
+  std::int32_t tag = 0;
+  TdvRect rect;
+  ASSERT_TRUE(stream.ReadTaggedRect(tag, rect));
+  EXPECT_EQ(tag, 1000);
+  EXPECT_EQ(rect, (TdvRect{-1, 2, 300, -400}));
+}
+
+TEST(TaggedStreamRects, AShortRectangleDoesNotRead) {
+  TdvStringStream stream("1000x1 2 3)");
+  std::int32_t tag = 0;
+  TdvRect rect{9, 9, 9, 9};
+  EXPECT_FALSE(stream.ReadTaggedRect(tag, rect));
+  EXPECT_EQ(rect, (TdvRect{9, 9, 9, 9}));
+}
+
+std::vector<std::int32_t> ValuesOf(const LList& list) {
+  std::vector<std::int32_t> values;
+  for (const TdvObject* element : list) {
+    values.push_back(static_cast<const TdvInt*>(element)->value);
+  }
+  return values;
+}
+
+TEST(TaggedStreamLists, HeaderFormWithTheSeparatorInFront) {
+  TdvStringStream stream("( p303x2 4 7  p304x0 )");
+  stream.OpenGroup();
+  LList list;
+  std::int32_t tag = 0;
+  ASSERT_TRUE(stream.ReadTaggedList(tag, list));
+  EXPECT_EQ(tag, 303);
+  EXPECT_EQ(ValuesOf(list), (std::vector<std::int32_t>{4, 7}));
+  ASSERT_TRUE(stream.ReadTaggedList(tag, list));
+  EXPECT_EQ(tag, 304);
+  EXPECT_TRUE(list.IsEmpty());
+  EXPECT_EQ(stream.NextCode(), kTdvCodeEndGroup);
+}
+
+TEST(TaggedStreamLists, ACountLargerThanTheTextReadsWhatIsThere) {
+  TdvStringStream stream("591x2000000000 8 9 )");
+  LList list;
+  list.Append(std::make_unique<TdvInt>(1));
+  std::int32_t tag = 0;
+  ASSERT_TRUE(stream.ReadTaggedList(tag, list));
+  EXPECT_EQ(ValuesOf(list), (std::vector<std::int32_t>{8, 9}));
+  EXPECT_EQ(stream.NextCode(), kTdvCodeEndGroup);
+}
+
+TEST(TaggedStreamLists, ANegativeCountGivesAnEmptyList) {
+  TdvStringStream stream("591x-3 8 9");
+  LList list;
+  std::int32_t tag = 0;
+  ASSERT_TRUE(stream.ReadTaggedList(tag, list));
+  EXPECT_TRUE(list.IsEmpty());
+}
+
+TEST(TaggedStreamRecords, NestingDeeperThanTheLimitIsRefused) {
+  TdvStringStream stream("");
+  for (int depth = 1; depth <= kTdvMaxRecordDepth; ++depth) {
+    EXPECT_TRUE(stream.EnterRecord());
+  }
+  EXPECT_FALSE(stream.EnterRecord());
+  stream.LeaveRecord();
+  stream.LeaveRecord();
+  EXPECT_TRUE(stream.EnterRecord());
+}
+
+}  // namespace
