@@ -208,6 +208,10 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   TdvSeriesDocument* document = nullptr;
 
  private:
+  static void WriteFrameData(TdvTaggedWriter& writer, std::int32_t tag,
+                             const ArrayAsLList<TdvTimeData>& data);
+  void WriteTransformedFrames(TdvTaggedWriter& writer);
+  void SetByteValue(std::int32_t tag, std::int32_t value);
   void ReadFrameData(TdvStringStream& stream);
   void ReadTransformedFrames(TdvStringStream& stream);
 };
