@@ -1,0 +1,283 @@
+#include "foundation/tagged_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "foundation/tagged_frame_groups.h"
+#include "tagged_recording_receiver.h"
+
+namespace {
+
+using Ints = std::vector<std::int32_t>;
+constexpr TdvTokenEnd kMore = TdvTokenEnd::kSeparator;
+constexpr TdvTokenEnd kSpace = TdvTokenEnd::kSpace;
+constexpr TdvTokenEnd kNothing = TdvTokenEnd::kNothing;
+
+LList IdList(const Ints& values) {
+  LList list;
+  for (const std::int32_t value : values) {
+    list.Append(std::make_unique<TdvInt>(value));
+  }
+  return list;
+}
+
+TEST(TaggedWriterLayout, SeriesRecordTokensAndSeparators) {
+  std::string out;
+  TdvTaggedWriter w(out);
+  w.OpenObjectRecord(3, 1);
+  w.OpenGroup('b');
+  w.Flag(500, false, kMore);
+  w.Flag(501, true, kSpace);
+  w.CloseGroup();
+  w.OpenGroup('i');
+  w.Int(550, -3, kMore);
+  w.Int(559, 1, kSpace);
+  w.CloseGroup();
+  w.OpenGroup('s');
+  w.String(570, "Point 1", kSpace);
+  w.CloseGroup();
+  w.OpenGroup('d');
+  w.Real(580, 1.0e-6, kSpace);
+  w.CloseGroup();
+  w.OpenFrameData(520, 1);
+  w.FrameDatum(1001, 10, -20, 0.1);
+  w.CloseGroup();
+  w.OpenTransformedFrames(522, 2);
+  w.TransformedFrame("Origin 1", 0, 0);
+  w.TransformedFrame("Origin 2", 2002, 1);
+  w.CloseGroup();
+  w.CloseRecord();
+  EXPECT_EQ(out,
+            "O3x1[b(500x0 p501x1 )i(550x-3 p559x1 )s(570x\"Point 1\" )d(580x1.0000000e-06 )"
+            "y(520x1 1001 10 -20 0.10000000 )"
+            "f(522x2  \"Origin 1\" 0 0 \"Origin 2\" 2002 1)];\r\n");
+}
+
+TEST(TaggedWriterLayout, DocumentHeaderGroups) {
+  std::string out;
+  TdvTaggedWriter w(out);
+  w.OpenRecord('V');
+  w.Text("2 1 2");
+  w.CloseRecord();
+  w.OpenRecord('D');
+  w.RectGroup(1000, TdvRect{-1, 0, 640, 480});
+  w.OpenGroup('d');
+  w.Real(150, 30.0, kMore);
+  w.Real(151, 1.0, kNothing);
+  w.CloseGroup();
+  w.OpenGroup('s');
+  w.String(20, "m.mov", kMore);
+  w.String(21, "C:\\m.mov", kNothing);
+  w.CloseGroup();
+  w.OpenGroup('l');
+  w.LeadingList(303, IdList({4, 7}));
+  w.LeadingList(304, IdList({}));
+  w.CloseGroup();
+  w.CloseRecord();
+  EXPECT_EQ(out,
+            "V[2 1 2];\r\n"
+            "D[r(1000x-1 0 640 480)d(150x30.000000 p151x1.0000000)"
+            "s(20x\"m.mov\" p21x\"C:\\m.mov\")l( p303x2 4 7  p304x0 )];\r\n");
+}
+
+TEST(TaggedWriterLayout, CountGroupHasNoClosingCharacter) {
+  std::string out;
+  TdvTaggedWriter w(out);
+  w.OpenCountData();
+  w.CountFrame(523, 4, 2);
+  w.CountMark(10, 20);
+  w.CountMark(-30, 40);
+  w.CountFrame(523, 8, 0);
+  w.CloseRecord();
+  EXPECT_EQ(out, "c(523x4 2 10 20 -30 40 523x8 0 ];\r\n");
+}
+
+TEST(TaggedWriterLayout, IdListWritesEachNumberWithOneSpace) {
+  std::string out;
+  WriteIdList(out, IdList({-1, 0, 2147483647}));
+  EXPECT_EQ(out, "3 -1 0 2147483647 ");
+}
+
+TEST(TaggedWriterLayout, IdListCountsOnlyTheIdsItWrites) {
+  LList list = IdList({5});
+  list.Append(std::make_unique<TdvObject>());
+  list.Append(std::make_unique<TdvInt>(6));
+  std::string out;
+  WriteIdList(out, list);
+  EXPECT_EQ(out, "2 5 6 ");
+}
+
+TEST(TaggedWriterStrings, DoubleQuotesAreDroppedSoTheRecordReadsBack) {
+  std::string out;
+  TdvTaggedWriter w(out);
+  w.OpenRecord('O');
+  w.OpenGroup('s');
+  w.String(570, "the \"fast\" ball", kMore);
+  w.String(571, "\"", kSpace);
+  w.CloseGroup();
+  w.OpenGroup('i');
+  w.Int(550, 9, kSpace);
+  w.CloseGroup();
+  w.CloseRecord();
+  TdvStringStream stream(out);
+  stream.NextCode();
+  TdvRecordingReceiver r;
+  ReadRecordBody(stream, r);
+  EXPECT_EQ(*r.Last<std::string>(570), "the fast ball");
+  EXPECT_EQ(*r.Last<std::string>(571), "");
+  EXPECT_EQ(*r.Last<std::int32_t>(550), 9);
+}
+
+TEST(TaggedWriterStrings, TextIsCutToTheFieldLength) {
+  std::string out;
+  TdvTaggedWriter w(out);
+  w.String(570, std::string(254, 'a') + "\"bc", kNothing);
+  EXPECT_EQ(out, "570x\"" + std::string(254, 'a') + "b\"");
+}
+
+// A receiver that also reads the series groups, so that one record can carry
+// every group kind.
+class SeriesGroupsReceiver : public TdvRecordingReceiver {
+ public:
+  void ReadOwnGroup(int code, TdvStringStream& stream) override {
+    if (code == kTdvCodeFrameDataGroup) {
+      ReadFrameDataGroup(stream, [&](std::int32_t tag, const TdvFrameDatumToken& d) {
+        frameData.push_back({tag, d.key, d.x, d.y});
+        frameValues.push_back(d.value);
+      });
+    } else if (code == kTdvCodeTransformedFramesGroup) {
+      ReadTransformedFramesGroup(
+          stream, [&](std::int32_t, std::int32_t position, const TdvTransformedFrameToken& e) {
+            frames.push_back(e.name);
+            frameStarts.push_back({position, e.startFrame, e.useTransformPoint});
+          });
+    } else if (code == kTdvCodeCountGroup) {
+      ReadCountGroup(
+          stream, [&](std::int32_t, std::int32_t key, const std::vector<TdvCountMarkToken>& marks) {
+            Ints flat = {key};
+            for (const TdvCountMarkToken& mark : marks) {
+              flat.push_back(mark.x);
+              flat.push_back(mark.y);
+            }
+            counts.push_back(flat);
+          });
+    }
+  }
+
+  std::vector<Ints> frameData;
+  std::vector<double> frameValues;
+  std::vector<std::string> frames;
+  std::vector<Ints> frameStarts;
+  std::vector<Ints> counts;
+};
+
+SeriesGroupsReceiver ReadBack(const std::string& text) {
+  TdvStringStream stream(text);
+  EXPECT_EQ(stream.NextCode(), kTdvCodeObjectRecord);
+  std::int32_t id = 0;
+  EXPECT_TRUE(stream.ReadTag(id));
+  SeriesGroupsReceiver receiver;
+  ReadRecordBody(stream, receiver);
+  EXPECT_EQ(stream.NextCode(), kTdvCodeEnd) << "the whole record is consumed";
+  return receiver;
+}
+
+TEST(TaggedWriterRoundTrip, EveryGroupKindReadsBackAsWritten) {
+  const std::int32_t min = std::numeric_limits<std::int32_t>::min();
+  const std::int32_t max = std::numeric_limits<std::int32_t>::max();
+  const std::vector<double> reals = {0.0,
+                                     0.1,
+                                     -250.5,
+                                     1.2345678e-05,
+                                     6.0221408e+23,
+                                     -9.9999999e-300,
+                                     std::numeric_limits<double>::infinity()};
+  std::string out;
+  TdvTaggedWriter w(out);
+  w.OpenObjectRecord(12, 9);
+  w.RectGroup(1000, TdvRect{min, -1, 0, max});
+  w.OpenGroup('b');
+  w.Flag(500, true, kMore);
+  w.Flag(501, false, kSpace);
+  w.CloseGroup();
+  w.OpenGroup('i');
+  w.Int(550, min, kMore);
+  w.Int(551, max, kMore);
+  w.Int(552, 0, kNothing);
+  w.CloseGroup();
+  w.OpenGroup('d');
+  for (std::size_t i = 0; i < reals.size(); ++i) {
+    w.Real(600 + static_cast<std::int32_t>(i), reals[i], i + 1 < reals.size() ? kMore : kSpace);
+  }
+  w.CloseGroup();
+  w.OpenGroup('s');
+  w.String(570, "Ball ; ] ) p , x", kMore);
+  w.String(571, "", kSpace);
+  w.CloseGroup();
+  w.OpenGroup('l');
+  w.List(591, IdList({3, -4, max}));
+  w.Text(" p");
+  w.List(592, IdList({}));
+  w.CloseGroup();
+  w.OpenFrameData(520, 2);
+  w.FrameDatum(0, 32767, -1, 0.5);
+  w.FrameDatum(3003, min, max, -1.0e-6);
+  w.CloseGroup();
+  w.OpenTransformedFrames(522, 2);
+  w.TransformedFrame("Frame 1", 0, 0);
+  w.TransformedFrame("", 1001, 1);
+  w.CloseGroup();
+  w.OpenCountData();
+  w.CountFrame(523, 4, 2);
+  w.CountMark(10, 20);
+  w.CountMark(30, -40);
+  w.CountFrame(523, 5, 0);
+  w.CloseRecord();
+
+  const SeriesGroupsReceiver r = ReadBack(out);
+  EXPECT_EQ(*r.Last<TdvRect>(1000), (TdvRect{min, -1, 0, max}));
+  EXPECT_EQ(*r.Last<bool>(500), true);
+  EXPECT_EQ(*r.Last<bool>(501), false);
+  EXPECT_EQ(*r.Last<std::int32_t>(550), min);
+  EXPECT_EQ(*r.Last<std::int32_t>(551), max);
+  EXPECT_EQ(*r.Last<std::int32_t>(552), 0);
+  for (std::size_t i = 0; i < reals.size(); ++i) {
+    const double* read = r.Last<double>(600 + static_cast<std::int32_t>(i));
+    ASSERT_NE(read, nullptr) << i;
+    EXPECT_EQ(*read, reals[i]) << i;
+  }
+  EXPECT_EQ(*r.Last<std::string>(570), "Ball ; ] ) p , x");
+  EXPECT_EQ(*r.Last<std::string>(571), "");
+  EXPECT_EQ(*r.Last<Ints>(591), (Ints{3, -4, max}));
+  EXPECT_TRUE(r.Last<Ints>(592)->empty());
+  EXPECT_EQ(r.frameData, (std::vector<Ints>{{520, 0, 32767, -1}, {520, 3003, min, max}}));
+  EXPECT_EQ(r.frameValues, (std::vector<double>{0.5, -1.0e-6}));
+  EXPECT_EQ(r.frames, (std::vector<std::string>{"Frame 1", ""}));
+  EXPECT_EQ(r.frameStarts, (std::vector<Ints>{{0, 0, 0}, {1, 1001, 1}}));
+  EXPECT_EQ(r.counts, (std::vector<Ints>{{4, 10, 20, 30, -40}, {5}}));
+}
+
+// Fixed-form reals are rounded on six decimals, so a saved value of order one
+// comes back within half a millionth.
+TEST(TaggedWriterRoundTrip, RealsComeBackWithinTheirWrittenPrecision) {
+  std::string out;
+  TdvTaggedWriter w(out);
+  w.OpenRecord('O');
+  w.OpenGroup('d');
+  w.Real(1, 3.14159265359, kMore);
+  w.Real(2, -2.0 / 3.0, kSpace);
+  w.CloseGroup();
+  w.CloseRecord();
+  TdvStringStream stream(out);
+  stream.NextCode();
+  TdvRecordingReceiver r;
+  ReadRecordBody(stream, r);
+  EXPECT_NEAR(*r.Last<double>(1), 3.14159265359, 5e-7);
+  EXPECT_NEAR(*r.Last<double>(2), -2.0 / 3.0, 5e-7);
+}
+
+}  // namespace
