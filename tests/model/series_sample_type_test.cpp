@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+#include "fake_series_document.h"
+#include "model/series.h"
+
+namespace {
+
+class SampleTypeTest : public ::testing::Test {
+ protected:
+  SampleTypeTest() {
+    series.SetId(4);
+    doc.Add(series);
+    for (std::int32_t key = 0; key <= 10; ++key) {
+      doc.frameKeys.push_back(key);
+    }
+  }
+
+  void Place(std::int32_t frame, std::int32_t x, std::int32_t y, double value = 0.0) {
+    series.FrameData().Set(frame, std::make_unique<TdvTimeData>(x, y, value));
+  }
+
+  FakeSeriesDocument doc;
+  TdvDataObject series;
+};
+
+TEST_F(SampleTypeTest, FixedSeriesAnswersEveryFrameWithItsOneDatum) {
+  series.SetSampleType(kFixed);
+  Place(0, 10, -20, 0.5);
+  for (std::int32_t frame : {0, 3, 9, 12345}) {
+    EXPECT_TRUE(series.HasData(frame)) << frame;
+    EXPECT_DOUBLE_EQ(series.GetValue(frame), 0.5) << frame;
+  }
+}
+
+TEST_F(SampleTypeTest, SemiFixedSeriesKeepsTheLastDatumInForce) {
+  series.SetSampleType(kSemiFixed);
+  Place(3, 30, -30, 0.3);
+  Place(7, 70, -70, 0.7);
+  EXPECT_EQ(series.ResolveFrame(5), 3);
+  EXPECT_DOUBLE_EQ(series.GetValue(5), 0.3);
+  EXPECT_TRUE(series.HasData(5));
+  EXPECT_DOUBLE_EQ(series.GetValue(9), 0.7);
+  EXPECT_EQ(series.ResolveFrame(2), 2);
+  EXPECT_FALSE(series.HasData(2));
+  EXPECT_DOUBLE_EQ(series.GetValue(2), 0.0);
+}
+
+TEST_F(SampleTypeTest, SemiFixedLookupOnlyFollowsFramesOfTheMovie) {
+  series.SetSampleType(kSemiFixed);
+  doc.frameKeys = {0, 3, 6, 9};
+  Place(3, 1, -1);
+  Place(4, 2, -2);  // not a frame of the movie
+  EXPECT_EQ(series.ResolveFrame(6), 3);
+  // A frame that is not in the movie has only its own datum.
+  EXPECT_EQ(series.ResolveFrame(5), 5);
+  EXPECT_FALSE(series.HasData(5));
+}
+
+TEST_F(SampleTypeTest, ResolveFrameDoesNotDependOnWhereTheCursorStood) {
+  Place(2, 1, -1);
+  Place(6, 1, -1);
+  Place(9, 1, -1);
+  series.FrameData().Last();
+  EXPECT_EQ(series.ResolveFrame(8), 6);
+  series.FrameData().First();
+  EXPECT_EQ(series.ResolveFrame(8), 6);
+  series.FrameData().Get(9);
+  EXPECT_EQ(series.ResolveFrame(1), 1);
+  series.FrameData().First();
+  EXPECT_EQ(series.ResolveFrame(10), 9);
+}
+
+// The answer must be the one of a plain walk backwards over the movie's
+// frames, whatever keys are stored and wherever the cursor was left.
+TEST_F(SampleTypeTest, ResolveFrameAgreesWithABackwardWalkOverTheMovieFrames) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 300; ++round) {
+    TdvDataObject s;
+    s.SetDocument(&doc);
+    doc.frameKeys.clear();
+    for (std::int32_t key = 0; key < 40; ++key) {
+      if (random() % 3 != 0) {
+        doc.frameKeys.push_back(key * 5);
+      }
+    }
+    std::set<std::int32_t> stored;
+    for (int i = 0; i < 6; ++i) {
+      std::int32_t key = static_cast<std::int32_t>(random() % 210);
+      stored.insert(key);
+      s.FrameData().Set(key, std::make_unique<TdvTimeData>());
+    }
+    std::int32_t frame = static_cast<std::int32_t>(random() % 210);
+    s.FrameData().Get(static_cast<std::int32_t>(random() % 210));
+
+    std::int32_t expected = frame;
+    auto at = std::find(doc.frameKeys.begin(), doc.frameKeys.end(), frame);
+    if (stored.count(frame) == 0 && at != doc.frameKeys.end()) {
+      for (auto it = std::make_reverse_iterator(at + 1); it != doc.frameKeys.rend(); ++it) {
+        if (stored.count(*it) > 0) {
+          expected = *it;
+          break;
+        }
+      }
+    }
+    ASSERT_EQ(s.ResolveFrame(frame), expected) << "round " << round;
+  }
+}
+
+TEST_F(SampleTypeTest, FrameByFrameSeriesAnswersOnlyItsOwnFrame) {
+  Place(3, 30, -30, 0.3);
+  EXPECT_TRUE(series.HasData(3));
+  EXPECT_FALSE(series.HasData(4));
+  EXPECT_DOUBLE_EQ(series.GetValue(4), 0.0);
+}
+
+TEST_F(SampleTypeTest, DatumWithoutPositionHasNoData) {
+  Place(3, kNoPosition, 0, 1.5);
+  EXPECT_FALSE(series.HasData(3));
+  EXPECT_DOUBLE_EQ(series.GetValue(3), 1.5);
+}
+
+TEST_F(SampleTypeTest, SetValueOnAnEmptyFrameMakesADatumWithoutPosition) {
+  series.SetValue(0.25, 6);
+  ASSERT_NE(series.FrameData().Get(6), nullptr);
+  EXPECT_EQ(series.FrameData().Get(6)->x, kNoPosition);
+  EXPECT_DOUBLE_EQ(series.GetValue(6), 0.25);
+  EXPECT_FALSE(series.HasData(6));
+  EXPECT_EQ(doc.events, std::vector<std::string>{"changed 4"});
+}
+
+TEST_F(SampleTypeTest, SetValueKeepsThePositionOfAStoredDatum) {
+  Place(6, 12, -14, 0.1);
+  series.SetValue(0.9, 6);
+  EXPECT_EQ(series.FrameData().Get(6)->x, 12);
+  EXPECT_EQ(series.FrameData().Get(6)->y, -14);
+  EXPECT_DOUBLE_EQ(series.GetValue(6), 0.9);
+}
+
+TEST_F(SampleTypeTest, SemiFixedSetValueCopiesThePositionInForce) {
+  series.SetSampleType(kSemiFixed);
+  Place(3, 30, -31, 0.3);
+  series.SetValue(1.25, 5);
+  TdvTimeData* made = series.FrameData().Get(5);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->x, 30);
+  EXPECT_EQ(made->y, -31);
+  EXPECT_DOUBLE_EQ(made->value, 1.25);
+  EXPECT_DOUBLE_EQ(series.GetValue(3), 0.3);
+}
+
+TEST_F(SampleTypeTest, SemiFixedSetValueBeforeAnyDatumStoresNothing) {
+  series.SetSampleType(kSemiFixed);
+  Place(7, 1, -1);
+  series.SetValue(1.25, 5);
+  EXPECT_EQ(series.FrameData().Get(5), nullptr);
+}
+
+TEST_F(SampleTypeTest, RotatingAFixedOriginReportsOldAndNewRotation) {
+  series.SetOrigin(1);
+  series.SetSampleType(kFixed);
+  Place(0, 5, -5, 0.5);
+  doc.events.clear();
+  series.SetValue(1.5, 8);
+  EXPECT_DOUBLE_EQ(series.FrameData().Get(0)->value, 1.5);
+  EXPECT_EQ(doc.events, std::vector<std::string>{"fixed-origin-rotated 4 0.500000 1.50000"});
+}
+
+TEST_F(SampleTypeTest, SwitchingToFixedKeepsTheDisplayedFrameUnderKeyZero) {
+  for (std::int32_t frame = 1; frame <= 10; ++frame) {
+    Place(frame, frame * 10, -frame, frame / 10.0);
+  }
+  doc.displayedFrame = 4;
+  series.SetSampleType(kFixed);
+  EXPECT_EQ(series.GetSampleType(), kFixed);
+  EXPECT_EQ(series.FrameData().Count(), 1);
+  TdvTimeData* kept = series.FrameData().Get(0);
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->x, 40);
+  EXPECT_EQ(kept->y, -4);
+  EXPECT_DOUBLE_EQ(kept->value, 0.4);
+  EXPECT_EQ(doc.events, std::vector<std::string>{"became-fixed 4"});
+
+  series.SetSampleType(kFrameByFrame);
+  EXPECT_EQ(series.FrameData().Count(), 1);
+  EXPECT_NE(series.FrameData().Get(0), nullptr);
+  EXPECT_EQ(doc.CountEvents("no-longer-fixed 4"), 1);
+}
+
+TEST_F(SampleTypeTest, SwitchingToFixedOnAnEmptyFrameTakesAStoredNeighbour) {
+  Place(2, 20, -2);
+  Place(8, 80, -8);
+  doc.displayedFrame = 5;
+  series.SetSampleType(kFixed);
+  EXPECT_EQ(series.FrameData().Count(), 1);
+  TdvTimeData* kept = series.FrameData().Get(0);
+  ASSERT_NE(kept, nullptr);
+  EXPECT_TRUE(kept->x == 20 || kept->x == 80);
+}
+
+TEST_F(SampleTypeTest, SwitchingAnEmptySeriesToFixedLeavesItEmpty) {
+  series.SetSampleType(kFixed);
+  EXPECT_TRUE(series.FrameData().IsEmpty());
+  EXPECT_FALSE(series.HasData(0));
+}
+
+TEST_F(SampleTypeTest, FrameByFrameAndSemiFixedSwitchWithoutTouchingData) {
+  Place(2, 1, -1);
+  Place(5, 2, -2);
+  series.SetSampleType(kSemiFixed);
+  series.SetSampleType(kFrameByFrame);
+  EXPECT_EQ(series.FrameData().Count(), 2);
+  EXPECT_TRUE(doc.events.empty());
+}
+
+TEST_F(SampleTypeTest, UnknownSampleTypesAreRefused) {
+  Place(2, 1, -1);
+  series.SetSampleType(0);
+  series.SetSampleType(4);
+  EXPECT_EQ(series.GetSampleType(), kFrameByFrame);
+  EXPECT_EQ(series.FrameData().Count(), 1);
+}
+
+TEST_F(SampleTypeTest, ClearingRemovesOneFrameOrAll) {
+  Place(2, 1, -1);
+  Place(5, 2, -2);
+  series.ClearFrame(2);
+  EXPECT_FALSE(series.HasData(2));
+  EXPECT_TRUE(series.HasData(5));
+  series.ClearAllData();
+  EXPECT_TRUE(series.FrameData().IsEmpty());
+}
+
+TEST_F(SampleTypeTest, CloneCopiesTheDataDeeply) {
+  Place(2, 1, -1, 0.5);
+  series.SetName("Ball");
+  std::unique_ptr<TdvObject> copy = series.Clone();
+  ASSERT_TRUE(copy->IsA(kDataObjectCode));
+  auto* clone = static_cast<TdvDataObject*>(copy.get());
+  clone->FrameData().Get(2)->x = 99;
+  EXPECT_EQ(series.FrameData().Get(2)->x, 1);
+  EXPECT_EQ(clone->GetName(), "Ball");
+  EXPECT_EQ(clone->GetDocument(), &doc);
+}
+
+TEST(SeriesIdentity, ClassCodes) {
+  TdvDataObject series;
+  EXPECT_TRUE(series.IsA(kDataObjectCode));
+  EXPECT_TRUE(series.IsA(0));
+  EXPECT_FALSE(series.IsA(kDataPointCode));
+  TdvTimeData datum;
+  EXPECT_TRUE(datum.IsA(kTimeDataCode));
+  EXPECT_TRUE(datum.IsA(0));
+  EXPECT_FALSE(datum.IsA(kDataObjectCode));
+  TdvTransformedFrame entry;
+  EXPECT_TRUE(entry.IsA(5));
+  EXPECT_EQ(entry.startFrame, 0);
+  EXPECT_EQ(entry.useTransformPoint, 0);
+  EXPECT_TRUE(entry.name.empty());
+}
+
+TEST(SeriesIdentity, NewSeriesDefaults) {
+  TdvDataObject series;
+  EXPECT_EQ(series.GetSampleType(), kFrameByFrame);
+  EXPECT_EQ(series.GetOriginId(), -1);
+  EXPECT_EQ(series.GetScaleId(), -3);
+  EXPECT_EQ(series.GetSavedOriginId(), -1);
+  EXPECT_TRUE(series.IsVisible());
+  EXPECT_FALSE(series.HasTrails());
+  EXPECT_FALSE(series.IsOrigin());
+  EXPECT_EQ(series.GetActiveTransform(), -1);
+  EXPECT_EQ(series.GetRowCount(), 1);
+  EXPECT_EQ(series.GetRowRect(), (TdvRect{-32767, -32767, -32767, -32767}));
+  EXPECT_DOUBLE_EQ(series.GetMass(), 0.1);
+  EXPECT_EQ(series.GetLengthUnit(), 1);
+  EXPECT_EQ(series.GetMassUnit(), 2);
+  EXPECT_EQ(series.GetAngleUnit(), 7);
+  EXPECT_EQ(series.GetAngleRange(), 1);
+  EXPECT_TRUE(series.IsExported());
+  EXPECT_FALSE(series.IsPointType());
+  EXPECT_EQ(series.ScalarKind(), 0);
+}
+
+TEST(SeriesIdentity, NamesAreCutToTheSavedLength) {
+  TdvDataObject series;
+  series.SetName(std::string(300, 'n'));
+  EXPECT_EQ(series.GetName().size(), 255u);
+}
+
+}  // namespace

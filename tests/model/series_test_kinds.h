@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <set>
+#include <string>
+
+#include "model/series.h"
+#include "model/series_units.h"
+
+// Stand-ins for the kinds of series that other parts of the model provide,
+// reduced to what the base class asks of them.
+
+// An origin with a position and rotation given by the test.
+class TestOrigin : public TdvDataObject {
+ public:
+  bool IsPointType() const override { return true; }
+  bool GetOriginPosition(TdvRealPoint& point, double& angle, std::int32_t) override {
+    angle = rotation;
+    if (!placed) {
+      return false;
+    }
+    point = position;
+    return true;
+  }
+
+  bool placed = true;
+  TdvRealPoint position{0.0, 0.0};
+  double rotation = 0.0;
+};
+
+// A scale that converts movie units at a fixed number of metres per unit.
+class TestScale : public TdvDataObject {
+ public:
+  bool IsA(int code) const override {
+    return code == kCalibrateObjectCode || code == kCalculatedLineCode ||
+           code == kCalculatedObjectCode || TdvDataObject::IsA(code);
+  }
+  bool Convert(double& value, std::int32_t, std::uint8_t unit, std::string& unitLabel) override {
+    value *= metresPerUnit;
+    ConvertLength(value, unit, false);
+    unitLabel = UnitLabel(unit);
+    return true;
+  }
+
+  double metresPerUnit = 0.01;
+};
+
+// A series that claims the given class codes, to check how the record
+// names kinds.
+class CodedSeries : public TdvDataObject {
+ public:
+  explicit CodedSeries(std::initializer_list<int> codes) : codes_(codes) {}
+  bool IsA(int code) const override { return codes_.count(code) > 0 || TdvDataObject::IsA(code); }
+
+ private:
+  std::set<int> codes_;
+};
+
+// A base series whose kind text can be set, as every real kind sets its own.
+class LabelledSeries : public TdvDataObject {
+ public:
+  explicit LabelledSeries(const std::string& label) { typeLabel = label; }
+};
