@@ -1,0 +1,91 @@
+#include <cmath>
+#include <numbers>
+
+#include <gtest/gtest.h>
+
+#include "foundation/angles.h"
+
+namespace {
+
+TEST(AngleConstantsTest, AreTheShortenedValues) {
+  EXPECT_EQ(kPi, 3.14159265359);
+  EXPECT_EQ(kTwoPi, 6.28318530718);
+  EXPECT_EQ(kHalfPi, 1.570796326795);
+  EXPECT_NE(kPi, std::numbers::pi);
+}
+
+TEST(AngleConversionTest, UsesTheProgramsPi) {
+  EXPECT_NEAR(DegToRad(180), 3.14159265359, 1e-14);
+  EXPECT_GT(std::fabs(DegToRad(180) - std::numbers::pi), 1e-13);
+  EXPECT_NEAR(RadToDeg(kPi), 180.0, 1e-9);
+  EXPECT_EQ(DegToRad(0), 0.0);
+  EXPECT_NEAR(DegToRad(-90), -kHalfPi, 1e-14);
+}
+
+TEST(AngleConversionTest, RoundTripsWithinRounding) {
+  for (double degrees = -720; degrees <= 720; degrees += 7.25) {
+    EXPECT_NEAR(RadToDeg(DegToRad(degrees)), degrees, 1e-9);
+  }
+}
+
+TEST(NormalizeAngleTest, SymmetricRangeCorrectsOnce) {
+  EXPECT_DOUBLE_EQ(NormalizeAngle(-3.2, 0.0, 1), -3.2 + 6.28318530718);
+  EXPECT_DOUBLE_EQ(NormalizeAngle(3.2, 7.0, 1), 3.2 - 6.28318530718);
+  EXPECT_EQ(NormalizeAngle(1.0, 0.0, 1), 1.0);
+  EXPECT_EQ(NormalizeAngle(kPi, 0.0, 1), kPi);
+  // Only one correction: two turns out stays outside the range.
+  EXPECT_DOUBLE_EQ(NormalizeAngle(10.0, 0.0, 1), 10.0 - kTwoPi);
+}
+
+TEST(NormalizeAngleTest, PositiveRangeOnlyLiftsNegativeAngles) {
+  EXPECT_DOUBLE_EQ(NormalizeAngle(-0.5, 3.0, 2), 5.78318530718);
+  EXPECT_EQ(NormalizeAngle(7.0, 0.0, 2), 7.0);
+  EXPECT_EQ(NormalizeAngle(0.0, 0.0, 2), 0.0);
+}
+
+TEST(NormalizeAngleTest, ContinuousRangeFollowsThePreviousValue) {
+  EXPECT_NEAR(NormalizeAngle(-3.1, 3.1, 3), 3.18318530718, 1e-10);
+  EXPECT_NEAR(NormalizeAngle(0.1, 12.5, 3), 12.66637061436, 1e-10);
+  EXPECT_NEAR(NormalizeAngle(3.1, -3.1, 3), -3.18318530718, 1e-10);
+  EXPECT_NEAR(NormalizeAngle(0.5, 0.4, 3), 0.5, 1e-12);
+}
+
+TEST(NormalizeAngleTest, ContinuousRangeAccumulatesASpin) {
+  double angle = 0.0;
+  for (int step = 1; step <= 100; ++step) {
+    double raw = std::remainder(step * 0.3, kTwoPi);  // what atan2 would report
+    angle = NormalizeAngle(raw, angle, 3);
+  }
+  EXPECT_NEAR(angle, 30.0, 1e-6);
+}
+
+TEST(NormalizeAngleTest, UnknownCodesLeaveTheAngle) {
+  EXPECT_EQ(NormalizeAngle(-9.0, 1.0, 0), -9.0);
+  EXPECT_EQ(NormalizeAngle(9.0, 1.0, 4), 9.0);
+}
+
+TEST(CartesianToPolarTest, GivesLengthAndAngle) {
+  TdvRealPoint v(3.0, 4.0);
+  CartesianToPolar(v, 0.0, 1);
+  EXPECT_EQ(v.x, 5.0);
+  EXPECT_DOUBLE_EQ(v.y, std::atan2(4.0, 3.0));
+}
+
+TEST(CartesianToPolarTest, OnTheYAxisUsesTheProgramsHalfPi) {
+  TdvRealPoint origin(0.0, 0.0);
+  CartesianToPolar(origin, 0.0, 1);
+  EXPECT_EQ(origin.x, 0.0);
+  EXPECT_EQ(origin.y, kHalfPi);
+  TdvRealPoint down(0.0, -2.0);
+  CartesianToPolar(down, 0.0, 2);
+  EXPECT_EQ(down.x, 2.0);
+  EXPECT_EQ(down.y, -kHalfPi + kTwoPi);
+}
+
+TEST(CartesianToPolarTest, NormalisesTheAngleForTheRange) {
+  TdvRealPoint v(-1.0, -0.001);
+  CartesianToPolar(v, 3.1, 3);
+  EXPECT_NEAR(v.y, kPi + 0.001, 1e-6);
+}
+
+}  // namespace
