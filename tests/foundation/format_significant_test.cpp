@@ -291,16 +291,4 @@ TEST(FormatSignificantPropertyTest, DecimalTextsShowExactlyTheWantedDigits) {
   }
 }
 
-TEST(FormatSignificantPropertyTest, NegationOnlyAddsTheSign) {
-  for (double value : SampleValues()) {
-    if (!(value > 0.0)) {
-      continue;
-    }
-    for (int digits : {1, 3, 8}) {
-      ASSERT_EQ(FormatSignificant(-value, digits, false),
-                "-" + FormatSignificant(value, digits, false));
-    }
-  }
-}
-
 }  // namespace

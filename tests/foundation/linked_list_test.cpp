@@ -188,15 +188,6 @@ TEST_F(LinkedListTest, MovedListKeepsItsCursor) {
   EXPECT_EQ(live_, 3);
 }
 
-TEST_F(LinkedListTest, ConstWalkSeesEveryElementInOrder) {
-  const LList list = Filled({4, 5, 6});
-  std::vector<int> tags;
-  for (const TdvObject* element : list) {
-    tags.push_back(TagOf(element));
-  }
-  EXPECT_EQ(tags, (std::vector<int>{4, 5, 6}));
-}
-
 TEST(TypedLinkedListTest, HoldsOneElementType) {
   TdvLList<TdvInt> ids;
   ids.Append(std::make_unique<TdvInt>(4));

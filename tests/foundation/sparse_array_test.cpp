@@ -40,14 +40,6 @@ TEST_F(SparseArrayTest, SizeIsOneMoreThanTheHighestKey) {
   EXPECT_EQ(array.Size(), 0);
 }
 
-TEST_F(SparseArrayTest, RemovingAnInnerKeyKeepsSize) {
-  ArrayAsLList<> array = Filled({1, 4, 8});
-  array.Remove(4);
-  EXPECT_EQ(array.Size(), 9);
-  array.Remove(3);  // not stored: nothing changes
-  EXPECT_EQ(array.Count(), 2);
-}
-
 TEST_F(SparseArrayTest, SettingAStoredKeyFreesTheOldValue) {
   ArrayAsLList<> array = Filled({1, 2});
   array.Set(2, Make(77));
@@ -91,26 +83,6 @@ TEST_F(SparseArrayTest, ClearFreesValuesAndKeepsSize) {
   EXPECT_EQ(array.Count(), 0);
   EXPECT_EQ(array.Size(), 8);
   EXPECT_EQ(array.CurrentKey(), -1);
-}
-
-TEST_F(SparseArrayTest, IteratesInKeyOrderWhateverTheInsertionOrder) {
-  ArrayAsLList<> array = Filled({9, 2, 14, 5, 0});
-  std::vector<int> keys;
-  for (array.First(); array.CurrentValue() != nullptr; array.Next()) {
-    keys.push_back(array.CurrentKey());
-    if (array.CurrentKey() == 14) {
-      break;
-    }
-  }
-  EXPECT_EQ(keys, (std::vector<int>{0, 2, 5, 9, 14}));
-  std::vector<int> backwards;
-  for (array.Last(); array.CurrentValue() != nullptr;) {
-    backwards.push_back(array.CurrentKey());
-    if (array.Prev() == nullptr) {
-      break;
-    }
-  }
-  EXPECT_EQ(backwards, (std::vector<int>{14, 9, 5, 2, 0}));
 }
 
 TEST_F(SparseArrayTest, CopyDuplicatesSizeAndValues) {
