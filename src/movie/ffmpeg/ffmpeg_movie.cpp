@@ -1,0 +1,197 @@
+#include "movie/ffmpeg/ffmpeg_movie.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace kinovex {
+namespace {
+
+// Within this many frames the decoder walks forward rather than seeking,
+// even past a keyframe: a seek restarts the threaded decoder's pipeline.
+constexpr std::size_t kForwardReach = 12;
+// A demuxer that keeps landing after the target gets this many tries at
+// earlier keyframes before decoding from the start.
+constexpr int kSeekRetries = 3;
+// Decoders that report errors without end stop being asked after this many.
+constexpr int kMaxDecoderErrors = 64;
+
+std::int64_t PictureTimestamp(const AVFrame& frame) {
+  return frame.best_effort_timestamp != AV_NOPTS_VALUE ? frame.best_effort_timestamp : frame.pts;
+}
+
+}  // namespace
+
+TdvFfmpegMovie::TdvFfmpegMovie(TdvVideoMovieInfo info, TdvFfmpegMovieParts parts)
+    : TdvVideoMovie(std::move(info)),
+      parts_(std::move(parts)),
+      cache_(parts_.cacheBytes),
+      converter_(parts_.geometry),
+      packet_(av_packet_alloc()),
+      picture_(av_frame_alloc()) {}
+
+std::optional<std::string> TdvFfmpegMovie::VideoUserText(TdvFourCharCode type) const {
+  for (const auto& item : parts_.userItems) {
+    if (item.type == type) {
+      return item.text;
+    }
+  }
+  return std::nullopt;
+}
+
+bool TdvFfmpegMovie::VideoFrameImage(MovieTime time, TdvVideoImage& image) {
+  const AVFrame* frame = VideoFrameTimes().empty() ? nullptr : FrameAt(FrameIndexAt(time));
+  if (!frame) {
+    image = TdvVideoImage{};
+    return false;
+  }
+  return converter_.Convert(*frame, image);
+}
+
+bool TdvFfmpegMovie::AnchorToFirstPicture(bool checkPackets) {
+  if (!checkPackets) {
+    SeekToKey(0);
+  }
+  std::vector<std::int64_t> packets;
+  packetLog_ = checkPackets ? &packets : nullptr;
+  bool decoded = NextPicture();
+  packetLog_ = nullptr;
+  if (!decoded) {
+    return false;
+  }
+  std::int64_t pts = PictureTimestamp(*picture_);
+  if (pts == AV_NOPTS_VALUE) {
+    return false;
+  }
+  auto& table = parts_.table;
+  table.firstPts = pts;
+  for (std::int64_t packetPts : packets) {
+    if (packetPts < pts ||
+        !std::binary_search(table.times.begin(), table.times.end(), packetPts - pts)) {
+      return false;
+    }
+  }
+  Keep(*picture_);
+  av_frame_unref(picture_.get());
+  return cache_.Contains(0);
+}
+
+const AVFrame* TdvFfmpegMovie::FrameAt(std::size_t index) {
+  if (const AVFrame* frame = cache_.Find(index)) {
+    return frame;
+  }
+  if (ShouldDecodeForward(index)) {
+    DecodeUpTo(index);
+  } else {
+    std::size_t key = parts_.table.KeyAtOrBefore(index);
+    for (int attempt = 0;; ++attempt) {
+      SeekToKey(key);
+      DecodeUpTo(index);
+      bool landedAfter = firstAfterSeek_ == kNowhere || firstAfterSeek_ > index;
+      if (cache_.Contains(index) || !landedAfter || key == 0) {
+        break;
+      }
+      key = attempt < kSeekRetries ? parts_.table.KeyAtOrBefore(key - 1) : 0;
+    }
+  }
+  if (const AVFrame* frame = cache_.Find(index)) {
+    return frame;
+  }
+  return cache_.FindAtOrBefore(index);
+}
+
+bool TdvFfmpegMovie::ShouldDecodeForward(std::size_t index) const {
+  if (lastDecoded_ == kNowhere || drained_ || index <= lastDecoded_) {
+    return false;
+  }
+  const auto& table = parts_.table;
+  return index - lastDecoded_ <= kForwardReach || !table.KeyBetween(lastDecoded_, index);
+}
+
+void TdvFfmpegMovie::SeekToKey(std::size_t key) {
+  AVFormatContext* format = parts_.format.get();
+  const std::int64_t pts = parts_.table.PtsOf(key);
+  // A failed seek leaves the demuxer where it was; decoding on from there
+  // still gives the nearest earlier picture it reaches.
+  int result = av_seek_frame(format, parts_.streamIndex, pts, AVSEEK_FLAG_BACKWARD);
+  if (result < 0) {
+    result = avformat_seek_file(format, parts_.streamIndex, INT64_MIN, pts, pts, 0);
+  }
+  if (result < 0 && key == 0) {
+    av_seek_frame(format, -1, 0, AVSEEK_FLAG_BYTE);
+  }
+  avcodec_flush_buffers(parts_.decoder.get());
+  lastDecoded_ = kNowhere;
+  firstAfterSeek_ = kNowhere;
+  drained_ = false;
+  flushing_ = false;
+}
+
+void TdvFfmpegMovie::DecodeUpTo(std::size_t index) {
+  while (NextPicture()) {
+    Keep(*picture_);
+    av_frame_unref(picture_.get());
+    if (lastDecoded_ != kNowhere && lastDecoded_ >= index) {
+      return;
+    }
+  }
+}
+
+bool TdvFfmpegMovie::NextPicture() {
+  AVCodecContext* decoder = parts_.decoder.get();
+  int errors = 0;
+  while (!drained_) {
+    int result = avcodec_receive_frame(decoder, picture_.get());
+    if (result >= 0) {
+      return true;
+    }
+    if (result == AVERROR_EOF || (flushing_ && result == AVERROR(EAGAIN)) ||
+        ++errors > kMaxDecoderErrors) {
+      drained_ = true;
+    } else if (result == AVERROR(EAGAIN) && !Feed()) {
+      avcodec_send_packet(decoder, nullptr);
+      flushing_ = true;
+    }
+  }
+  return false;
+}
+
+// Hands the decoder the next packet of the stream; false at the end of the
+// file (or at a read error, which ends the stream the same way).
+bool TdvFfmpegMovie::Feed() {
+  AVPacket* packet = packet_.get();
+  while (av_read_frame(parts_.format.get(), packet) >= 0) {
+    if (packet->stream_index != parts_.streamIndex) {
+      av_packet_unref(packet);
+      continue;
+    }
+    if (packetLog_ && !(packet->flags & AV_PKT_FLAG_DISCARD)) {
+      std::int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+      packetLog_->push_back(pts);
+    }
+    // A damaged packet is refused by the decoder; the next one may decode.
+    avcodec_send_packet(parts_.decoder.get(), packet);
+    av_packet_unref(packet);
+    return true;
+  }
+  return false;
+}
+
+void TdvFfmpegMovie::Keep(const AVFrame& frame) {
+  std::int64_t pts = PictureTimestamp(frame);
+  std::optional<std::size_t> index;
+  if (pts != AV_NOPTS_VALUE) {
+    index = parts_.table.IndexOfPts(pts);
+  } else if (lastDecoded_ != kNowhere && lastDecoded_ + 1 < parts_.table.Count()) {
+    index = lastDecoded_ + 1;
+  }
+  if (!index) {
+    return;
+  }
+  cache_.Insert(*index, frame);
+  lastDecoded_ = lastDecoded_ == kNowhere ? *index : std::max(lastDecoded_, *index);
+  if (firstAfterSeek_ == kNowhere) {
+    firstAfterSeek_ = *index;
+  }
+}
+
+}  // namespace kinovex

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "movie/ffmpeg/ffmpeg_handles.h"
+#include "movie/ffmpeg/frame_cache.h"
+#include "movie/ffmpeg/frame_converter.h"
+#include "movie/ffmpeg/frame_table.h"
+#include "movie/ffmpeg/quicktime_index.h"
+#include "movie/video_movie.h"
+
+namespace kinovex {
+
+// Everything an open FFmpeg movie owns, gathered by the library while it
+// opens the file.
+struct TdvFfmpegMovieParts {
+  TdvFormatHandle format;
+  TdvCodecHandle decoder;
+  int streamIndex = -1;
+  TdvFrameTable table;
+  TdvDisplayGeometry geometry;
+  std::vector<TdvQuickTimeUserItem> userItems;
+  std::size_t cacheBytes = 0;
+};
+
+// A movie decoded by libavcodec. Pictures come from a cache of decoded
+// frames; a miss decodes forward from where the decoder stands when that
+// is close, otherwise from the keyframe before the frame (taken from our own
+// frame list, since demuxers may land after the target when asked to seek
+// by time).
+class TdvFfmpegMovie : public TdvVideoMovie {
+ public:
+  TdvFfmpegMovie(TdvVideoMovieInfo info, TdvFfmpegMovieParts parts);
+
+  std::optional<std::string> VideoUserText(TdvFourCharCode type) const override;
+  bool VideoFrameImage(MovieTime time, TdvVideoImage& image) override;
+
+  // Decodes the first picture and takes its timestamp as the time of the
+  // first frame; used once while opening to tie the frame list to the
+  // decoder's clock when the list did not come from presentation times of
+  // packets. False when no picture comes out, or (`checkPackets`) when the
+  // packets read on the way disagree with the list.
+  bool AnchorToFirstPicture(bool checkPackets);
+
+  bool FrameTableFromDecodeTimes() const { return parts_.table.fromDecodeTimes; }
+  const TdvFrameCache& Cache() const { return cache_; }
+
+ private:
+  static constexpr std::size_t kNowhere = static_cast<std::size_t>(-1);
+
+  const AVFrame* FrameAt(std::size_t index);
+  bool ShouldDecodeForward(std::size_t index) const;
+  void SeekToKey(std::size_t key);
+  // Decodes until frame `index` (or a later one) comes out or the stream
+  // ends; every picture on the way is cached.
+  void DecodeUpTo(std::size_t index);
+  // One decoded picture, or none at the end of the stream.
+  bool NextPicture();
+  void Keep(const AVFrame& frame);
+  bool Feed();
+
+  TdvFfmpegMovieParts parts_;
+  TdvFrameCache cache_;
+  TdvFrameConverter converter_;
+  TdvPacketHandle packet_;
+  TdvFrameHandle picture_;
+  std::size_t lastDecoded_ = kNowhere;
+  bool drained_ = false;
+  bool flushing_ = false;
+  std::size_t firstAfterSeek_ = kNowhere;
+  std::vector<std::int64_t>* packetLog_ = nullptr;  // set while anchoring
+};
+
+}  // namespace kinovex

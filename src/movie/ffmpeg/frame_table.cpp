@@ -1,0 +1,146 @@
+#include "movie/ffmpeg/frame_table.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kinovex {
+namespace {
+
+struct PacketStamp {
+  std::int64_t pts;
+  std::int64_t duration;
+  bool key;
+};
+
+constexpr int kPacketsPerProgressReport = 512;
+
+bool ReportProgress(const TdvVideoProgress& progress, AVFormatContext& format) {
+  if (!progress) {
+    return true;
+  }
+  std::int64_t size = format.pb ? avio_size(format.pb) : -1;
+  std::int64_t at = format.pb ? avio_tell(format.pb) : -1;
+  double fraction = size > 0 && at >= 0 ? std::min(1.0, double(at) / double(size)) : 0.0;
+  return progress(fraction);
+}
+
+// Sorts into presentation order and merges stamps that share a time (a
+// damaged stream can repeat one).
+void FillTable(std::vector<PacketStamp>& stamps, TdvFrameTable& table) {
+  std::sort(stamps.begin(), stamps.end(),
+            [](const PacketStamp& a, const PacketStamp& b) { return a.pts < b.pts; });
+  table.firstPts = stamps.front().pts;
+  std::int64_t end = std::numeric_limits<std::int64_t>::min();
+  for (const PacketStamp& stamp : stamps) {
+    std::int64_t time = stamp.pts - table.firstPts;
+    if (!table.times.empty() && table.times.back() == time) {
+      table.keys.back() = table.keys.back() || stamp.key;
+    } else {
+      table.times.push_back(time);
+      table.keys.push_back(stamp.key);
+    }
+    end = std::max(end, time + stamp.duration);
+  }
+  table.end = end;
+}
+
+}  // namespace
+
+std::optional<std::size_t> TdvFrameTable::IndexOfPts(std::int64_t pts) const {
+  if (times.empty() || pts < firstPts) {
+    return std::nullopt;
+  }
+  auto after = std::upper_bound(times.begin(), times.end(), pts - firstPts);
+  return static_cast<std::size_t>(after - times.begin()) - 1;
+}
+
+std::size_t TdvFrameTable::KeyAtOrBefore(std::size_t index) const {
+  while (index > 0 && !keys[index]) {
+    --index;
+  }
+  return index;
+}
+
+bool TdvFrameTable::KeyBetween(std::size_t after, std::size_t upTo) const {
+  for (std::size_t i = after + 1; i <= upTo && i < keys.size(); ++i) {
+    if (keys[i]) {
+      return true;
+    }
+  }
+  return false;
+}
+
+TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVideoProgress& progress,
+                         TdvFrameTable& table) {
+  TdvPacketHandle packet(av_packet_alloc());
+  if (!packet) {
+    return TdvFrameScan::kNoFrames;
+  }
+  std::vector<PacketStamp> stamps;
+  int sinceReport = 0;
+  while (av_read_frame(&format, packet.get()) >= 0) {
+    // Packets flagged for discarding lie outside the container's edit.
+    if (packet->stream_index == streamIndex && !(packet->flags & AV_PKT_FLAG_DISCARD)) {
+      std::int64_t pts = packet->pts;
+      if (pts == AV_NOPTS_VALUE) {
+        pts = packet->dts;
+        table.fromDecodeTimes = true;
+      }
+      if (pts != AV_NOPTS_VALUE) {
+        stamps.push_back(PacketStamp{pts, std::max<std::int64_t>(packet->duration, 0),
+                                     (packet->flags & AV_PKT_FLAG_KEY) != 0});
+      }
+    }
+    av_packet_unref(packet.get());
+    if (++sinceReport == kPacketsPerProgressReport) {
+      sinceReport = 0;
+      if (!ReportProgress(progress, format)) {
+        return TdvFrameScan::kCancelled;
+      }
+    }
+  }
+  if (stamps.empty()) {
+    return TdvFrameScan::kNoFrames;
+  }
+  FillTable(stamps, table);
+  return TdvFrameScan::kDone;
+}
+
+TdvFrameTable TableFromIndex(const TdvIndexedFrames& frames) {
+  TdvFrameTable table;
+  for (const TdvIndexedFrame& frame : frames.frames) {
+    if (!table.times.empty() && table.times.back() == frame.time) {
+      table.keys.back() = table.keys.back() || frame.key;
+      continue;
+    }
+    table.times.push_back(frame.time);
+    table.keys.push_back(frame.key);
+  }
+  table.end = frames.end;
+  return table;
+}
+
+std::optional<std::vector<MovieTime>> MovieTimes(const TdvFrameTable& table, AVRational timeBase,
+                                                 MovieTime& duration) {
+  constexpr std::int64_t kLimit = std::numeric_limits<MovieTime>::max();
+  const std::int64_t unit = timeBase.num;
+  const std::int64_t last = table.times.back();
+  // A last frame of unknown length lasts as long as the one before it, and
+  // a single frame at least one unit.
+  std::int64_t end = table.end;
+  if (end <= last) {
+    end = table.Count() > 1 ? last + (last - table.times[table.Count() - 2]) : last + 1;
+  }
+  if (unit <= 0 || end > kLimit / unit) {
+    return std::nullopt;
+  }
+  std::vector<MovieTime> times;
+  times.reserve(table.Count());
+  for (std::int64_t time : table.times) {
+    times.push_back(static_cast<MovieTime>(time * unit));
+  }
+  duration = static_cast<MovieTime>(end * unit);
+  return times;
+}
+
+}  // namespace kinovex

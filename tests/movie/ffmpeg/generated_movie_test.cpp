@@ -1,0 +1,160 @@
+// Frame lists and frame pictures of movies made by the generator, whose
+// frames carry their own number.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+#include "frame_code.h"
+#include "movie/ffmpeg/ffmpeg_video_library.h"
+#include "movie_generator.h"
+#include "test_folder.h"
+
+namespace kinovex {
+namespace {
+
+using testing::GeneratedMovie;
+using testing::TestCodec;
+using testing::TestMovieSpec;
+
+struct MovieCase {
+  const char* name;
+  TestMovieSpec spec;
+};
+
+void PrintTo(const MovieCase& movie, std::ostream* out) {
+  *out << movie.name;
+}
+
+TestMovieSpec Spec(const char* file, TestCodec codec, int bFrames) {
+  TestMovieSpec spec;
+  spec.path = file;
+  spec.codec = codec;
+  spec.bFrames = bFrames;
+  return spec;
+}
+
+std::vector<MovieCase> Cases() {
+  std::vector<MovieCase> cases;
+  cases.push_back({"Mpeg4BFramesMp4", Spec("b.mp4", TestCodec::kMpeg4, 2)});
+  cases.push_back({"Mpeg4BFramesMkv", Spec("b.mkv", TestCodec::kMpeg4, 2)});
+  cases.push_back({"Mpeg4BFramesAvi", Spec("b.avi", TestCodec::kMpeg4, 2)});
+  cases.push_back({"MjpegMov", Spec("j.mov", TestCodec::kMjpeg, 0)});
+  cases.push_back({"MjpegAvi", Spec("j.avi", TestCodec::kMjpeg, 0)});
+  MovieCase one{"OneFrame", Spec("one.mp4", TestCodec::kMpeg4, 0)};
+  one.spec.frameCount = 1;
+  cases.push_back(one);
+  MovieCase uneven{"UnevenTimesBFrames", Spec("u.mov", TestCodec::kMpeg4, 2)};
+  uneven.spec.frameTimes = {0, 20, 45, 50, 90, 91, 130, 131, 132, 200, 260, 261, 300, 390};
+  uneven.spec.gop = 5;
+  cases.push_back(uneven);
+  MovieCase unevenMkv{"UnevenTimesMkv", uneven.spec};
+  unevenMkv.spec.path = "u.mkv";
+  cases.push_back(unevenMkv);
+  if (testing::HasH264Encoder()) {
+    MovieCase h264{"H264BFrames", Spec("h.mp4", TestCodec::kH264, 3)};
+    h264.spec.gop = 10;
+    cases.push_back(h264);
+  }
+  return cases;
+}
+
+class GeneratedMovieTest : public ::testing::TestWithParam<MovieCase> {
+ protected:
+  void SetUp() override {
+    spec_ = GetParam().spec;
+    spec_.path = folder_.File(spec_.path);
+    generated_ = testing::MakeTestMovie(spec_);
+    ASSERT_TRUE(generated_.ok) << generated_.error;
+  }
+
+  std::unique_ptr<TdvVideoMovie> Open(TdvFfmpegOptions options = {}) {
+    TdvFfmpegVideoLibrary library(options);
+    auto result = library.VideoOpen(spec_.path, nullptr);
+    EXPECT_TRUE(result.movie) << result.detail;
+    return std::move(result.movie);
+  }
+
+  // The number painted into the picture shown at `time`.
+  static int FrameShownAt(TdvVideoMovie& movie, MovieTime time) {
+    TdvVideoImage image;
+    if (!movie.VideoFrameImage(time, image)) {
+      return -2;
+    }
+    return testing::ReadFrameCode(image.rgb.data(), image.width, image.height);
+  }
+
+  testing::TestFolder folder_;
+  TestMovieSpec spec_;
+  GeneratedMovie generated_;
+};
+
+TEST_P(GeneratedMovieTest, TimingMatchesTheGenerator) {
+  auto movie = Open();
+  ASSERT_TRUE(movie);
+  EXPECT_EQ(movie->VideoTimeScale(), generated_.timeScale);
+  EXPECT_EQ(movie->VideoFrameTimes(), generated_.frameTimes);
+  EXPECT_GT(movie->VideoDuration(), generated_.frameTimes.back());
+  EXPECT_EQ(movie->VideoNaturalBox().Width(), spec_.width);
+  EXPECT_EQ(movie->VideoNaturalBox().Height(), spec_.height);
+}
+
+TEST_P(GeneratedMovieTest, ReadingEveryPacketGivesTheSameFrameList) {
+  auto indexed = Open();
+  auto scanned = Open(TdvFfmpegOptions{.useSampleIndex = false});
+  ASSERT_TRUE(indexed && scanned);
+  EXPECT_EQ(indexed->VideoFrameTimes(), scanned->VideoFrameTimes());
+  EXPECT_EQ(indexed->VideoDuration(), scanned->VideoDuration());
+}
+
+TEST_P(GeneratedMovieTest, WalkingForwardShowsEachFrameInTurn) {
+  auto movie = Open();
+  ASSERT_TRUE(movie);
+  const auto& times = movie->VideoFrameTimes();
+  for (std::size_t i = 0; i < times.size(); ++i) {
+    EXPECT_EQ(FrameShownAt(*movie, times[i]), static_cast<int>(i)) << "time " << times[i];
+  }
+}
+
+TEST_P(GeneratedMovieTest, WalkingBackwardShowsEachFrameInTurn) {
+  // A small cache forces the backward walk to seek and decode again.
+  auto movie = Open(TdvFfmpegOptions{.cacheBytes = 64 * 1024});
+  ASSERT_TRUE(movie);
+  const auto& times = movie->VideoFrameTimes();
+  for (std::size_t i = times.size(); i-- > 0;) {
+    EXPECT_EQ(FrameShownAt(*movie, times[i]), static_cast<int>(i)) << "time " << times[i];
+  }
+}
+
+TEST_P(GeneratedMovieTest, RandomJumpsShowTheRightFrame) {
+  auto movie = Open(TdvFfmpegOptions{.cacheBytes = 64 * 1024});
+  ASSERT_TRUE(movie);
+  const auto& times = movie->VideoFrameTimes();
+  std::mt19937 random(7);
+  std::uniform_int_distribution<std::size_t> pick(0, times.size() - 1);
+  for (int jump = 0; jump < 40; ++jump) {
+    std::size_t i = pick(random);
+    EXPECT_EQ(FrameShownAt(*movie, times[i]), static_cast<int>(i)) << "time " << times[i];
+  }
+}
+
+TEST_P(GeneratedMovieTest, TimesBetweenFrameStartsShowTheEarlierFrame) {
+  auto movie = Open();
+  ASSERT_TRUE(movie);
+  const auto& times = movie->VideoFrameTimes();
+  for (std::size_t i = 0; i < times.size(); ++i) {
+    const MovieTime next = i + 1 < times.size() ? times[i + 1] : movie->VideoDuration();
+    const MovieTime inside = next - 1;
+    EXPECT_EQ(FrameShownAt(*movie, inside), static_cast<int>(i)) << "time " << inside;
+    EXPECT_EQ(movie->VideoNextFrameTime(inside), i + 1 < times.size() ? next : -1);
+  }
+  EXPECT_EQ(FrameShownAt(*movie, movie->VideoDuration() + 1000),
+            static_cast<int>(times.size() - 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Movies, GeneratedMovieTest, ::testing::ValuesIn(Cases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kinovex

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kinovex::testing {
+
+enum class TestCodec { kMpeg4, kMjpeg, kH264 };
+
+struct BallSpot {
+  double x = 0;  // picture pixels, x to the right, y downwards
+  double y = 0;
+};
+
+// What to encode. The container follows the file extension (.mov, .mp4,
+// .avi, .mkv).
+struct TestMovieSpec {
+  std::string path;
+  int width = 160;
+  int height = 120;
+  TestCodec codec = TestCodec::kMpeg4;
+  int timeScale = 600;     // encoder time units per second
+  int frameDuration = 20;  // units per frame when frameTimes is empty
+  int frameCount = 30;
+  std::vector<std::int64_t> frameTimes;  // explicit start times, increasing
+  int gop = 12;
+  int bFrames = 0;
+  int quantizer = 3;  // MPEG-4 / MJPEG quantizer, H.264 constant quality
+  // Ball position at a time in seconds; empty: no ball.
+  std::function<BallSpot(double)> ball;
+  int ballRadius = 6;
+  int scaleBarLength = 0;   // pixels; 0: no scale bar
+  int rotationDegrees = 0;  // clockwise display rotation stored in the file
+  int aspectNum = 1;        // sample aspect ratio stored in the file
+  int aspectDen = 1;
+  // Text of a "©KXC" user-data item (QuickTime files only); empty: none.
+  std::string embeddedDocument;
+};
+
+struct GeneratedMovie {
+  bool ok = false;
+  std::string error;
+  int timeScale = 0;                     // of the video stream in the file
+  std::vector<std::int32_t> frameTimes;  // in the file's units, from 0
+};
+
+// A ball thrown from (x0, y0) with velocity (vx, vy) pixels a second under a
+// downward acceleration `ay` in pixels a second squared.
+std::function<BallSpot(double)> ThrownBall(double x0, double y0, double vx, double vy, double ay);
+
+bool HasH264Encoder();
+
+// Writes the movie; the number of each frame is painted into it
+// (frame_code.h).
+GeneratedMovie MakeTestMovie(const TestMovieSpec& spec);
+
+// Copies the first `bytes` bytes of a file to another (a damaged download).
+bool TruncatedCopy(const std::string& from, const std::string& to, std::uint64_t bytes);
+
+}  // namespace kinovex::testing

@@ -1,0 +1,60 @@
+#include "picture_painter.h"
+
+#include <algorithm>
+
+#include "frame_code.h"
+
+namespace kinovex::testing {
+namespace {
+
+constexpr std::uint8_t kBackground = 48;
+constexpr std::uint8_t kBall[3] = {230, 200, 60};
+constexpr std::uint8_t kBar[3] = {220, 40, 40};
+constexpr int kBarThickness = 4;
+constexpr int kBarMargin = 6;
+
+void Put(std::vector<std::uint8_t>& rgb, int width, int x, int y, const std::uint8_t* colour) {
+  std::uint8_t* pixel = rgb.data() + (static_cast<long>(y) * width + x) * 3;
+  std::copy(colour, colour + 3, pixel);
+}
+
+void PaintBall(const TestMovieSpec& spec, double seconds, std::vector<std::uint8_t>& rgb) {
+  const BallSpot spot = spec.ball(seconds);
+  const int r = spec.ballRadius;
+  for (int y = std::max(0, int(spot.y) - r); y <= std::min(spec.height - 1, int(spot.y) + r); ++y) {
+    for (int x = std::max(0, int(spot.x) - r); x <= std::min(spec.width - 1, int(spot.x) + r);
+         ++x) {
+      const double dx = x + 0.5 - spot.x;
+      const double dy = y + 0.5 - spot.y;
+      if (dx * dx + dy * dy <= double(r) * r) {
+        Put(rgb, spec.width, x, y, kBall);
+      }
+    }
+  }
+}
+
+void PaintScaleBar(const TestMovieSpec& spec, std::vector<std::uint8_t>& rgb) {
+  const int length = std::min(spec.scaleBarLength, spec.width - 2 * kBarMargin);
+  const int top = spec.height - kBarMargin - kBarThickness;
+  for (int y = std::max(0, top); y < top + kBarThickness && y < spec.height; ++y) {
+    for (int x = kBarMargin; x < kBarMargin + length; ++x) {
+      Put(rgb, spec.width, x, y, kBar);
+    }
+  }
+}
+
+}  // namespace
+
+void PaintTestPicture(const TestMovieSpec& spec, int frameNumber, double seconds,
+                      std::vector<std::uint8_t>& rgb) {
+  rgb.assign(static_cast<std::size_t>(spec.width) * spec.height * 3, kBackground);
+  if (spec.ball) {
+    PaintBall(spec, seconds, rgb);
+  }
+  if (spec.scaleBarLength > 0) {
+    PaintScaleBar(spec, rgb);
+  }
+  PaintFrameCode(rgb.data(), spec.width, frameNumber);
+}
+
+}  // namespace kinovex::testing

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "movie_generator.h"
+
+namespace kinovex::testing {
+
+// Draws one frame of a test movie as RGB: dark background, the frame code,
+// the ball at its place and the scale bar along the bottom.
+void PaintTestPicture(const TestMovieSpec& spec, int frameNumber, double seconds,
+                      std::vector<std::uint8_t>& rgb);
+
+}  // namespace kinovex::testing
