@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cassert>
 #include <cstdint>
 #include <iterator>
 #include <list>
@@ -12,16 +11,19 @@
 #include "foundation/object.h"
 
 // Copies an element through its Clone(). Clone() of a TdvObject subclass
-// answers a TdvObject; the copy has the dynamic type of the original, so
-// narrowing it back to T is safe when the class overrides Clone().
+// answers a TdvObject, narrowed back to T here; a subclass that forgot to
+// override Clone() yields an empty slot rather than a mistyped object.
 template <typename T>
 std::unique_ptr<T> CopyElement(const T& element) {
   auto copy = element.Clone();
   if constexpr (std::is_same_v<decltype(copy), std::unique_ptr<T>>) {
     return copy;
   } else {
-    assert(copy == nullptr || dynamic_cast<T*>(copy.get()) != nullptr);
-    return std::unique_ptr<T>(static_cast<T*>(copy.release()));
+    T* typed = dynamic_cast<T*>(copy.get());
+    if (typed != nullptr) {
+      copy.release();
+    }
+    return std::unique_ptr<T>(typed);
   }
 }
 

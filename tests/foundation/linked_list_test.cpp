@@ -199,6 +199,17 @@ TEST(TypedLinkedListTest, HoldsOneElementType) {
   EXPECT_EQ(copy.Next()->value, 8);
 }
 
+// Inherits TdvInt::Clone, which makes a plain TdvInt.
+class UncopiedInt : public TdvInt {};
+
+TEST(TypedLinkedListTest, ElementWithoutItsOwnCloneCopiesAsAnEmptySlot) {
+  TdvLList<UncopiedInt> list;
+  list.Append(std::make_unique<UncopiedInt>());
+  TdvLList<UncopiedInt> copy(list);
+  EXPECT_EQ(copy.Count(), 1);
+  EXPECT_EQ(copy.First(), nullptr);
+}
+
 TEST(IdListTest, FindIntPutsCursorOnFirstMatch) {
   LList ids;
   for (int id : {3, 9, 4, 9}) {
