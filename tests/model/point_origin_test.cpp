@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "foundation/angles.h"
+#include "point_fixture.h"
+
+namespace {
+
+using PointOriginTest = PointTest;
+
+TEST_F(PointOriginTest, BecomingAnOriginStartsWithTheOriginalEntry) {
+  point.TakeData(5, -5, 300);
+  point.TakeData(4, -4, 200);
+  point.SetOrigin(1);
+  EXPECT_TRUE(point.IsOrigin());
+  EXPECT_EQ(doc.CountEvents("add-frame 1"), 1);
+  ASSERT_EQ(point.TransformedFrames().Count(), 1);
+  const TdvTransformedFrame* original = point.TransformedFrames().First();
+  EXPECT_EQ(original->name, "original");
+  EXPECT_EQ(original->startFrame, 200);
+  EXPECT_EQ(original->useTransformPoint, 0);
+  EXPECT_EQ(point.GetActiveTransform(), -1);
+  EXPECT_EQ(point.GetRowCount(), 1);
+}
+
+TEST_F(PointOriginTest, AnOriginMadeBeforeItsDataStartsNowhere) {
+  point.SetOrigin(1);
+  EXPECT_EQ(point.TransformedFrames().First()->startFrame, -1);
+}
+
+TEST_F(PointOriginTest, MakingAnOriginTwiceChangesNothing) {
+  point.SetOrigin(1);
+  point.SetOrigin(5);
+  EXPECT_EQ(point.TransformedFrames().Count(), 1);
+  EXPECT_EQ(doc.CountEvents("add-frame"), 1);
+}
+
+TEST_F(PointOriginTest, ANewOriginTakesTheScaleOfTheSystemItReportedIn) {
+  TdvDataPoint outer;
+  outer.SetId(2);
+  doc.Add(outer);
+  outer.SetOrigin(1);
+  outer.SetScaleId(9);
+  point.SetOriginId(2);
+  point.SetOrigin(1);
+  EXPECT_EQ(point.GetScaleId(), 9);
+}
+
+TEST_F(PointOriginTest, ReportingInTheVideoOriginLeavesTheScaleAlone) {
+  point.SetOriginId(-2);
+  point.SetOrigin(1);
+  EXPECT_EQ(point.GetScaleId(), -3);
+}
+
+TEST_F(PointOriginTest, CeasingToBeAnOriginDropsItsTransformations) {
+  point.SetOrigin(1);
+  point.TakeData(0, -100, 100);
+  point.TransformOrigin(100);
+  ASSERT_EQ(point.GetRowCount(), 3);
+  point.SetOrigin(0);
+  EXPECT_FALSE(point.IsOrigin());
+  EXPECT_EQ(doc.CountEvents("remove-frame 1"), 1);
+  EXPECT_TRUE(point.TransformedFrames().IsEmpty());
+  EXPECT_TRUE(point.TransformPoints().IsEmpty());
+  EXPECT_EQ(point.GetActiveTransform(), -1);
+  EXPECT_EQ(point.GetRowCount(), 1);
+  EXPECT_TRUE(point.HasData(100));
+}
+
+TEST_F(PointOriginTest, OriginPositionIsTheDatumAndItsRotation) {
+  point.SetOrigin(1);
+  point.TakeData(100, -200, 300);
+  point.SetValue(0.25, 300);
+  TdvRealPoint position;
+  double angle = 9.0;
+  ASSERT_TRUE(point.GetOriginPosition(position, angle, 300));
+  EXPECT_DOUBLE_EQ(position.x, 100.0);
+  EXPECT_DOUBLE_EQ(position.y, -200.0);
+  EXPECT_DOUBLE_EQ(angle, 0.25);
+  EXPECT_FALSE(point.GetOriginPosition(position, angle, 400));
+  EXPECT_DOUBLE_EQ(angle, 0.0);
+}
+
+TEST_F(PointOriginTest, PositionsAreReportedInTheTurnedAxesOfAPointOrigin) {
+  point.SetOrigin(1);
+  point.TakeData(100, -100, 0);
+  point.SetValue(kHalfPi, 0);
+  TdvRealPoint result;
+  std::string label;
+  ASSERT_TRUE(point.ConvertPoint(result, TdvRealPoint(100.0, -50.0), 1, label, 0));
+  // 50 units up lies on the turned x axis.
+  EXPECT_NEAR(result.x, 50.0, 1e-9);
+  EXPECT_NEAR(result.y, 0.0, 1e-9);
+  EXPECT_EQ(label, "(pixels)");
+}
+
+TEST(HandleAngle, QuadrantsAndTheAxes) {
+  const TdvPoint o{100, -100};
+  TdvPoint p{150, -50};
+  EXPECT_DOUBLE_EQ(HandleAngle(o, p), std::atan(1.0));
+  p = {50, -50};
+  EXPECT_DOUBLE_EQ(HandleAngle(o, p), std::atan(-1.0) + kPi);
+  p = {50, -150};
+  EXPECT_DOUBLE_EQ(HandleAngle(o, p), std::atan(1.0) + kPi);
+  p = {150, -150};
+  EXPECT_DOUBLE_EQ(HandleAngle(o, p), std::atan(-1.0) + kTwoPi);
+  p = {100, -40};
+  EXPECT_DOUBLE_EQ(HandleAngle(o, p), kHalfPi);
+  p = {100, -160};
+  EXPECT_DOUBLE_EQ(HandleAngle(o, p), 4.71238898038);
+  p = {100, -100};
+  EXPECT_DOUBLE_EQ(HandleAngle(o, p), 4.71238898038);
+}
+
+TEST(HandleAngle, HandleLies20UnitsOutTruncatedTowardsZero) {
+  const TdvPoint o{100, -100};
+  TdvPoint p{150, -50};
+  HandleAngle(o, p);
+  // 100 + 14.14 and -100 + 14.14 = -85.86, which truncates up to -85.
+  EXPECT_EQ(p, (TdvPoint{114, -85}));
+  p = {150, -150};
+  HandleAngle(o, p);
+  EXPECT_EQ(p, (TdvPoint{114, -114}));
+  p = {40, -100};
+  HandleAngle(o, p);
+  EXPECT_EQ(p, (TdvPoint{80, -100}));
+}
+
+TEST_F(PointOriginTest, RotateToStoresTheHandleAngleAsRotation) {
+  point.SetOrigin(1);
+  point.TakeData(100, -100, 200);
+  doc.events.clear();
+  TdvPoint handle{150, -80};
+  point.RotateTo(handle, 200, 0);
+  EXPECT_DOUBLE_EQ(point.GetValue(200), std::atan(0.4));
+  EXPECT_EQ(handle, (TdvPoint{118, -92}));
+  EXPECT_EQ(doc.events, (std::vector<std::string>{"changed 1"}));
+}
+
+TEST_F(PointOriginTest, TheExtendKeySnapsDownToFifteenDegrees) {
+  point.SetOrigin(1);
+  point.TakeData(100, -100, 200);
+  TdvPoint handle{150, -80};  // about 21.8 degrees
+  point.RotateTo(handle, 200, 0x200);
+  EXPECT_DOUBLE_EQ(point.GetValue(200), 0.26179938779916667);
+  handle = {90, -50};  // about 101.3 degrees
+  point.RotateTo(handle, 200, 0x200 | 0x1000);
+  EXPECT_NEAR(point.GetValue(200), kHalfPi, 1e-12);
+}
+
+TEST_F(PointOriginTest, RotatingAFixedOriginTurnsEveryFrame) {
+  point.SetOrigin(1);
+  point.SetSampleType(kFixed);
+  point.TakeData(100, -100, 500);
+  doc.events.clear();
+  TdvPoint handle{100, -50};
+  point.RotateTo(handle, 700, 0);
+  EXPECT_DOUBLE_EQ(point.GetValue(0), kHalfPi);
+  EXPECT_EQ(doc.CountEvents("fixed-origin-rotated 1 "), 1);
+}
+
+TEST_F(PointOriginTest, RotatingWithoutAPositionDoesNothing) {
+  point.SetOrigin(1);
+  TdvPoint handle{150, -80};
+  point.RotateTo(handle, 200, 0);
+  EXPECT_TRUE(point.FrameData().IsEmpty());
+  EXPECT_EQ(handle, (TdvPoint{150, -80}));
+}
+
+TEST_F(PointOriginTest, SemiFixedRotationOnALaterFrameKeepsThePositionInForce) {
+  point.SetOrigin(1);
+  point.SetSampleType(kSemiFixed);
+  point.TakeData(100, -100, 200);
+  TdvPoint handle{100, -40};
+  point.RotateTo(handle, 600, 0);
+  EXPECT_DOUBLE_EQ(point.GetValue(200), 0.0);
+  EXPECT_DOUBLE_EQ(point.GetValue(700), kHalfPi);
+  EXPECT_EQ(PositionAt(point, 600), (TdvPoint{100, -100}));
+}
+
+}  // namespace
