@@ -4,26 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "foundation/colour.h"
 #include "foundation/geometry.h"
 
 namespace shell {
 
-// Colours travel as 0x00BBGGRR (red in the low byte), the layout the colour
-// codes of the document produce, so a colour code's value is drawn unchanged.
-using Rgb = std::uint32_t;
+// Colours travel as the foundation's 0x00BBGGRR values (red in the low
+// byte), so a colour code's value is drawn unchanged.
+using Rgb = TdvColour;
 
 constexpr Rgb MakeRgb(int red, int green, int blue) {
-  return static_cast<Rgb>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+  return MakeColour(red, green, blue);
 }
-constexpr int RedOf(Rgb colour) {
-  return static_cast<int>(colour & 0xFF);
-}
-constexpr int GreenOf(Rgb colour) {
-  return static_cast<int>((colour >> 8) & 0xFF);
-}
-constexpr int BlueOf(Rgb colour) {
-  return static_cast<int>((colour >> 16) & 0xFF);
-}
+using ::BlueOf;
+using ::GreenOf;
+using ::RedOf;
 
 constexpr Rgb kBlack = MakeRgb(0, 0, 0);
 constexpr Rgb kWhite = MakeRgb(255, 255, 255);

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/window.h"
+
+class TdvDocumentWindow;
+
+// Base of the application frame: the MDI frame window, the list of open
+// document windows, the active window, and the routing of menu commands to
+// the active document window.
+class TdvAppWindow : public TdvWindow {
+ public:
+  static constexpr int kClassCode = 10;
+
+  TdvAppWindow();
+
+  bool IsA(int code) const override;
+  int DoCommand(int id) override;
+  int DoClose() override;
+  int DoDestroy() override;
+  void CloseWindow() override;
+  int OpenWindow() override;
+
+  virtual void CloseActiveDocument();
+  virtual void ExitApplication();
+  virtual void CascadeDocuments();
+  virtual void ArrangeIcons();
+  virtual void CloseAll();
+  // Passes a command to the active document window: handled when its
+  // DoCommand answers 0.
+  virtual int ForwardCommand(int id);
+  virtual void AddDocWindow(TdvDocumentWindow* window);
+  virtual void RemoveDocWindow(TdvDocumentWindow* window);
+
+  // Opens a document or a movie by its path (command line, dropped files,
+  // a second start of the program).
+  virtual void OpenPath(const std::string& path) = 0;
+  virtual void OpenHelpTopic(int topic) = 0;
+
+  // Puts a menu bar on the frame; `bar` none puts the frame's own menu back.
+  void InstallMenuBar(shell::MenuItem* bar, int windowMenu);
+  void RefreshMenuBar();
+  int NextUniqueId() { return uniqueIdCounter++; }
+  TdvDocumentWindow* FindDocWindowById(int uniqueId) const;
+
+  // The frame's own menu, shown while no document window is open (not owned).
+  shell::MenuItem* frameMenu = nullptr;
+  int frameWindowMenu = 0;
+  shell::MenuItem* installedMenu = nullptr;
+  shell::Rect defaultRect{0, 0, 320, 240};
+  TdvWindow* toolWindow = nullptr;
+  TdvDocumentWindow* activeDocument = nullptr;
+  TdvWindow* activeWindow = nullptr;
+  int uniqueIdCounter = 0;
+  // Registered document windows, in the order they were opened (not owned).
+  std::vector<TdvDocumentWindow*> docWindows;
+};
