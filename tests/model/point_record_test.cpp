@@ -2,48 +2,10 @@
 
 #include <string>
 
-#include "foundation/tagged_stream.h"
-#include "foundation/tagged_writer.h"
-#include "model/series_record.h"
 #include "point_fixture.h"
+#include "series_record_io.h"
 
 namespace {
-
-std::string RecordOf(TdvDataObject& series) {
-  std::string text;
-  TdvTaggedWriter writer(text);
-  series.WriteRecord(writer);
-  return text;
-}
-
-void ReadInto(const std::string& text, TdvDataObject& series) {
-  TdvStringStream stream(text);
-  ReadSeriesRecordBody(stream, series, false);
-}
-
-void ExpectSameData(const ArrayAsLList<TdvTimeData>& a, const ArrayAsLList<TdvTimeData>& b) {
-  auto ia = a.begin();
-  auto ib = b.begin();
-  for (; ia != a.end() && ib != b.end(); ++ia, ++ib) {
-    EXPECT_EQ((*ia).key, (*ib).key);
-    EXPECT_EQ((*ia).value->x, (*ib).value->x);
-    EXPECT_EQ((*ia).value->y, (*ib).value->y);
-    EXPECT_DOUBLE_EQ((*ia).value->value, (*ib).value->value);
-  }
-  EXPECT_TRUE(ia == a.end() && ib == b.end()) << "different lengths";
-}
-
-void ExpectSameEntries(const TdvLList<TdvTransformedFrame>& a,
-                       const TdvLList<TdvTransformedFrame>& b) {
-  auto ia = a.begin();
-  auto ib = b.begin();
-  for (; ia != a.end() && ib != b.end(); ++ia, ++ib) {
-    EXPECT_EQ((*ia)->name, (*ib)->name);
-    EXPECT_EQ((*ia)->startFrame, (*ib)->startFrame);
-    EXPECT_EQ((*ia)->useTransformPoint, (*ib)->useTransformPoint);
-  }
-  EXPECT_TRUE(ia == a.end() && ib == b.end()) << "different lengths";
-}
 
 class PointRecordTest : public PointTest {
  protected:
@@ -53,20 +15,7 @@ class PointRecordTest : public PointTest {
     copy.SetId(20);
     doc.Add(copy);
     copy.SetName("bogus");
-    ReadInto(text, copy);
-  }
-
-  void ExpectSamePoint(const TdvDataPoint& a, const TdvDataPoint& b) {
-    EXPECT_EQ(a.GetName(), b.GetName());
-    EXPECT_EQ(a.IsOrigin(), b.IsOrigin());
-    EXPECT_EQ(a.GetSampleType(), b.GetSampleType());
-    EXPECT_EQ(a.GetActiveTransform(), b.GetActiveTransform());
-    EXPECT_EQ(a.GetRowCount(), b.GetRowCount());
-    EXPECT_EQ(a.GetScaleId(), b.GetScaleId());
-    EXPECT_EQ(a.GetMarkerSize(), b.GetMarkerSize());
-    ExpectSameData(a.FrameData(), b.FrameData());
-    ExpectSameData(a.TransformPoints(), b.TransformPoints());
-    ExpectSameEntries(a.TransformedFrames(), b.TransformedFrames());
+    ReadRecordText(text, copy);
   }
 };
 
@@ -84,7 +33,7 @@ TEST_F(PointRecordTest, ATransformedOriginComesBackFieldForField) {
   point.TransformOrigin(300);
   point.SetIntValue(505, 2);
 
-  const std::string text = RecordOf(point);
+  const std::string text = RecordText(point);
   EXPECT_NE(text.find("y(521x2 200 120 -80 0.0000000 300 130 -60 0.0000000 )"), std::string::npos)
       << text;
   EXPECT_NE(text.find("f(522x3  \"original\" -1 0 \"pan left\" 200 1 \"XF@0.5000\" 300 1)"),
@@ -93,7 +42,7 @@ TEST_F(PointRecordTest, ATransformedOriginComesBackFieldForField) {
 
   TdvDataPoint copy;
   ReadBack(copy, text);
-  ExpectSamePoint(point, copy);
+  ExpectSameSeries(point, copy);
   EXPECT_EQ(copy.GetRowCount(), 4);
 
   // What was read answers as the original did.
@@ -109,17 +58,17 @@ TEST_F(PointRecordTest, ATransformedOriginComesBackFieldForField) {
     EXPECT_DOUBLE_EQ(angleA, angleB);
   }
   copy.SetId(point.GetId());
-  EXPECT_EQ(RecordOf(copy), text);
+  EXPECT_EQ(RecordText(copy), text);
 }
 
 TEST_F(PointRecordTest, AnOriginWithOnlyItsOriginalEntrySavesNoEntries) {
   point.SetOrigin(1);
   point.TakeData(10, -10, 100);
-  const std::string text = RecordOf(point);
+  const std::string text = RecordText(point);
   EXPECT_EQ(text.find("f("), std::string::npos);
   TdvDataPoint copy;
   ReadBack(copy, text);
-  ExpectSamePoint(point, copy);
+  ExpectSameSeries(point, copy);
 }
 
 TEST_F(PointRecordTest, APlainPointWithDataComesBack) {
@@ -127,17 +76,21 @@ TEST_F(PointRecordTest, APlainPointWithDataComesBack) {
   point.SetMarkerSize(4);
   point.TakeData(1, -2, 100);
   point.TakeData(3, -4, 500);
-  const std::string text = RecordOf(point);
+  const std::string text = RecordText(point);
   EXPECT_EQ(text.rfind("O1x1[", 0), 0u);
   TdvDataPoint copy;
   ReadBack(copy, text);
-  ExpectSamePoint(point, copy);
+  ExpectSameSeries(point, copy);
 }
 
 TEST_F(PointRecordTest, TheRecordingPointIsSavedAsAPlainPoint) {
   TdvRecordPoint record;
   record.SetId(3);
-  EXPECT_EQ(RecordOf(record).rfind("O3x1[", 0), 0u);
+  const std::string text = RecordText(record);
+  EXPECT_EQ(text.rfind("O3x1[", 0), 0u);
+  TdvDataPoint copy;
+  ReadBack(copy, text);
+  ExpectSameSeries(record, copy);
 }
 
 TEST_F(PointRecordTest, AClonePointSavesItsSourceFirst) {
@@ -145,17 +98,18 @@ TEST_F(PointRecordTest, AClonePointSavesItsSourceFirst) {
   clone.SetId(2);
   doc.Add(clone);
   clone.SetSource(1);
-  const std::string text = RecordOf(clone);
+  const std::string text = RecordText(clone);
   EXPECT_EQ(text.rfind("O2x6[b(500x0 p501x0 p502x0 )i(565x1 p550x", 0), 0u) << text;
 
   TdvClonePoint copy;
   copy.SetId(21);
   doc.Add(copy);
-  ReadInto(text, copy);
+  ReadRecordText(text, copy);
   std::int32_t source = 0;
   ASSERT_TRUE(copy.GetSourceId(source));
   EXPECT_EQ(source, 1);
   EXPECT_EQ(copy.Source(), &point);
+  ExpectSameSeries(clone, copy);
   EXPECT_FALSE(copy.IsVisible());
 }
 
