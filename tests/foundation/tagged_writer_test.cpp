@@ -96,12 +96,6 @@ TEST(TaggedWriterLayout, CountGroupHasNoClosingCharacter) {
   EXPECT_EQ(out, "c(523x4 2 10 20 -30 40 523x8 0 ];\r\n");
 }
 
-TEST(TaggedWriterLayout, IdListWritesEachNumberWithOneSpace) {
-  std::string out;
-  WriteIdList(out, IdList({-1, 0, 2147483647}));
-  EXPECT_EQ(out, "3 -1 0 2147483647 ");
-}
-
 TEST(TaggedWriterLayout, IdListCountsOnlyTheIdsItWrites) {
   LList list = IdList({5});
   list.Append(std::make_unique<TdvObject>());
