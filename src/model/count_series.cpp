@@ -1,6 +1,7 @@
 #include "model/count_series.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "foundation/tagged_frame_groups.h"
@@ -8,6 +9,13 @@
 namespace {
 
 constexpr std::int32_t kTagCountFrame = 523;
+
+// Marks read from a file may lie anywhere in the integer range.
+std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b) {
+  std::int64_t sum = static_cast<std::int64_t>(a) + b;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
 
 }  // namespace
 
@@ -82,7 +90,7 @@ void TdvCountObject::MoveTransformPoint(std::int32_t dx, std::int32_t dy, std::i
   if (record == nullptr || currentMark == -1 || !record->GetMark(currentMark, x, y)) {
     return;
   }
-  record->SetMark(currentMark, x + dx, y + dy);
+  record->SetMark(currentMark, SaturatingAdd(x, dx), SaturatingAdd(y, dy));
   NotifyChangedAt(frame);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <ostream>
 
 #include "foundation/format_significant.h"
@@ -214,9 +215,16 @@ TdvPoint TdvDataObject::LabelPosition(int x, int y, double angle) const {
 
 // The drawn marker is 2 * markerSize + 1 window pixels across, two movie
 // units each at the natural size; two pixels of grip are added around it.
+// Sizes and positions come from files too, so the sides are computed wide
+// and kept within the integer range.
 TdvRect TdvDataObject::MarkerRect(const TdvPoint& centre) const {
-  int half = 2 * std::max(markerSize, 0) + 5;
-  return TdvRect{centre.x - half, centre.y - half, centre.x + half + 1, centre.y + half + 1};
+  std::int64_t half = 2 * static_cast<std::int64_t>(std::max(markerSize, 0)) + 5;
+  auto side = [](std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+  };
+  return TdvRect{side(centre.x - half), side(centre.y - half), side(centre.x + half + 1),
+                 side(centre.y + half + 1)};
 }
 
 void TdvDataObject::SetName(const std::string& text) {

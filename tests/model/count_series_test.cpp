@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "fake_series_document.h"
 #include "model/count_series.h"
 #include "series_record_io.h"
@@ -154,6 +156,20 @@ TEST_F(CountSeriesTest, DraggingWithoutACurrentMarkMovesNothing) {
   std::int32_t y = 0;
   ASSERT_TRUE(count.FrameCounts().Get(6)->GetMark(0, x, y));
   EXPECT_EQ(x, 100);
+}
+
+TEST_F(CountSeriesTest, MarksAtTheEdgeOfTheRangeAreSafeToPickAndDrag) {
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  count.SetMarkerSize(kMax);
+  count.AddMark(kMax - 1, kMin + 1, 5);
+  ASSERT_TRUE(count.HitTest(TdvPoint{0, 0}, 5));
+  count.MoveTransformPoint(10, -10, 5);
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  ASSERT_TRUE(count.FrameCounts().Get(5)->GetMark(0, x, y));
+  EXPECT_EQ(x, kMax);
+  EXPECT_EQ(y, kMin);
 }
 
 TEST_F(CountSeriesTest, MarksOfOneFrame) {
