@@ -52,6 +52,11 @@ std::vector<MovieCase> Cases() {
   MovieCase unevenMkv{"UnevenTimesMkv", uneven.spec};
   unevenMkv.spec.path = "u.mkv";
   cases.push_back(unevenMkv);
+  // A time base of 1001/30000 s: frame keys step by 1001 at 30000 a second.
+  MovieCase ntsc{"NtscRateAvi", Spec("n.avi", TestCodec::kMpeg4, 0)};
+  ntsc.spec.timeScale = 30000;
+  ntsc.spec.frameDuration = 1001;
+  cases.push_back(ntsc);
   if (testing::HasH264Encoder()) {
     MovieCase h264{"H264BFrames", Spec("h.mp4", TestCodec::kH264, 3)};
     h264.spec.gop = 10;

@@ -114,7 +114,9 @@ AVStream* AddVideoStream(const TestMovieSpec& spec, AVFormatContext* format,
     if (!matrix) {
       return nullptr;
     }
-    av_display_rotation_set(matrix, -spec.rotationDegrees);
+    // The QuickTime muxer of FFmpeg 5.1 writes this matrix transposed, so the
+    // angle goes in with the sign that its demuxer reads back as clockwise.
+    av_display_rotation_set(matrix, spec.rotationDegrees);
   }
   return stream;
 }
@@ -180,6 +182,16 @@ bool EncodeFrames(const TestMovieSpec& spec, const std::vector<std::int64_t>& ti
          Drain(spec, times, encoder, format, stream, packet.get());
 }
 
+bool WriteHeader(const TestMovieSpec& spec, AVFormatContext* format) {
+  AVDictionary* options = nullptr;
+  if (spec.fastStart) {
+    av_dict_set(&options, "movflags", "faststart", 0);
+  }
+  const int result = avformat_write_header(format, &options);
+  av_dict_free(&options);
+  return result >= 0;
+}
+
 GeneratedMovie Failed(const std::string& why) {
   GeneratedMovie movie;
   movie.error = why;
@@ -213,7 +225,7 @@ GeneratedMovie MakeTestMovie(const TestMovieSpec& spec) {
   }
   AVStream* stream = AddVideoStream(spec, format, encoder.get());
   if (!stream || avio_open(&format->pb, spec.path.c_str(), AVIO_FLAG_WRITE) < 0 ||
-      avformat_write_header(format, nullptr) < 0) {
+      !WriteHeader(spec, format)) {
     return Failed("cannot write " + spec.path);
   }
   if (!EncodeFrames(spec, times, encoder.get(), format, stream) || av_write_trailer(format) < 0) {

@@ -35,6 +35,7 @@ struct TestMovieSpec {
   int rotationDegrees = 0;  // clockwise display rotation stored in the file
   int aspectNum = 1;        // sample aspect ratio stored in the file
   int aspectDen = 1;
+  bool fastStart = false;  // QuickTime/MP4: movie box before the samples
   // Text of a "©KXC" user-data item (QuickTime files only); empty: none.
   std::string embeddedDocument;
 };

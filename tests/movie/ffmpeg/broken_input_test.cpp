@@ -1,0 +1,197 @@
+// Files that are not movies, or damaged ones: a clear refusal, or the
+// frames that can still be decoded; never a crash or a hang.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "frame_code.h"
+#include "movie/ffmpeg/ffmpeg_video_library.h"
+#include "movie_generator.h"
+#include "test_folder.h"
+
+namespace kinovex {
+namespace {
+
+using testing::TestCodec;
+using testing::TestMovieSpec;
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A valid one-second mono WAV file: sound only.
+std::string WaveFile() {
+  const std::uint32_t rate = 8000;
+  const std::uint32_t samples = rate;
+  auto u32 = [](std::uint32_t v) {
+    return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+  };
+  auto u16 = [](std::uint16_t v) { return std::string{char(v), char(v >> 8)}; };
+  std::string data(samples * 2, '\0');
+  return "RIFF" + u32(36 + samples * 2) + "WAVEfmt " + u32(16) + u16(1) + u16(1) + u32(rate) +
+         u32(rate * 2) + u16(2) + u16(16) + "data" + u32(samples * 2) + data;
+}
+
+class BrokenInputTest : public ::testing::Test {
+ protected:
+  TdvVideoOpenResult Open(const std::string& path) { return library_.VideoOpen(path, nullptr); }
+
+  std::string Generate(const std::string& name, TestMovieSpec spec = {}) {
+    spec.path = folder_.File(name);
+    generated_ = testing::MakeTestMovie(spec);
+    EXPECT_TRUE(generated_.ok) << generated_.error;
+    return spec.path;
+  }
+
+  // Every listed frame is one the generator wrote, and shows its own
+  // picture or, when it cannot be decoded, an earlier one; answers how many
+  // showed their own.
+  std::size_t CheckFrames(TdvVideoMovie& movie) const {
+    std::size_t exact = 0;
+    const auto& written = generated_.frameTimes;
+    for (MovieTime time : movie.VideoFrameTimes()) {
+      auto at = std::find(written.begin(), written.end(), time);
+      EXPECT_NE(at, written.end()) << "no frame was written at " << time;
+      const int number = static_cast<int>(at - written.begin());
+      TdvVideoImage image;
+      if (!movie.VideoFrameImage(time, image)) {
+        continue;
+      }
+      int shown = testing::ReadFrameCode(image.rgb.data(), image.width, image.height);
+      EXPECT_LE(shown, number) << "time " << time;
+      exact += shown == number;
+    }
+    return exact;
+  }
+
+  testing::TestFolder folder_;
+  testing::GeneratedMovie generated_;
+  TdvFfmpegVideoLibrary library_;
+};
+
+TEST_F(BrokenInputTest, MissingFileCannotBeRead) {
+  auto result = Open(folder_.File("nowhere.mov"));
+  EXPECT_FALSE(result.movie);
+  EXPECT_EQ(result.error, TdvVideoOpenError::kCannotRead);
+  EXPECT_FALSE(result.detail.empty());
+}
+
+TEST_F(BrokenInputTest, EmptyFileIsNotAMovie) {
+  WriteBytes(folder_.File("empty.mov"), "");
+  auto result = Open(folder_.File("empty.mov"));
+  EXPECT_FALSE(result.movie);
+  EXPECT_EQ(result.error, TdvVideoOpenError::kNotAMovie);
+  EXPECT_EQ(result.detail, "The file is empty.");
+}
+
+TEST_F(BrokenInputTest, TextNamedLikeAMovieIsNotAMovie) {
+  WriteBytes(folder_.File("notes.mp4"), "2 1 2\nThis is a lab report, not a movie.\n");
+  auto result = Open(folder_.File("notes.mp4"));
+  EXPECT_FALSE(result.movie);
+  EXPECT_EQ(result.error, TdvVideoOpenError::kNotAMovie);
+}
+
+TEST_F(BrokenInputTest, SoundWithoutPictureHasNoVideoStream) {
+  WriteBytes(folder_.File("tone.wav"), WaveFile());
+  auto result = Open(folder_.File("tone.wav"));
+  EXPECT_FALSE(result.movie);
+  EXPECT_EQ(result.error, TdvVideoOpenError::kNotAMovie);
+  EXPECT_EQ(result.detail, "The file has no video stream.");
+}
+
+// QuickTime files written in one pass keep their index at the end: cut
+// before it, the file is refused; cut inside it, the file is refused or
+// shows what the rest of the index describes.
+TEST_F(BrokenInputTest, TruncatedQuickTimeWithIndexAtTheEnd) {
+  const std::string full = Generate("full.mov");
+  const auto size = std::filesystem::file_size(full);
+  for (double part : {0.01, 0.3, 0.6, 0.9, 0.99}) {
+    const std::string cut = folder_.File("cut.mov");
+    ASSERT_TRUE(testing::TruncatedCopy(full, cut, std::uint64_t(size * part)));
+    auto result = Open(cut);
+    if (part < 0.7) {
+      EXPECT_FALSE(result.movie) << part;
+    }
+    if (result.movie) {
+      CheckFrames(*result.movie);
+    } else {
+      EXPECT_EQ(result.error, TdvVideoOpenError::kNotAMovie) << part;
+      EXPECT_FALSE(result.detail.empty());
+    }
+  }
+}
+
+// With the index first, a cut file still has the index of every frame; the
+// frames that did not arrive must not be listed.
+TEST_F(BrokenInputTest, TruncatedMp4WithIndexFirstShowsWhatArrived) {
+  TestMovieSpec spec;
+  spec.fastStart = true;
+  spec.bFrames = 2;
+  spec.frameCount = 90;
+  const std::string full = Generate("full.mp4", spec);
+  const auto size = std::filesystem::file_size(full);
+  for (double part : {0.7, 0.9}) {
+    const std::string cut = folder_.File("cut.mp4");
+    ASSERT_TRUE(testing::TruncatedCopy(full, cut, std::uint64_t(size * part)));
+    auto result = Open(cut);
+    ASSERT_TRUE(result.movie) << result.detail;
+    EXPECT_LT(result.movie->VideoFrameTimes().size(), 90u);
+    EXPECT_GT(CheckFrames(*result.movie), 10u) << part;
+  }
+}
+
+TEST_F(BrokenInputTest, TruncatedStreamsOpenWithTheFramesThatArrived) {
+  for (const char* name : {"full.mkv", "full.avi"}) {
+    const std::string full = Generate(name);
+    const auto size = std::filesystem::file_size(full);
+    for (double part : {0.001, 0.05, 0.5, 0.9}) {
+      const std::string cut = folder_.File(std::string("cut-") + name);
+      ASSERT_TRUE(testing::TruncatedCopy(full, cut, std::uint64_t(size * part)));
+      auto result = Open(cut);
+      if (!result.movie) {
+        EXPECT_FALSE(result.detail.empty());
+        continue;
+      }
+      EXPECT_LE(result.movie->VideoFrameTimes().size(), 30u);
+      CheckFrames(*result.movie);
+    }
+  }
+}
+
+TEST_F(BrokenInputTest, CorruptPacketsNeitherCrashNorHideTheGoodFrames) {
+  TestMovieSpec spec;
+  spec.gop = 5;
+  spec.bFrames = 2;
+  const std::string path = Generate("damaged.mp4", spec);
+  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+  const auto size = std::filesystem::file_size(path);
+  // The samples come first in this file and its index last: scribble over
+  // samples only.
+  for (std::uint64_t at = size / 4; at < size / 2; at += 37) {
+    file.seekp(static_cast<std::streamoff>(at));
+    file.put('\x5A');
+  }
+  file.close();
+  auto result = Open(path);
+  ASSERT_TRUE(result.movie) << result.detail;
+  EXPECT_EQ(result.movie->VideoFrameTimes(), generated_.frameTimes);
+  EXPECT_GT(CheckFrames(*result.movie), 10u);
+}
+
+TEST_F(BrokenInputTest, TimesBeyondThirtyTwoBitsAreRefused) {
+  TestMovieSpec spec;
+  spec.codec = TestCodec::kMjpeg;
+  spec.timeScale = 90000;
+  spec.frameTimes = {0, 2'000'000'000, 2'200'000'000};
+  auto result = Open(Generate("long.mov", spec));
+  EXPECT_FALSE(result.movie);
+  EXPECT_EQ(result.error, TdvVideoOpenError::kTimesTooLarge);
+}
+
+}  // namespace
+}  // namespace kinovex
