@@ -125,6 +125,13 @@ class Recording : public Base {
     Base::DrawControl(id);
   }
 
+  void OnMessageDone(int code) override { calls.push_back({"OnMessageDone", code, 0, 0}); }
+  void OnMessageClosed() override { calls.push_back({"OnMessageClosed", 0, 0, 0}); }
+  void OnMessageClick(int x, int y, int modifiers, int code) override {
+    calls.push_back({"OnMessageClick", x, y, code});
+    (void)modifiers;
+  }
+
   std::vector<std::string> Operations() const {
     std::vector<std::string> names;
     for (const SeenCall& call : calls) {
