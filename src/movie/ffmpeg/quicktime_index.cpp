@@ -8,9 +8,10 @@
 namespace kinovex {
 namespace {
 
-// Guards against tables that claim more samples than any real movie has
-// (about a week at 30 frames a second); such a file is read by packets.
-constexpr std::uint64_t kMaxSamples = 20'000'000;
+// Guards memory against tables that claim more samples than a lesson's
+// movie has (about 37 hours at 30 frames a second); such a file is read by
+// packets instead.
+constexpr std::uint64_t kMaxSamples = 4'000'000;
 constexpr std::uint64_t kMaxMovieBox = 512ull * 1024 * 1024;
 
 constexpr std::uint32_t Tag(const char (&t)[5]) {
