@@ -37,12 +37,6 @@ TEST_F(ClonePointTest, TheCloneTakesOverTheSettingsOfItsSource) {
   EXPECT_EQ(id, 1);
 }
 
-TEST_F(ClonePointTest, TheSampleTypeFollowsTheSourceLater) {
-  clone.SetSource(1);
-  point.SetSampleType(kFixed);
-  EXPECT_EQ(clone.GetSampleType(), kFixed);
-}
-
 TEST_F(ClonePointTest, TheCloneReportsTheSourcePosition) {
   clone.SetSource(1);
   point.TakeData(40, -60, 200);
@@ -128,22 +122,6 @@ TEST_F(ClonePointTest, TheCloneStaysInvisibleAndIsNeverAnOrigin) {
   clone.SetSource(1);
   point.TakeData(40, -60, 200);
   EXPECT_FALSE(clone.HitTest(TdvPoint{40, -60}, 200));
-}
-
-TEST_F(ClonePointTest, TheCloneNeverAsksForData) {
-  EXPECT_TRUE(clone.HasData(300));
-  clone.SetSource(1);
-  EXPECT_TRUE(clone.HasData(300));
-}
-
-TEST_F(ClonePointTest, CopyingACloneKeepsItsSource) {
-  clone.SetSource(1);
-  std::unique_ptr<TdvObject> copy = clone.Clone();
-  ASSERT_TRUE(copy->IsA(kClonePointCode));
-  std::int32_t id = 0;
-  ASSERT_TRUE(static_cast<TdvClonePoint&>(*copy).GetSourceId(id));
-  EXPECT_EQ(id, 1);
-  EXPECT_FALSE(static_cast<TdvClonePoint&>(*copy).IsVisible());
 }
 
 TEST(RecordPoint, StandsInForClicksWithoutBeingData) {

