@@ -199,6 +199,9 @@ bool TdvFitObject::Fit(const NrVector& x, const NrVector& y, int n, const NrVect
 }
 
 float TdvFitObject::Statistic(const NrVector& y, const NrVector& yfit, int n, std::uint8_t type) {
+  if (n <= 0) {
+    return 0.0f;
+  }
   if (type == kAverage) {
     float sum = 0.0f;
     for (int i = 1; i <= n; ++i) {

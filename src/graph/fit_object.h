@@ -57,7 +57,7 @@ class TdvFitObject : public TdvModelObject {
 
   // Standard deviation of y about yfit[1] for an average; for the other
   // types the square of the correlation of y with yfit, 1 when either does
-  // not vary.
+  // not vary. 0 for no points.
   static float Statistic(const NrVector& y, const NrVector& yfit, int n, std::uint8_t type);
 
   // "F: 2.00x + 1.00 " and the like; the fit always shows its values.

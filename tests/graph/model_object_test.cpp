@@ -19,12 +19,8 @@ TdvModelObject ModelOfType(std::uint8_t type) {
   return model;
 }
 
-TEST(ModelNew, StartsAsTheLinearFormulaWithOnes) {
+TEST(ModelClassCode, AModelIsNoFit) {
   const TdvModelObject model;
-  EXPECT_EQ(model.Type(), TdvModelObject::kLinear);
-  EXPECT_EQ(model.A, 1.0);
-  EXPECT_EQ(model.E, 1.0);
-  EXPECT_TRUE(model.Equation().empty());
   EXPECT_TRUE(model.IsA('L'));
   EXPECT_TRUE(model.IsA(0));
   EXPECT_FALSE(model.IsA('M'));
