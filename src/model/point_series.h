@@ -59,9 +59,10 @@ class TdvDataPoint : public TdvDataObject {
   // the point cannot be transformed there.
   bool TransformOrigin(std::int32_t frame);
   void AddTransformedFrame(std::int32_t x, std::int32_t y, std::int32_t frame);
-  // point comes in as the display position at the frame and leaves as the
-  // offset that the transformations add to it; angle receives the rotation
-  // stored on the frame.
+  // point comes in as the display position at the frame and leaves as how
+  // far that position lies from the origin of the transformation in force,
+  // carried link by link across the transform points between the frame and
+  // that transformation's start; angle receives the rotation on the frame.
   void TransformOffset(TdvRealPoint& point, double& angle, std::int32_t frame);
 
   std::int32_t GetMoveTarget() const { return moveTarget; }
