@@ -12,6 +12,9 @@ constexpr std::size_t kForwardReach = 12;
 // A demuxer that keeps landing after the target gets this many tries at
 // earlier keyframes before decoding from the start.
 constexpr int kSeekRetries = 3;
+// Packets read to find the first frame's timestamp: more than any B-frame
+// reordering spans.
+constexpr std::size_t kAnchorPackets = 16;
 // Decoders that report errors without end stop being asked after this many.
 constexpr int kMaxDecoderErrors = 64;
 
@@ -47,32 +50,42 @@ bool TdvFfmpegMovie::VideoFrameImage(MovieTime time, TdvVideoImage& image) {
   return converter_.Convert(*frame, image);
 }
 
-bool TdvFfmpegMovie::AnchorToFirstPicture(bool checkPackets) {
-  if (!checkPackets) {
-    SeekToKey(0);
+bool TdvFfmpegMovie::AnchorToFirstPackets() {
+  std::vector<std::int64_t> stamps;
+  AVPacket* packet = packet_.get();
+  while (stamps.size() < kAnchorPackets && av_read_frame(parts_.format.get(), packet) >= 0) {
+    if (packet->stream_index == parts_.streamIndex && !(packet->flags & AV_PKT_FLAG_DISCARD)) {
+      stamps.push_back(packet->pts);
+    }
+    av_packet_unref(packet);
   }
-  std::vector<std::int64_t> packets;
-  packetLog_ = checkPackets ? &packets : nullptr;
-  bool decoded = NextPicture();
-  packetLog_ = nullptr;
-  if (!decoded) {
+  if (stamps.empty() || std::find(stamps.begin(), stamps.end(), AV_NOPTS_VALUE) != stamps.end()) {
+    return false;
+  }
+  auto& table = parts_.table;
+  table.firstPts = *std::min_element(stamps.begin(), stamps.end());
+  for (std::int64_t pts : stamps) {
+    if (!std::binary_search(table.times.begin(), table.times.end(), pts - table.firstPts)) {
+      return false;
+    }
+  }
+  // The demuxer has moved on; the first picture asked for seeks back.
+  return true;
+}
+
+bool TdvFfmpegMovie::AnchorToFirstPicture() {
+  SeekToKey(0);
+  if (!NextPicture()) {
     return false;
   }
   std::int64_t pts = PictureTimestamp(*picture_);
   if (pts == AV_NOPTS_VALUE) {
     return false;
   }
-  auto& table = parts_.table;
-  table.firstPts = pts;
-  for (std::int64_t packetPts : packets) {
-    if (packetPts < pts ||
-        !std::binary_search(table.times.begin(), table.times.end(), packetPts - pts)) {
-      return false;
-    }
-  }
+  parts_.table.firstPts = pts;
   Keep(*picture_);
   av_frame_unref(picture_.get());
-  return cache_.Contains(0);
+  return true;
 }
 
 const AVFrame* TdvFfmpegMovie::FrameAt(std::size_t index) {
@@ -163,10 +176,6 @@ bool TdvFfmpegMovie::Feed() {
     if (packet->stream_index != parts_.streamIndex) {
       av_packet_unref(packet);
       continue;
-    }
-    if (packetLog_ && !(packet->flags & AV_PKT_FLAG_DISCARD)) {
-      std::int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
-      packetLog_->push_back(pts);
     }
     // A damaged packet is refused by the decoder; the next one may decode.
     avcodec_send_packet(parts_.decoder.get(), packet);

@@ -24,6 +24,7 @@ struct TdvFfmpegMovieParts {
   TdvDisplayGeometry geometry;
   std::vector<TdvQuickTimeUserItem> userItems;
   std::size_t cacheBytes = 0;
+  bool fromSampleIndex = false;  // frame list from the container's index
 };
 
 // A movie decoded by libavcodec. Pictures come from a cache of decoded
@@ -38,14 +39,19 @@ class TdvFfmpegMovie : public TdvVideoMovie {
   std::optional<std::string> VideoUserText(TdvFourCharCode type) const override;
   bool VideoFrameImage(MovieTime time, TdvVideoImage& image) override;
 
-  // Decodes the first picture and takes its timestamp as the time of the
-  // first frame; used once while opening to tie the frame list to the
-  // decoder's clock when the list did not come from presentation times of
-  // packets. False when no picture comes out, or (`checkPackets`) when the
-  // packets read on the way disagree with the list.
-  bool AnchorToFirstPicture(bool checkPackets);
+  // Ties a frame list read from the container's index to the demuxer's
+  // clock: the first packets hold the first frame (B-frames reorder only a
+  // few), whose timestamp is the earliest among them. False when those
+  // packets disagree with the list.
+  bool AnchorToFirstPackets();
+
+  // Ties a frame list built from decode times (B-frames in AVI) to the
+  // decoder's clock, which runs late by the decoder's delay: the first
+  // picture's timestamp becomes the time of the first frame.
+  bool AnchorToFirstPicture();
 
   bool FrameTableFromDecodeTimes() const { return parts_.table.fromDecodeTimes; }
+  bool FrameTableFromSampleIndex() const { return parts_.fromSampleIndex; }
   const TdvFrameCache& Cache() const { return cache_; }
 
  private:
@@ -71,7 +77,6 @@ class TdvFfmpegMovie : public TdvVideoMovie {
   bool drained_ = false;
   bool flushing_ = false;
   std::size_t firstAfterSeek_ = kNowhere;
-  std::vector<std::int64_t>* packetLog_ = nullptr;  // set while anchoring
 };
 
 }  // namespace kinovex

@@ -187,14 +187,15 @@ TdvVideoOpenResult TdvFfmpegVideoLibrary::Open(const std::string& path,
   parts.streamIndex = streamIndex;
   parts.format = std::move(format);
   parts.cacheBytes = options_.cacheBytes;
+  parts.fromSampleIndex = fromIndex;
   auto movie = std::make_unique<TdvFfmpegMovie>(std::move(info), std::move(parts));
-  if (fromIndex && !movie->AnchorToFirstPicture(true)) {
+  if (fromIndex && !movie->AnchorToFirstPackets()) {
     // The index disagrees with what the demuxer delivers: trust the packets.
     return Open(path, progress, false);
   }
   if (!fromIndex && movie->FrameTableFromDecodeTimes()) {
     // Without a picture the guessed times stay: frames may still decode later.
-    movie->AnchorToFirstPicture(false);
+    movie->AnchorToFirstPicture();
   }
   TdvVideoOpenResult result;
   result.movie = std::move(movie);

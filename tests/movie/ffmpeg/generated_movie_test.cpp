@@ -7,6 +7,7 @@
 #include <random>
 
 #include "frame_code.h"
+#include "movie/ffmpeg/ffmpeg_movie.h"
 #include "movie/ffmpeg/ffmpeg_video_library.h"
 #include "movie_generator.h"
 #include "test_folder.h"
@@ -109,6 +110,9 @@ TEST_P(GeneratedMovieTest, ReadingEveryPacketGivesTheSameFrameList) {
   auto indexed = Open();
   auto scanned = Open(TdvFfmpegOptions{.useSampleIndex = false});
   ASSERT_TRUE(indexed && scanned);
+  const bool quickTime = spec_.path.ends_with(".mov") || spec_.path.ends_with(".mp4");
+  EXPECT_EQ(dynamic_cast<TdvFfmpegMovie&>(*indexed).FrameTableFromSampleIndex(), quickTime);
+  EXPECT_FALSE(dynamic_cast<TdvFfmpegMovie&>(*scanned).FrameTableFromSampleIndex());
   EXPECT_EQ(indexed->VideoFrameTimes(), scanned->VideoFrameTimes());
   EXPECT_EQ(indexed->VideoDuration(), scanned->VideoDuration());
 }

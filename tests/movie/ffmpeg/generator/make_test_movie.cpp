@@ -3,7 +3,7 @@
 //   make_test_movie OUT.(mov|mp4|avi|mkv) [--size WxH] [--codec mpeg4|mjpeg|h264]
 //     [--frames N] [--rate UNITS_PER_SECOND/UNITS_PER_FRAME] [--times T1,T2,...]
 //     [--gop N] [--bframes N] [--ball X0,Y0,VX,VY,AY] [--scale-bar PIXELS]
-//     [--rotate DEGREES] [--faststart 1] [--document FILE]
+//     [--rotate DEGREES] [--faststart 1] [--texture 1] [--document FILE]
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -53,6 +53,10 @@ bool Apply(TestMovieSpec& spec, const std::string& option, const std::string& va
       return false;
     }
     spec.ball = kinovex::testing::ThrownBall(p[0], p[1], p[2], p[3], p[4]);
+    return true;
+  }
+  if (option == "--texture") {
+    spec.texturedBackground = value == "1";
     return true;
   }
   if (option == "--faststart") {

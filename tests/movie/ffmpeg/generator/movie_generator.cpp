@@ -209,7 +209,7 @@ bool HasH264Encoder() {
 }
 
 GeneratedMovie MakeTestMovie(const TestMovieSpec& spec) {
-  av_log_set_level(AV_LOG_ERROR);
+  av_log_set_level(AV_LOG_QUIET);
   const std::vector<std::int64_t> times = FrameTimes(spec);
   if (times.empty() || spec.width < kCodeWidth || spec.height < kCodeHeight) {
     return Failed("a test movie needs frames and room for the frame code");

@@ -31,7 +31,10 @@ struct TestMovieSpec {
   // Ball position at a time in seconds; empty: no ball.
   std::function<BallSpot(double)> ball;
   int ballRadius = 6;
-  int scaleBarLength = 0;   // pixels; 0: no scale bar
+  int scaleBarLength = 0;  // pixels; 0: no scale bar
+  // A textured background panning sideways, as a camera would see it: makes
+  // frames as costly to code as real footage (benchmarks).
+  bool texturedBackground = false;
   int rotationDegrees = 0;  // clockwise display rotation stored in the file
   int aspectNum = 1;        // sample aspect ratio stored in the file
   int aspectDen = 1;

@@ -18,6 +18,23 @@ void Put(std::vector<std::uint8_t>& rgb, int width, int x, int y, const std::uin
   std::copy(colour, colour + 3, pixel);
 }
 
+// Fixed pseudo-random texture, shifted by two pixels a frame.
+void PaintTexture(const TestMovieSpec& spec, int frameNumber, std::vector<std::uint8_t>& rgb) {
+  for (int y = 0; y < spec.height; ++y) {
+    for (int x = 0; x < spec.width; ++x) {
+      std::uint32_t h = static_cast<std::uint32_t>(x + 2 * frameNumber) * 0x9E3779B1u ^
+                        static_cast<std::uint32_t>(y / 2) * 0x85EBCA77u;
+      h ^= h >> 15;
+      h *= 0x2C1B3C6Du;
+      h ^= h >> 12;
+      std::uint8_t* pixel = rgb.data() + (static_cast<long>(y) * spec.width + x) * 3;
+      pixel[0] = static_cast<std::uint8_t>(kBackground + (h & 63));
+      pixel[1] = static_cast<std::uint8_t>(kBackground + ((h >> 8) & 63));
+      pixel[2] = static_cast<std::uint8_t>(kBackground + ((h >> 16) & 63));
+    }
+  }
+}
+
 void PaintBall(const TestMovieSpec& spec, double seconds, std::vector<std::uint8_t>& rgb) {
   const BallSpot spot = spec.ball(seconds);
   const int r = spec.ballRadius;
@@ -48,6 +65,9 @@ void PaintScaleBar(const TestMovieSpec& spec, std::vector<std::uint8_t>& rgb) {
 void PaintTestPicture(const TestMovieSpec& spec, int frameNumber, double seconds,
                       std::vector<std::uint8_t>& rgb) {
   rgb.assign(static_cast<std::size_t>(spec.width) * spec.height * 3, kBackground);
+  if (spec.texturedBackground) {
+    PaintTexture(spec, frameNumber, rgb);
+  }
   if (spec.ball) {
     PaintBall(spec, seconds, rgb);
   }
