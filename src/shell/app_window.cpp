@@ -104,6 +104,19 @@ int TdvAppWindow::DoCommand(int id) {
   }
 }
 
+// The tool bar runs down the left edge, four pixels of it tucked under the
+// frame's border.
+int TdvAppWindow::DoSize(int width, int height) {
+  constexpr int kToolBarWidth = 32;
+  constexpr int kToolBarTuck = 4;
+  TdvWindow::DoSize(width, height);
+  if (toolWindow != nullptr && toolWindow->hwnd != shell::kNoWindow) {
+    Backend().MoveWindow(toolWindow->hwnd,
+                         {-kToolBarTuck, 0, kToolBarWidth - kToolBarTuck, height});
+  }
+  return kTdvNotHandled;
+}
+
 int TdvAppWindow::DoClose() {
   CloseAll();
   return docWindows.empty() ? kTdvNotHandled : 0;

@@ -18,6 +18,7 @@ class TdvAppWindow : public TdvWindow {
 
   bool IsA(int code) const override;
   int DoCommand(int id) override;
+  int DoSize(int width, int height) override;
   int DoClose() override;
   int DoDestroy() override;
   void CloseWindow() override;

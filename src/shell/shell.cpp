@@ -170,6 +170,9 @@ int TdvShell::Route(TdvWindow& window, const shell::Event& event) {
     case shell::EventKind::kKeyDown:
       return RouteKey(window, event);
     case shell::EventKind::kCommand:
+      if (event.id == kTdvContextHelpCommand && frame_ != nullptr) {
+        return static_cast<TdvWindow*>(frame_)->DoCommand(event.id);
+      }
       return window.DoCommand(event.id);
     case shell::EventKind::kButton:
       return RouteControlButton(window, event);
@@ -183,7 +186,7 @@ int TdvShell::Route(TdvWindow& window, const shell::Event& event) {
       return RouteEditChar(window, event);
     case shell::EventKind::kScroll:
       if (event.scrollCode >= shell::kScrollLineUp && event.scrollCode <= shell::kScrollThumb) {
-        window.DoScroll(event.id, event.scrollCode, event.position);
+        window.DoScroll(event.id, event.scrollCode, ScrollPosition(window, event));
       }
       return kTdvNotHandled;
     case shell::EventKind::kSize:
@@ -281,6 +284,15 @@ int TdvShell::RouteDialog(TdvWindow& window, const shell::Event& event) {
     default:
       return Route(window, event);
   }
+}
+
+// The thumb's position while it is dragged, else where the bar stands.
+int TdvShell::ScrollPosition(const TdvWindow& window, const shell::Event& event) const {
+  shell::WindowHandle bar = window.GetControlWindow(event.id);
+  if (event.scrollCode == shell::kScrollThumb || event.id == 0 || bar == shell::kNoWindow) {
+    return event.position;
+  }
+  return backend_.ScrollPosition(bar);
 }
 
 int TdvShell::RouteControlButton(TdvWindow& window, const shell::Event& event) {

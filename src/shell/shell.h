@@ -80,6 +80,7 @@ class TdvShell : public shell::EventSink {
   int RouteDialog(TdvWindow& window, const shell::Event& event);
   int RouteControlButton(TdvWindow& window, const shell::Event& event);
   int RouteKey(TdvWindow& window, const shell::Event& event);
+  int ScrollPosition(const TdvWindow& window, const shell::Event& event) const;
   int RouteEditChar(TdvWindow& window, const shell::Event& event);
   void TrackContextHelp(TdvWindow& window, const shell::Event& event);
   void OpenPaths(const std::vector<std::string>& paths);

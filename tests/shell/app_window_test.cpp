@@ -35,6 +35,17 @@ TEST_F(AppWindowTest, TheFrameIsKindTen) {
   EXPECT_EQ(shell.Frame(), frame);
 }
 
+TEST_F(AppWindowTest, TheToolBarFollowsTheFramesHeight) {
+  auto tools = std::make_unique<ChildWindow>();
+  tools->title = "tools";
+  tools->rect = {0, 0, 32, 100};
+  ChildWindow* toolBar = shell.Keep(std::move(tools));
+  ASSERT_EQ(toolBar->OpenWindow(), 1);
+  frame->toolWindow = toolBar;
+  backend.Resize(frame->hwnd, {800, 500});
+  EXPECT_EQ(backend.OuterRect(toolBar->hwnd), (shell::Rect{-4, 0, 28, 500}));
+}
+
 TEST_F(AppWindowTest, NamesakesOfTheSameKindGetANumberSuffix) {
   MovieWindow* first = Open<MovieWindow>("clip.mov");
   MovieWindow* second = Open<MovieWindow>("clip.mov");

@@ -120,6 +120,28 @@ TEST_F(DispatchTest, ScrollCodesOutsideTheKnownFiveAreIgnored) {
   EXPECT_EQ(window->calls, (std::vector<SeenCall>{{"DoScroll", 0, 3, 7}}));
 }
 
+TEST_F(DispatchTest, LineAndPageScrollsReportWhereTheBarStands) {
+  auto owner = std::make_unique<RecordingWindow>();
+  owner->AddControl(2, 30, "", {0, 0, 16, 100}, 1, 0, 0);
+  RecordingWindow* window = shell.Keep(std::move(owner));
+  ASSERT_EQ(window->OpenWindow(), 1);
+  window->SetScrollRange(30, 0, 50);
+  window->SetScrollPosition(30, 12);
+  window->calls.clear();
+  backend.Scroll(window->hwnd, 30, shell::kScrollLineDown, 99);
+  backend.Scroll(window->hwnd, 30, shell::kScrollThumb, 40);
+  EXPECT_EQ(window->calls,
+            (std::vector<SeenCall>{{"DoScroll", 30, 2, 12}, {"DoScroll", 30, 4, 40}}));
+  EXPECT_EQ(window->GetScrollRange(30), (std::pair<int, int>{0, 50}));
+}
+
+TEST_F(DispatchTest, ContextHelpFromAnyWindowGoesToTheFrame) {
+  RecordingWindow* window = OpenDocument();
+  window->calls.clear();
+  backend.Command(window->hwnd, 752);
+  EXPECT_EQ(frame->commands, (std::vector<int>{752}));
+}
+
 TEST_F(DispatchTest, DroppedFilesOpenThroughTheFrameInOrder) {
   RecordingWindow* window = OpenDocument();
   backend.DropFiles(window->hwnd, {"a.KVX", std::string(300, 'x')});

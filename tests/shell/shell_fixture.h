@@ -19,7 +19,12 @@ class TestFrame : public TdvAppWindow {
  public:
   void OpenPath(const std::string& path) override { openedPaths.push_back(path); }
   void OpenHelpTopic(int topic) override { helpTopics.push_back(topic); }
+  int DoCommand(int id) override {
+    commands.push_back(id);
+    return TdvAppWindow::DoCommand(id);
+  }
 
+  std::vector<int> commands;
   std::vector<std::string> openedPaths;
   std::vector<int> helpTopics;
 };
