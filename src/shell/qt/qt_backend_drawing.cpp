@@ -1,0 +1,74 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <cstdlib>
+
+#include "shell/qt/backing_store.h"
+#include "shell/qt/painter_surface.h"
+#include "shell/qt/qt_backend.h"
+#include "shell/qt/qt_convert.h"
+
+namespace shell::qt {
+
+std::unique_ptr<Surface> QtBackend::OpenSurface(WindowHandle window) {
+  const Record* record = Find(window);
+  if (record == nullptr || record->store == nullptr || record->client == nullptr) {
+    return nullptr;
+  }
+  return record->store->Open([this](int id) { return IconImage(id); });
+}
+
+std::unique_ptr<Surface> QtBackend::CreatePictureSurface(Size size) {
+  // A painter needs at least one pixel; the surface still answers its size.
+  auto image = std::make_shared<QImage>(std::max(size.width, 1), std::max(size.height, 1),
+                                        QImage::Format_RGB32);
+  image->fill(Qt::white);
+  return std::make_unique<PainterSurface>(*image, image, size,
+                                          [this](int id) { return IconImage(id); });
+}
+
+void QtBackend::SetResourceFolder(std::string folder) {
+  resourceFolder_ = std::move(folder);
+}
+
+// Pictures are looked for in the folder given to the backend, else in
+// KINOVEX_RESOURCE_DIR, else in "resources" beside the program.
+QImage QtBackend::LoadResource(const char* kind, int id) const {
+  QString folder = ToQString(resourceFolder_);
+  if (folder.isEmpty()) {
+    const char* fromEnvironment = std::getenv("KINOVEX_RESOURCE_DIR");
+    folder = fromEnvironment != nullptr
+                 ? QString::fromLocal8Bit(fromEnvironment)
+                 : QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
+  }
+  const QDir dir(folder + QLatin1Char('/') + QLatin1String(kind));
+  for (const char* extension : {".png", ".bmp"}) {
+    QImage image(dir.filePath(QString::number(id) + QLatin1String(extension)));
+    if (!image.isNull()) {
+      return image;
+    }
+  }
+  return QImage();
+}
+
+QImage QtBackend::IconImage(int id) const {
+  return LoadResource("icons", id);
+}
+
+std::optional<Picture> QtBackend::BitmapResource(int id) const {
+  const QImage image = LoadResource("bitmaps", id);
+  if (image.isNull()) {
+    return std::nullopt;
+  }
+  return ToPicture(image);
+}
+
+std::optional<Picture> QtBackend::IconResource(int id) const {
+  const QImage image = IconImage(id);
+  if (image.isNull()) {
+    return std::nullopt;
+  }
+  return ToPicture(image);
+}
+
+}  // namespace shell::qt

@@ -1,0 +1,143 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDate>
+#include <QLocale>
+#include <QMimeData>
+#include <QTime>
+#include <QTimer>
+
+#include "shell/qt/qt_backend.h"
+#include "shell/qt/qt_convert.h"
+
+namespace shell::qt {
+namespace {
+
+Qt::CursorShape ShapeOf(Cursor cursor) {
+  switch (cursor) {
+    case Cursor::kArrow:
+      return Qt::ArrowCursor;
+    case Cursor::kCrosshairs:
+    case Cursor::kTakeData:
+      return Qt::CrossCursor;
+    case Cursor::kHand:
+      return Qt::PointingHandCursor;
+    case Cursor::kWait:
+      return Qt::WaitCursor;
+  }
+  return Qt::ArrowCursor;
+}
+
+}  // namespace
+
+bool QtBackend::SetClipboardText(const std::string& text) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr) {
+    return false;
+  }
+  clipboard->setText(ToQString(text));
+  return true;
+}
+
+bool QtBackend::SetClipboardPicture(const Picture& picture) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr || picture.Empty()) {
+    return false;
+  }
+  clipboard->setImage(ToQImage(picture));
+  return true;
+}
+
+std::optional<std::string> QtBackend::ClipboardText() const {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  const QMimeData* data = clipboard != nullptr ? clipboard->mimeData() : nullptr;
+  if (data == nullptr || !data->hasText()) {
+    return std::nullopt;
+  }
+  return ToStdString(data->text());
+}
+
+std::optional<Picture> QtBackend::ClipboardPicture() const {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr) {
+    return std::nullopt;
+  }
+  const QImage image = clipboard->image();
+  if (image.isNull()) {
+    return std::nullopt;
+  }
+  return ToPicture(image);
+}
+
+void QtBackend::StartTimer(WindowHandle window, int id, int milliseconds) {
+  StopTimer(window, id);
+  auto* timer = new QTimer(context_.get());  // owned by the context, dropped by StopTimer
+  QObject::connect(timer, &QTimer::timeout, context_.get(), [this, window, id] {
+    Event tick;
+    tick.kind = EventKind::kTimer;
+    tick.id = id;
+    Deliver(window, tick);
+  });
+  timers_[{window, id}] = timer;
+  timer->start(std::max(milliseconds, 0));
+}
+
+void QtBackend::StopTimer(WindowHandle window, int id) {
+  auto timer = timers_.find({window, id});
+  if (timer != timers_.end()) {
+    DropTimer(timer);
+  }
+}
+
+// A timer may be stopped from its own tick, so it is deleted afterwards.
+void QtBackend::DropTimer(
+    std::map<std::pair<WindowHandle, int>, QPointer<QTimer>>::iterator timer) {
+  if (QTimer* stopped = timer->second.data()) {
+    stopped->stop();
+    stopped->deleteLater();
+  }
+  timers_.erase(timer);
+}
+
+void QtBackend::Post(std::function<void()> task) {
+  QMetaObject::invokeMethod(context_.get(), std::move(task), Qt::QueuedConnection);
+}
+
+int QtBackend::Run() {
+  return QApplication::exec();
+}
+
+void QtBackend::Quit(int code) {
+  QCoreApplication::exit(code);
+}
+
+void QtBackend::Beep() {
+  QApplication::beep();
+}
+
+// The wait cursor covers the whole program while it is busy; the others
+// belong to the window under the mouse.
+void QtBackend::SetCursor(Cursor cursor) {
+  if (cursor == Cursor::kWait) {
+    if (!cursorOverridden_) {
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+      cursorOverridden_ = true;
+    }
+    return;
+  }
+  if (cursorOverridden_) {
+    QApplication::restoreOverrideCursor();
+    cursorOverridden_ = false;
+  }
+  if (QWidget* under = QApplication::widgetAt(QCursor::pos())) {
+    under->setCursor(ShapeOf(cursor));
+  }
+}
+
+DateTimeText QtBackend::Now() const {
+  const QLocale locale = QLocale::system();
+  return DateTimeText{ToStdString(locale.toString(QDate::currentDate(), QLocale::ShortFormat)),
+                      ToStdString(locale.toString(QTime::currentTime(), QLocale::ShortFormat))};
+}
+
+}  // namespace shell::qt

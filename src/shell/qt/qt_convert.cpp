@@ -1,0 +1,77 @@
+#include "shell/qt/qt_convert.h"
+
+#include <QPainter>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace shell::qt {
+
+QString ToQString(std::string_view text) {
+  QStringDecoder decoder(QStringDecoder::Utf8);
+  QString decoded =
+      decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+  if (!decoder.hasError()) {
+    return decoded;
+  }
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToStdString(const QString& text) {
+  return text.toStdString();
+}
+
+QColor ToQColor(Rgb colour) {
+  return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+Rgb ToRgb(const QColor& colour) {
+  return MakeRgb(colour.red(), colour.green(), colour.blue());
+}
+
+QRect ToQRect(const Rect& rect) {
+  const int left = std::min(rect.left, rect.right);
+  const int top = std::min(rect.top, rect.bottom);
+  return QRect(left, top, std::max(rect.left, rect.right) - left,
+               std::max(rect.top, rect.bottom) - top);
+}
+
+Rect ToRect(const QRect& rect) {
+  return Rect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+QImage ToQImage(const Picture& picture) {
+  QImage image(std::max(picture.Width(), 0), std::max(picture.Height(), 0), QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const Rgb colour = picture.At(x, y);
+      line[x] = qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    }
+  }
+  return image;
+}
+
+Picture ToPicture(const QImage& image) {
+  const double ratio = image.devicePixelRatio();
+  const int width = static_cast<int>(image.width() / ratio);
+  const int height = static_cast<int>(image.height() / ratio);
+  QImage plain = image.convertToFormat(QImage::Format_RGB32);
+  if (image.hasAlphaChannel()) {
+    // Transparent parts of an icon show the white of a fresh picture.
+    plain.fill(Qt::white);
+    QPainter painter(&plain);
+    painter.drawImage(QPoint(0, 0), image);
+  }
+  Picture picture(width, height);
+  for (int y = 0; y < height; ++y) {
+    const int sourceY = std::min(static_cast<int>(y * ratio), plain.height() - 1);
+    const auto* line = reinterpret_cast<const QRgb*>(plain.constScanLine(sourceY));
+    for (int x = 0; x < width; ++x) {
+      const QRgb pixel = line[std::min(static_cast<int>(x * ratio), plain.width() - 1)];
+      picture.Set(x, y, MakeRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+    }
+  }
+  return picture;
+}
+
+}  // namespace shell::qt

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "shell/gfx_types.h"
+
+namespace shell::qt {
+
+// The program's texts are UTF-8; a text that is not (an old file, a path
+// from elsewhere) is taken as Latin-1 so that no character is lost.
+QString ToQString(std::string_view text);
+std::string ToStdString(const QString& text);
+
+QColor ToQColor(Rgb colour);
+Rgb ToRgb(const QColor& colour);
+
+// A rectangle normalised so that left <= right and top <= bottom.
+QRect ToQRect(const Rect& rect);
+Rect ToRect(const QRect& rect);
+
+QImage ToQImage(const Picture& picture);
+// The picture of an image at its logical size (one pixel per device-independent pixel).
+Picture ToPicture(const QImage& image);
+
+}  // namespace shell::qt
