@@ -35,10 +35,7 @@ class AngleTest : public CalculatedTest {
 };
 
 TEST_F(AngleTest, ANewAngleHasThreeEmptyEnds) {
-  EXPECT_EQ(angle.GetTypeLabel(), "Ang.");
   EXPECT_EQ(Included(angle), std::vector<std::int32_t>(3, kEmptyInputRef));
-  EXPECT_EQ(angle.GetMarkerColour(), 4);
-  EXPECT_EQ(angle.ScalarKind(), 39);
   double value = 0.0;
   EXPECT_FALSE(angle.ComputeAngle(value, 100));
 }
@@ -83,19 +80,6 @@ TEST_F(AngleTest, EveryEndMustBeChosenAndPlaced) {
   EXPECT_FALSE(angle.ComputeAngle(value, 100));
   Include(angle, {1, 2, 3});
   EXPECT_FALSE(angle.ComputeAngle(value, 200));  // B not placed there
-}
-
-TEST_F(AngleTest, GetEndsGivesEndAVertexAndEndBInOrder) {
-  PlaceB(-30, 40);
-  Include(angle, {1, 2, 3});
-  TdvRealPoint a;
-  TdvRealPoint vertex;
-  TdvRealPoint b;
-  ASSERT_TRUE(angle.GetEnds(a, vertex, b, 100));
-  EXPECT_DOUBLE_EQ(a.x, 300.0);
-  EXPECT_DOUBLE_EQ(vertex.x, 200.0);
-  EXPECT_DOUBLE_EQ(b.x, 170.0);
-  EXPECT_DOUBLE_EQ(b.y, -160.0);
 }
 
 // A deleted end leaves its place empty, so that a new item chosen for that

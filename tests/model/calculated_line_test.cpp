@@ -18,20 +18,6 @@ class DistanceTest : public CalculatedTest {
   TdvCalculatedLine& distance;
 };
 
-TEST_F(DistanceTest, ANewDistanceNeedsTwoItemsAndHasNone) {
-  EXPECT_EQ(distance.GetTypeLabel(), "Dist.");
-  EXPECT_TRUE(Included(distance).empty());
-  LList list;
-  int required = 0;
-  int max = 0;
-  distance.GetIncluded(list, required, max);
-  EXPECT_EQ(required, 2);
-  EXPECT_EQ(max, 2);
-  EXPECT_EQ(distance.GetMarkerColour(), 6);
-  EXPECT_EQ(distance.GetMarkerType(), 400);
-  EXPECT_FALSE(distance.IsPointType());
-}
-
 TEST_F(DistanceTest, TheLengthIsTheDistanceBetweenTheEnds) {
   Include(distance, {1, 2});
   double length = 0.0;
@@ -95,20 +81,6 @@ TEST_F(DistanceTest, DeletingOneEndLeavesOneIdAndNoValue) {
   distance.RemoveIncluded(7);
   EXPECT_EQ(Included(distance), std::vector<std::int32_t>{2});
   EXPECT_TRUE(doc.events.empty());
-}
-
-TEST_F(DistanceTest, OnlyTheFirstOfTwoEqualIdsIsRemoved) {
-  Include(distance, {2, 2});
-  distance.RemoveIncluded(2);
-  EXPECT_EQ(Included(distance), std::vector<std::int32_t>{2});
-}
-
-TEST_F(DistanceTest, SettingTheItemsRelaysTheBoxOutAndRecomputes) {
-  doc.events.clear();
-  Include(distance, {2, 1});
-  EXPECT_EQ(doc.CountEvents("relayout 10"), 1);
-  EXPECT_EQ(doc.CountEvents("changed 10"), 1);
-  EXPECT_EQ(Included(distance), (std::vector<std::int32_t>{2, 1}));
 }
 
 TEST_F(DistanceTest, WithoutAScaleTheLengthIsReportedInPixels) {
@@ -184,17 +156,11 @@ TEST_F(CalculatedHitTest, AClickHitsOnlyWhenItLiesOnEveryItem) {
   EXPECT_TRUE(distance.HitTest(TdvPoint{100, -100}, 100));
   EXPECT_FALSE(distance.HitTest(TdvPoint{94, -100}, 100));
   EXPECT_FALSE(distance.HitTest(TdvPoint{100, -100}, 200));
-}
-
-TEST_F(CalculatedHitTest, AnInvisibleOrIncompleteSeriesIsNeverHit) {
-  Include(distance, {1});
-  EXPECT_FALSE(distance.HitTest(TdvPoint{100, -100}, 100));
-  Include(distance, {1, 3});
   distance.SetVisible(0);
   EXPECT_FALSE(distance.HitTest(TdvPoint{100, -100}, 100));
-}
-
-TEST_F(CalculatedHitTest, AnEmptyPlaceIsNeverHit) {
+  distance.SetVisible(1);
+  Include(distance, {1});
+  EXPECT_FALSE(distance.HitTest(TdvPoint{100, -100}, 100));
   Include(distance, {1, kEmptyInputRef});
   EXPECT_FALSE(distance.HitTest(TdvPoint{100, -100}, 100));
 }

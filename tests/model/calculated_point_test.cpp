@@ -17,19 +17,6 @@ class CentreOfMassTest : public CalculatedTest {
   TdvCalculatedCM& centre;
 };
 
-TEST_F(CentreOfMassTest, ANewCentreIsAPointTypeSeriesWithTrails) {
-  EXPECT_EQ(centre.GetTypeLabel(), "C of M");
-  EXPECT_TRUE(centre.IsPointType());
-  EXPECT_TRUE(centre.HasTrails());
-  EXPECT_TRUE(Included(centre).empty());
-  LList list;
-  int required = 0;
-  int max = 0;
-  centre.GetIncluded(list, required, max);
-  EXPECT_EQ(required, 1);
-  EXPECT_EQ(max, 1000);
-}
-
 TEST_F(CentreOfMassTest, TheCentreIsWeightedByTheMasses) {
   Include(centre, {1, 2});
   TdvPoint p;
@@ -109,15 +96,6 @@ TEST_F(CentreOfMassTest, ACentreOfCentresUsesTheirTotalMasses) {
   EXPECT_DOUBLE_EQ(outer.GetMass(), 0.8);
 }
 
-TEST_F(CentreOfMassTest, TheTableLayoutGrowsWhenItIsAnOrigin) {
-  EXPECT_EQ(centre.TableWidth(), 100);
-  EXPECT_EQ(centre.TableColumns(), 2);
-  centre.SetOrigin(1);
-  EXPECT_EQ(centre.TableWidth(), 150);
-  EXPECT_EQ(centre.TableColumns(), 3);
-  EXPECT_EQ(doc.CountEvents("add-frame 10"), 1);
-}
-
 // Inputs may be chosen so that a series depends on itself; the computation
 // must fail rather than run away.
 TEST_F(CentreOfMassTest, ACentreThatDependsOnItselfHasNoPosition) {
@@ -161,13 +139,6 @@ class DesignatedPointTest : public CalculatedTest {
 };
 
 TEST_F(DesignatedPointTest, ANewPointLiesSeventyPercentAlongAB) {
-  TdvCalculatedDesPt fresh;
-  EXPECT_EQ(fresh.GetTypeLabel(), "DsPt");
-  EXPECT_DOUBLE_EQ(fresh.GetAlong(), 0.7);
-  EXPECT_DOUBLE_EQ(fresh.GetPerp(), 0.0);
-  EXPECT_EQ(Included(fresh), std::vector<std::int32_t>(2, kEmptyInputRef));
-  EXPECT_EQ(fresh.GetMarkerColour(), 2);
-
   TdvRealPoint c = PositionAt(100);
   EXPECT_NEAR(c.x, 80.0, 1e-9);
   EXPECT_NEAR(c.y, -20.0, 1e-9);
@@ -247,13 +218,6 @@ TEST_F(DesignatedPointTest, AsAnOriginItGivesItsPositionAndRotation) {
   EXPECT_EQ(designated.TableWidth(), 100);
   designated.SetOrigin(1);
   EXPECT_EQ(designated.TableColumns(), 3);
-}
-
-TEST_F(DesignatedPointTest, ChangingTheFractionsIsReported) {
-  doc.events.clear();
-  designated.SetAlong(0.2);
-  designated.SetPerp(0.1);
-  EXPECT_EQ(doc.CountEvents("changed 10"), 2);
 }
 
 }  // namespace
