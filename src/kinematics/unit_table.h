@@ -2,10 +2,10 @@
 
 #include <string>
 
-// Unit codes of derived values. Each of the blocks below runs through the
-// series' length units in order (m, cm, mm, in, ft), or through the
-// combinations of mass and angle unit where noted. A value keeps the code it
-// was computed in; the table and graph windows only show the text.
+// Unit codes of derived values. A block that follows the series' length unit
+// holds five codes in the order m, cm, mm, in, ft, starting at the code named
+// here. A value keeps the code it was computed in; the table and graph
+// windows only show the text.
 enum TdvUnitCode : int {
   kUnitNone = 0,
   kUnitSeconds = 1,
