@@ -41,12 +41,6 @@ bool TdvDocumentWindow::IsA(int code) const {
   return code == kClassCode || TdvWindow::IsA(code);
 }
 
-void TdvDocumentWindow::WinSetClientSize(shell::Size size) {
-  if (hwnd != shell::kNoWindow) {
-    Backend().SetClientSize(hwnd, size);
-  }
-}
-
 void TdvDocumentWindow::WinSetTitle(const std::string& newTitle) {
   TdvWindow::WinSetTitle(newTitle);
   if (Frame() != nullptr) {

@@ -12,7 +12,6 @@ class TdvDocumentWindow : public TdvWindow {
   ~TdvDocumentWindow() override;
 
   bool IsA(int code) const override;
-  void WinSetClientSize(shell::Size size) override;
   void WinSetTitle(const std::string& text) override;
   void WinSetFocusControl(int id) override;
   int DoActivate(bool active) override;

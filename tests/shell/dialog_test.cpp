@@ -213,6 +213,7 @@ TEST_F(StatusWindowTest, ShowsItsMessageAboveItsOwner) {
   EXPECT_TRUE(status->IsA(14));
   EXPECT_TRUE(status->IsOwner(owner));
   EXPECT_EQ(backend.Window(status->hwnd)->title, "Movie Message");
+  EXPECT_FALSE(backend.Window(status->hwnd)->modal);
   EXPECT_EQ(backend.Text(status->GetControlWindow(TdvStatusWindow::kTextControl)),
             "Click on one end of the object of known length");
   EXPECT_LT(backend.OuterRect(status->hwnd).top, 200);
