@@ -137,7 +137,8 @@ int TdvShell::Dispatch(shell::WindowHandle handle, const shell::Event& event) {
   if (window == nullptr) {
     return kTdvNotHandled;
   }
-  if (window->FilterEvent(event)) {
+  // A window's own filter may take anything but the end of the window.
+  if (event.kind != shell::EventKind::kDestroy && window->FilterEvent(event)) {
     return 0;
   }
   int result = window->IsA(8) ? RouteDialog(*window, event) : Route(*window, event);

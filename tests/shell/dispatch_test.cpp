@@ -142,6 +142,31 @@ TEST_F(DispatchTest, ContextHelpFromAnyWindowGoesToTheFrame) {
   EXPECT_EQ(frame->commands, (std::vector<int>{752}));
 }
 
+// A window that hands mouse events to something else first, as the movie
+// window does with its movie controller.
+class FilteringWindow : public RecordingWindow {
+ public:
+  bool FilterEvent(const shell::Event& event) override {
+    return swallowEverything || event.kind == shell::EventKind::kMouseDown;
+  }
+  bool swallowEverything = false;
+};
+
+TEST_F(DispatchTest, AFilterTakesEventsBeforeTheWindowButNeverItsDestruction) {
+  FilteringWindow* window = shell.Keep(std::make_unique<FilteringWindow>());
+  window->rect = {0, 0, 100, 100};
+  ASSERT_EQ(window->OpenWindow(), 1);
+  window->calls.clear();
+  backend.Click(window->hwnd, {1, 1});
+  EXPECT_EQ(window->Operations(), (std::vector<std::string>{"DoMouseUp"}));
+  window->swallowEverything = true;
+  const shell::WindowHandle handle = window->hwnd;
+  backend.DestroyWindow(handle);
+  EXPECT_EQ(shell.Find(handle), nullptr);
+  EXPECT_TRUE(frame->docWindows.empty());
+  backend.RunPosted();
+}
+
 TEST_F(DispatchTest, DroppedFilesOpenThroughTheFrameInOrder) {
   RecordingWindow* window = OpenDocument();
   backend.DropFiles(window->hwnd, {"a.KVX", std::string(300, 'x')});
