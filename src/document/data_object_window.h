@@ -1,0 +1,263 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/coordinate_frame.h"
+#include "document/data_table_link.h"
+#include "document/file_location.h"
+#include "document/movie_link.h"
+#include "foundation/lists.h"
+#include "model/series.h"
+#include "model/series_document.h"
+#include "shell/document_window.h"
+
+// Kind codes of ObjectNewObject.
+enum TdvItemKind : int {
+  kItemPoint = 1,
+  kItemOrigin = 2,
+  kItemDistance = 3,
+  kItemScale = 4,
+  kItemCentreOfMass = 5,
+  kItemClone = 6,
+  kItemAngle = 7,
+  kItemDesignatedPoint = 8,
+  kItemCount = 9,
+  kItemAutoNamedPoint = 98,
+  kItemRecordPoint = 99,
+};
+
+// Position arguments of AddObject and AddMember.
+inline constexpr std::int32_t kPlaceFirst = -2;
+inline constexpr std::int32_t kPlaceLast = -1;
+// Directions of NextInFrameOrder.
+inline constexpr std::int32_t kBackwards = -10;
+inline constexpr std::int32_t kForwards = -11;
+
+// One analysis of one movie: the items (series) with their ids and order,
+// the coordinate systems that group them, the selection, the time base of
+// the movie, the options saved with the document and the links to the
+// document's other windows. Its own window is the "Coordinate Systems"
+// window.
+class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
+ public:
+  static constexpr int kClassCode = 13;
+
+  TdvDataObjectWindow();
+  ~TdvDataObjectWindow() override;
+
+  bool IsA(int code) const override;
+  int OpenWindow() override;
+  int DoClose() override;
+  TdvDocumentWindow* GetDocument() override { return this; }
+
+  // Items.
+  std::int32_t ObjectNewObject(int typeCode, const std::string& name);
+  std::int32_t AddObject(std::unique_ptr<TdvDataObject> item, std::int32_t position);
+  void AddCoordinateFrame(std::int32_t originId) override;
+  void RemoveCoordinateFrame(std::int32_t originId) override;
+  void AddMember(TdvCoordinateFrame& frame, std::int32_t id, std::int32_t position);
+  // The number of default names: 1 + the items of the class (2 counts
+  // origins), the default origin and the recording point not counted.
+  int NextDefaultNumber(int classCode);
+  // An entry of the Create menu: named, placed beside the current item and
+  // selected; the new id, or -19 for an id that is no entry.
+  std::int32_t CreateFromMenu(int command);
+  // "Origin 1" of a new document, when the document was made to have one.
+  void CreateDefaultOrigin();
+
+  // Lookup and queries.
+  TdvDataObject* GetItem(std::int32_t id) override;
+  std::string GetOriginName(std::int32_t originRef) override;
+  bool HasScale(std::int32_t originRef);
+  bool IsSelected(std::int32_t id);
+  TdvCoordinateFrame* FindFrame(std::int32_t originRef);
+  // Ids in item order, and frames in display order.
+  std::vector<std::int32_t> ItemOrder() const;
+  std::vector<std::int32_t> FrameOrder() const;
+  std::vector<std::int32_t> Members(std::int32_t originRef);
+  std::vector<std::int32_t> SelectedItems() const;
+  int ItemCount() const;
+
+  // Selection.
+  void SelectItem(std::int32_t id, int keyFlags);
+  void SelectAll();
+  std::int32_t CurrentItem() const { return currentItem; }
+  std::int32_t NextItemToLocate();
+  std::int32_t NextInFrameOrder(std::int32_t id, std::int32_t direction);
+
+  // Origins.
+  bool SetDefaultOrigin(std::int32_t id);
+  void TransformOrigin(std::int32_t id);
+  void MakePointOrigin();
+  std::int32_t DefaultOrigin() const { return defaultOrigin; }
+  // For the file reader, which knows the default origin only by its id.
+  void SetDefaultOriginId(std::int32_t id) { defaultOrigin = id; }
+  // Puts the item into the box of its origin, and into no other.
+  void PlaceMember(std::int32_t id);
+
+  // Deletion and clearing.
+  void DeleteItem(std::int32_t id);
+  void DeleteSelection();
+  void ClearFrame();
+  // The selected items' data on the displayed frame, or on every frame.
+  void ClearSelection(bool allFrames);
+  void ClearData(bool fixed, bool semiFixed, bool frameByFrame, bool includeOrigins,
+                 bool includeScalePoints);
+  void ShowAll();
+  // On: a recording point becomes current; off: it goes.
+  void SetAutoAddPoints(bool on);
+  void ToggleSelectionVisible();
+  void ToggleSelectionTrails();
+  // The tool-bar actions this document handles alone; 1 when handled.
+  int DoToolCommand(int code);
+  int DoCommand(int id) override;
+
+  // Positions and values.
+  bool ConvertPoint(TdvRealPoint& point, std::int32_t& originRef, std::uint8_t lengthUnit,
+                    std::string& unitLabel, std::int32_t frame);
+  bool GetItemValue(double& value, double& previous, std::int32_t itemRef, std::int32_t time,
+                    int component);
+
+  // Time base.
+  int FrameIndex(std::int32_t time, std::int32_t* start = nullptr) const;
+  double FrameSeconds(std::int32_t time) const;
+  std::int32_t StepTime(std::int32_t time, bool forward) const;
+  void SetStep(double size, bool inFrames);
+  void SetFrameRate(double rate);
+  double FrameRate() const { return ownRateOn ? ownFrameRate : -1.0; }
+  void SetTimeBase(std::int32_t timeScale, std::vector<std::int32_t> frameTimes);
+  void SetDisplayedTime(std::int32_t time) { displayedTime = time; }
+
+  // The document file and the export.
+  bool Save(bool saveAs);
+  void WriteWindowRect(TdvTaggedWriter& writer) const override;
+  // Records 1 to 6 of a document file.
+  void WriteDocument(std::string& out);
+  void ExportData();
+  void WriteExport(std::ostream& out);
+  // Looks for the movie named in the file just read; true when the
+  // document has one now.
+  bool FindMovie();
+  void SetLocation(const TdvFileLocation& where, bool hasFile);
+  const TdvFileLocation& Location() const { return location; }
+  bool HasFile() const { return hasFile; }
+
+  // Header record setters.
+  void SetFlagValue(std::int32_t tag, bool flag) override;
+  void SetIntValue(std::int32_t tag, std::int32_t value) override;
+  void SetRealValue(std::int32_t tag, double value) override;
+  void SetStringValue(std::int32_t tag, const std::string& text) override;
+  void SetRectValue(std::int32_t tag, const TdvRect& rect) override;
+  void SetListValue(std::int32_t tag, const LList& list) override;
+
+  // The series side.
+  const std::vector<std::int32_t>& FrameKeys() const override { return frameTimes; }
+  std::int32_t DisplayedFrame() const override { return displayedTime; }
+  std::string FrameTimeText(std::int32_t frame) override;
+  void SeriesChangedAt(TdvDataObject& series, std::int32_t frame, int sampleType) override;
+  void SeriesChanged(TdvDataObject& series) override;
+  void RedrawRow(TdvDataObject& series) override;
+  void RelayoutBox(TdvDataObject& series) override;
+  void SeriesMovedOrigin(TdvDataObject& series, std::int32_t fromOrigin,
+                         std::int32_t toOrigin) override;
+  void SeriesBecameFixed(TdvDataObject& series) override;
+  void SeriesNoLongerFixed(TdvDataObject& series) override;
+  void FixedOriginRotated(TdvDataObject& series, double oldValue, double newValue) override;
+  void FixedOriginMoved(TdvDataObject& series, double value) override;
+  void RedrawWindows() override;
+  void InformationBox(const std::string& text, const std::string& caption) override;
+  bool Confirm(const std::string& text, const std::string& caption) override;
+  void Beep() override;
+  std::optional<std::string> AskText(const std::string& prompt, const std::string& caption,
+                                     const std::string& initial) override;
+
+  // Every item and the table computed afresh.
+  void RecalculateAll();
+
+  // The other windows of the document (not owned).
+  void AttachTable(TdvDataTableLink* link) { table = link; }
+  void AttachMovie(TdvMovieLink* link) { movie = link; }
+  void AddGraph(TdvGraphLink* link) { graphs.push_back(link); }
+  TdvDataTableLink* Table() const { return table; }
+  TdvMovieLink* Movie() const { return movie; }
+
+  // The application-wide switches: Live Updates and the recalculation of
+  // the table while data change (off while a file is read).
+  static bool liveUpdates;
+  static bool recalculateOnChange;
+
+  // Set while a file is read into the document: items then arrive with
+  // their saved settings and must not be given the defaults of new items.
+  bool loading = false;
+
+  // Fields saved with the document.
+  bool modified = false;
+  bool hasMovie = false;
+  bool movieToBeReplaced = false;
+  bool autoFrameAdvance = true;
+  bool flag4 = false;
+  bool autoAddPoints = false;
+  bool autoPointAdvance = true;
+  bool createDefaultOrigin = true;
+  bool stepEveryFrame = true;
+  bool ownRateOn = false;
+  bool stepInFrames = false;
+  double ownFrameRate = 0.0;
+  double stepSize = 0.0;
+  std::int32_t timeScale = 600;
+  std::int32_t displayedTime = 0;
+  std::int32_t initialOrigin = 0;
+  std::int32_t listRows = 0;
+  std::int32_t creationCounter = 1;
+  std::int32_t selectedFrame = kNoItem;
+  std::int32_t selectedScaleRow = kNoItem;
+  std::int32_t lastEditKind = 1;
+  std::int32_t listScroll = 0;
+  std::string movieName;
+  std::string moviePath;
+  LList heldList301;
+
+ private:
+  std::unique_ptr<TdvDataObject> MakeItem(int kind);
+  // Every item in id order; the table is not walked while items come or go.
+  std::vector<TdvDataObject*> AllItems();
+  void RegisterNew(std::int32_t id);
+  void RemoveItem(std::int32_t id);
+  void DeleteClonesOf(std::int32_t id);
+  void ForgetScale(std::int32_t id);
+  void RemoveFromFrames(std::int32_t id);
+  void PlaceFrame(TdvCoordinateFrame& frame);
+  void ClearSelectionList();
+  void MoveToDefault(std::int32_t from, std::int32_t to);
+  bool LocateTest(std::int32_t id);
+  std::vector<std::int32_t> FrameOrderItems();
+  bool IsScaleEnd(std::int32_t id);
+  bool PointValue(double& value, double& previous, TdvDataObject& item, std::int32_t time,
+                  int component);
+  std::int32_t StepFrames(std::int32_t time, int index, bool forward) const;
+  void TestStepSize();
+  void UpdateTitle();
+  bool WriteFileSafely(const std::string& path, const std::string& text);
+  std::optional<TdvFileLocation> AskSaveLocation();
+  bool MovieFileExists(const std::string& path) const;
+  std::string LocateMovie();
+
+  ArrayAsLList<TdvDataObject> items;
+  LList itemOrder;
+  ArrayAsLList<TdvCoordinateFrame> frames;
+  LList frameOrder;
+  LList selected;
+  std::int32_t currentItem = kNoItem;
+  std::int32_t defaultOrigin = 0;
+  std::vector<std::int32_t> frameTimes;
+  TdvFileLocation location;
+  bool hasFile = false;
+  TdvDataTableLink* table = nullptr;
+  TdvMovieLink* movie = nullptr;
+  std::vector<TdvGraphLink*> graphs;
+};

@@ -1,0 +1,55 @@
+#include <fstream>
+#include <ostream>
+
+#include "document/data_object_window.h"
+#include "shell/shell.h"
+
+void TdvDataObjectWindow::WriteExport(std::ostream& out) {
+  out << "Tab separated output for use with excel or other spreadsheet" << std::endl;
+  out << "Data taken and file written by Kinovex 2.1" << std::endl;
+  out << std::endl;
+  out << std::endl;
+  out << "Name"
+      << "\t\t\t"
+      << "Type"
+      << "\t"
+      << "Mass"
+      << "\t"
+      << "Origin"
+      << "\t"
+      << "Is An Origin?\t"
+      << "Calibrate"
+      << "\t"
+      << "Sample Type\t"
+      << "Included Objects\t";
+  std::int32_t number = 1;
+  for (std::int32_t id : ItemOrder()) {
+    TdvDataObject* item = GetItem(id);
+    if (item != nullptr && item->IsExported()) {
+      item->ExportInfo(out, number++);
+    }
+  }
+  out << '\n';
+  if (table != nullptr) {
+    table->WriteText(out);
+  }
+}
+
+void TdvDataObjectWindow::ExportData() {
+  shell::FileDialogSpec spec;
+  spec.filters = {{"Excel Files (*.XLS)", "*.XLS"},
+                  {"Text Files (*.TXT)", "*.TXT"},
+                  {"All Files (*.*)", "*.*"}};
+  spec.defaultExtension = "XlS";
+  spec.initialPath = "untitled.xls";
+  std::optional<std::string> chosen = Backend().AskOpenFile(spec);
+  if (!chosen) {
+    return;
+  }
+  std::ofstream out(*chosen, std::ios::out | std::ios::trunc);
+  if (!out.is_open()) {
+    InformationBox("Could not create " + *chosen, "Export Data");
+    return;
+  }
+  WriteExport(out);
+}

@@ -1,0 +1,319 @@
+#include "document/file_parser.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "document/data_object_window.h"
+#include "model/calculated_series.h"
+#include "model/point_series.h"
+#include "model/series_record.h"
+#include "shell/shell.h"
+
+namespace {
+
+constexpr int kWindowRectTag = 1000;
+constexpr std::int32_t kColumnItemTag = 687;
+constexpr std::int32_t kColumnQuantityTag = 850;
+
+bool LoadText(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in.is_open()) {
+    return false;
+  }
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  text = contents.str();
+  return true;
+}
+
+// Hands the header's tokens to the document, correcting the window
+// rectangle of files written by version 2.0 on the way.
+class HeaderReceiver : public TdvTaggedReceiver {
+ public:
+  HeaderReceiver(TdvDataObjectWindow& document, std::function<void(TdvRect&)> correct,
+                 std::int32_t& defaultOrigin)
+      : document_(document), correct_(std::move(correct)), defaultOrigin_(defaultOrigin) {}
+
+  void SetFlagValue(std::int32_t tag, bool flag) override { document_.SetFlagValue(tag, flag); }
+  void SetIntValue(std::int32_t tag, std::int32_t value) override {
+    if (tag == 107) {
+      defaultOrigin_ = value;
+      return;
+    }
+    document_.SetIntValue(tag, value);
+  }
+  void SetRealValue(std::int32_t tag, double value) override { document_.SetRealValue(tag, value); }
+  void SetStringValue(std::int32_t tag, const std::string& text) override {
+    document_.SetStringValue(tag, text);
+  }
+  void SetRectValue(std::int32_t tag, const TdvRect& rect) override {
+    if (tag != kWindowRectTag) {
+      return;
+    }
+    TdvRect corrected = rect;
+    correct_(corrected);
+    document_.SetRectValue(tag, corrected);
+  }
+  void SetListValue(std::int32_t tag, const LList& list) override {
+    document_.SetListValue(tag, list);
+  }
+
+ private:
+  TdvDataObjectWindow& document_;
+  std::function<void(TdvRect&)> correct_;
+  std::int32_t& defaultOrigin_;
+};
+
+std::vector<std::int32_t> ListValues(const LList& list) {
+  std::vector<std::int32_t> values;
+  for (const TdvObject* boxed : list) {
+    values.push_back(static_cast<const TdvInt*>(boxed)->value);
+  }
+  return values;
+}
+
+}  // namespace
+
+TdvDataObjectWindow* TdvFileParser::Parse(const TdvFileLocation& location,
+                                          const std::string& text) {
+  location_ = location;
+  location_.olderVersion = true;
+  std::string source = text;
+  if (source.empty() && !LoadText(location_.path, source)) {
+    TdvShell::Get().Message(shell::MessageKind::kInformation, "Problem Opening File",
+                            "TdvFileParser");
+    return nullptr;
+  }
+  TdvStringStream stream(std::move(source));
+  bool stopped = false;
+  for (int code = stream.NextCode(); code != kTdvCodeEnd && !stopped; code = stream.NextCode()) {
+    switch (code) {
+      case kTdvCodeVersion:
+        ReadVersion(stream);
+        break;
+      case kTdvCodePathFormat:
+        if (stream.OpenGroup() != 0) {
+          stream.ReadInt(pathFormat_);
+        }
+        break;
+      case kTdvCodeDocumentHeader:
+        if (document_ != nullptr) {
+          SkipRecord(stream);
+          break;
+        }
+        ReadDocumentHeader(stream);
+        stopped = document_ == nullptr;
+        break;
+      case kTdvCodeObjectRecord:
+        ReadSeriesRecord(stream);
+        break;
+      case kTdvCodeGraphRecord:
+      case kTdvCodeTableRecord:
+        ReadWindowRecord(stream, code);
+        break;
+      case kTdvCodeTableColumn:
+        ReadTableColumn(stream);
+        break;
+      default:
+        SkipRecord(stream);
+        break;
+    }
+  }
+  Finish();
+  return document_;
+}
+
+void TdvFileParser::ReadVersion(TdvStringStream& stream) {
+  if (stream.OpenGroup() == 0) {
+    return;
+  }
+  std::int32_t numbers[3] = {0, 0, 0};
+  for (std::int32_t& number : numbers) {
+    stream.ReadInt(number);
+  }
+  major_ = numbers[0];
+  minor_ = numbers[1];
+  release_ = numbers[2];
+  legacy_ = false;
+  location_.olderVersion = false;
+}
+
+// Version 2.0 placed windows 24 pixels further right and 38 lower in its
+// frame than later versions do.
+void TdvFileParser::CorrectRect(TdvRect& rect) const {
+  if (major_ != 2 || minor_ >= 1) {
+    return;
+  }
+  rect.left -= 24;
+  rect.right -= 24;
+  if (rect.top > 36) {
+    rect.top -= 38;
+  }
+}
+
+// Text after an unknown code is passed over as a record when it opens one,
+// so that nothing inside it is taken for a record of its own.
+void TdvFileParser::SkipRecord(TdvStringStream& stream) {
+  std::size_t start = stream.Position();
+  if (stream.NextCode() != '[') {
+    stream.ReturnTo(start);
+    return;
+  }
+  stream.ReturnTo(start);
+  TdvTaggedReceiver ignored;
+  ReadRecordBody(stream, ignored);
+}
+
+void TdvFileParser::ReadDocumentHeader(TdvStringStream& stream) {
+  TdvDataObjectWindow::recalculateOnChange = false;
+  auto made = std::make_unique<TdvDataObjectWindow>();
+  made->createDefaultOrigin = false;
+  made->loading = true;
+  TdvDataObjectWindow* document = TdvShell::Get().Keep(std::move(made));
+  document->SetLocation(location_, !movieFromOpenedFile);
+  HeaderReceiver receiver(
+      *document, [this](TdvRect& rect) { CorrectRect(rect); }, savedDefaultOrigin_);
+  ReadRecordBody(stream, receiver);
+  TdvDataObjectWindow::recalculateOnChange = true;
+  document->OpenWindow();
+  if (pathFormat_ != -2) {
+    document->moviePath = document->movieName;
+  }
+  if (movieFromOpenedFile) {
+    document->movieName = location_.fileName;
+    document->moviePath = location_.path;
+  }
+  if (!document->FindMovie()) {
+    document->modified = false;
+    document->CloseWindow();
+    return;
+  }
+  document_ = document;
+  TdvDataObjectWindow::recalculateOnChange = false;
+}
+
+void TdvFileParser::ReadSeriesRecord(TdvStringStream& stream) {
+  std::int32_t savedId = 0;
+  std::int32_t kind = 0;
+  bool headed = stream.ReadTag(savedId) && stream.ReadInt(kind);
+  std::int32_t newId = -1;
+  if (headed && document_ != nullptr) {
+    newId = document_->ObjectNewObject(kind, "bogus");
+  }
+  TdvDataObject* item = newId >= 0 ? document_->GetItem(newId) : nullptr;
+  if (item == nullptr) {
+    TdvTaggedReceiver ignored;
+    ReadRecordBody(stream, ignored);
+    return;
+  }
+  idMap_.emplace_back(savedId, newId, item->IsA(kCalculatedObjectCode) ? 1 : 0);
+  ReadSeriesRecordBody(stream, *item, legacy_);
+}
+
+void TdvFileParser::ReadWindowRecord(TdvStringStream& stream, int code) {
+  TdvFileDataObject record(code);
+  ReadRecordBody(stream, record);
+  if (document_ == nullptr) {
+    return;
+  }
+  if (!remapped_) {
+    RemapIds();
+  }
+  for (auto& [tag, rect] : record.Rects()) {
+    if (tag == kWindowRectTag) {
+      CorrectRect(rect);
+    }
+  }
+  if (builder_ == nullptr) {
+    return;
+  }
+  if (code == kTdvCodeTableRecord) {
+    builder_->BuildTable(*document_, record);
+  } else {
+    builder_->BuildGraph(*document_, record, *this);
+  }
+}
+
+void TdvFileParser::ReadTableColumn(TdvStringStream& stream) {
+  TdvFileDataObject record(kTdvCodeTableColumn);
+  ReadRecordBody(stream, record);
+  if (document_ == nullptr || document_->Table() == nullptr) {
+    return;
+  }
+  std::int32_t item = 0;
+  std::int32_t quantity = 0;
+  record.GetTaggedInt(kColumnItemTag, item);
+  record.GetTaggedInt(kColumnQuantityTag, quantity);
+  document_->Table()->AddColumn(MapSavedId(item), quantity);
+}
+
+// Negative references other than the default origin name no saved item and
+// pass unchanged, so an empty input place (-4) stays empty.
+std::int32_t TdvFileParser::MapSavedId(std::int32_t savedId) const {
+  if (savedId == kDefaultOriginRef) {
+    savedId = savedDefaultOrigin_;
+  }
+  if (savedId < 0) {
+    return savedId;
+  }
+  for (const TdvAdjustObject& entry : idMap_) {
+    if (entry.savedId == savedId) {
+      return entry.newId;
+    }
+  }
+  return 0;
+}
+
+void TdvFileParser::RemapIds() {
+  remapped_ = true;
+  if (document_ == nullptr) {
+    return;
+  }
+  TdvDataObjectWindow& document = *document_;
+  document.SetDefaultOriginId(MapSavedId(savedDefaultOrigin_));
+  for (const TdvAdjustObject& entry : idMap_) {
+    TdvDataObject* item = document.GetItem(entry.newId);
+    if (item == nullptr) {
+      continue;
+    }
+    std::int32_t origin = item->GetSavedOriginId();
+    item->SetOriginId(origin == kDefaultOriginRef ? origin : MapSavedId(origin));
+    document.PlaceMember(entry.newId);
+    item->SetScaleId(MapSavedId(item->GetSavedScaleId()));
+    item->SetCoordinates(item->GetCoordinates());
+    if (entry.calculated != 0) {
+      auto* calculated = static_cast<TdvCalculatedObject*>(item);
+      LList inputs;
+      int required = 0;
+      int max = 0;
+      calculated->GetIncluded(inputs, required, max);
+      LList mapped;
+      for (std::int32_t id : ListValues(inputs)) {
+        mapped.Append(std::make_unique<TdvInt>(MapSavedId(id)));
+      }
+      calculated->SetIncluded(mapped);
+    }
+    std::int32_t source = kNoItem;
+    if (item->GetSourceId(source)) {
+      static_cast<TdvClonePoint*>(item)->SetSource(MapSavedId(source));
+    }
+  }
+  TdvDataObjectWindow::recalculateOnChange = true;
+  document.RecalculateAll();
+}
+
+void TdvFileParser::Finish() {
+  if (!remapped_) {
+    RemapIds();
+  }
+  TdvDataObjectWindow::recalculateOnChange = true;
+  idMap_.clear();
+  if (document_ == nullptr) {
+    return;
+  }
+  document_->loading = false;
+  document_->RecalculateAll();
+  document_->SelectItem(kNoItem, 0);
+  document_->SelectItem(document_->NextItemToLocate(), 0);
+  document_->modified = false;
+}
