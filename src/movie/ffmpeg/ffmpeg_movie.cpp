@@ -140,6 +140,7 @@ void TdvFfmpegMovie::SeekToKey(std::size_t key) {
 }
 
 void TdvFfmpegMovie::DecodeUpTo(std::size_t index) {
+  target_ = index;
   while (NextPicture()) {
     Keep(*picture_);
     av_frame_unref(picture_.get());
@@ -196,7 +197,11 @@ void TdvFfmpegMovie::Keep(const AVFrame& frame) {
   if (!index) {
     return;
   }
-  cache_.Insert(*index, frame);
+  // Frames too far before the target would be evicted before it is reached;
+  // not keeping them spares the memory traffic of a long seek.
+  if (target_ == kNowhere || *index + cache_.FramesFitting(frame) > target_) {
+    cache_.Insert(*index, frame);
+  }
   lastDecoded_ = lastDecoded_ == kNowhere ? *index : std::max(lastDecoded_, *index);
   if (firstAfterSeek_ == kNowhere) {
     firstAfterSeek_ = *index;

@@ -77,6 +77,7 @@ class TdvFfmpegMovie : public TdvVideoMovie {
   bool drained_ = false;
   bool flushing_ = false;
   std::size_t firstAfterSeek_ = kNowhere;
+  std::size_t target_ = kNowhere;  // frame being decoded towards
 };
 
 }  // namespace kinovex

@@ -1,5 +1,7 @@
 #include "movie/ffmpeg/frame_cache.h"
 
+#include <algorithm>
+
 namespace kinovex {
 namespace {
 
@@ -49,6 +51,11 @@ const AVFrame* TdvFrameCache::FindAtOrBefore(std::size_t index) {
     }
   }
   return nullptr;
+}
+
+std::size_t TdvFrameCache::FramesFitting(const AVFrame& frame) const {
+  // The most recent frame always stays, whatever its size.
+  return std::max<std::size_t>(1, byteLimit_ / FrameBytes(frame));
 }
 
 void TdvFrameCache::Trim() {

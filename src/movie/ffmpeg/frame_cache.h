@@ -23,6 +23,8 @@ class TdvFrameCache {
   // The kept frame with the largest index not greater than `index`.
   const AVFrame* FindAtOrBefore(std::size_t index);
   bool Contains(std::size_t index) const { return entries_.count(index) != 0; }
+  // How many frames like `frame` the budget holds.
+  std::size_t FramesFitting(const AVFrame& frame) const;
 
   std::size_t Bytes() const { return bytes_; }
   std::size_t Count() const { return entries_.size(); }

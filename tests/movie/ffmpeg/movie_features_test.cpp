@@ -139,6 +139,17 @@ TEST_F(MovieFeaturesTest, CacheStaysWithinItsBudget) {
   EXPECT_LT(ffmpeg->Cache().Count(), 30u);
 }
 
+TEST_F(MovieFeaturesTest, FramesLargerThanTheBudgetStillShow) {
+  auto movie = Make("tiny-cache.mp4", TestMovieSpec{}, TdvFfmpegOptions{.cacheBytes = 1});
+  ASSERT_TRUE(movie);
+  const auto& times = movie->VideoFrameTimes();
+  TdvVideoImage image;
+  for (std::size_t i : {5u, 4u, 20u, 0u, 29u}) {
+    ASSERT_TRUE(movie->VideoFrameImage(times[i], image));
+    EXPECT_EQ(testing::ReadFrameCode(image.rgb.data(), image.width, image.height), int(i));
+  }
+}
+
 TEST_F(MovieFeaturesTest, DefaultCacheKeepsEveryFrameOfASmallMovie) {
   auto movie = Make("small.mp4", TestMovieSpec{});
   ASSERT_TRUE(movie);
