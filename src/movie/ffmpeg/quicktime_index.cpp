@@ -5,6 +5,8 @@
 #include <fstream>
 #include <limits>
 
+#include <zlib.h>
+
 namespace kinovex {
 namespace {
 
@@ -270,14 +272,52 @@ void ReadUserData(const Box& udta, std::vector<TdvQuickTimeUserItem>& items) {
   }
 }
 
-}  // namespace
+// Older QuickTime files compress their movie box with zlib: a cmov box
+// holding the method (dcom) and the compressed movie box (cmvd: its size,
+// then the data). Answers the inflated movie box, header included.
+std::optional<std::vector<std::uint8_t>> InflateMovieBox(const Box& cmov) {
+  auto parts = ChildBoxes(cmov.data, cmov.size);
+  const Box* dcom = FindChild(parts, Tag("dcom"));
+  const Box* cmvd = FindChild(parts, Tag("cmvd"));
+  if (!dcom || !cmvd || dcom->size < 4 || std::memcmp(dcom->data, "zlib", 4) != 0 ||
+      cmvd->size < 4) {
+    return std::nullopt;
+  }
+  ByteReader reader(cmvd->data, 4);
+  const std::uint64_t inflatedSize = reader.Read(4);
+  if (inflatedSize == 0 || inflatedSize > kMaxMovieBox) {
+    return std::nullopt;
+  }
+  std::vector<std::uint8_t> inflated(static_cast<std::size_t>(inflatedSize));
+  uLongf length = static_cast<uLongf>(inflated.size());
+  if (uncompress(inflated.data(), &length, cmvd->data + 4, static_cast<uLong>(cmvd->size - 4)) !=
+      Z_OK) {
+    return std::nullopt;
+  }
+  inflated.resize(length);
+  return inflated;
+}
 
-std::optional<TdvQuickTimeIndex> ParseQuickTimeMovieBox(const std::uint8_t* data,
-                                                        std::size_t size) {
+std::optional<TdvQuickTimeIndex> ParseMovieBox(const std::uint8_t* data, std::size_t size,
+                                               bool mayInflate);
+
+std::optional<TdvQuickTimeIndex> ParseCompressedMovieBox(const Box& cmov) {
+  auto inflated = InflateMovieBox(cmov);
+  if (!inflated) {
+    return std::nullopt;
+  }
+  auto boxes = ChildBoxes(inflated->data(), inflated->size());
+  const Box* moov = FindChild(boxes, Tag("moov"));
+  return moov ? ParseMovieBox(moov->data, moov->size, false) : std::nullopt;
+}
+
+std::optional<TdvQuickTimeIndex> ParseMovieBox(const std::uint8_t* data, std::size_t size,
+                                               bool mayInflate) {
   auto parts = ChildBoxes(data, size);
   const Box* mvhd = FindChild(parts, Tag("mvhd"));
   if (!mvhd) {
-    return std::nullopt;
+    const Box* cmov = FindChild(parts, Tag("cmov"));
+    return cmov && mayInflate ? ParseCompressedMovieBox(*cmov) : std::nullopt;
   }
   auto movieScale = static_cast<std::uint32_t>(FullBoxField(*mvhd, 8, 16));
   TdvQuickTimeIndex index;
@@ -295,6 +335,13 @@ std::optional<TdvQuickTimeIndex> ParseQuickTimeMovieBox(const std::uint8_t* data
     }
   }
   return index;
+}
+
+}  // namespace
+
+std::optional<TdvQuickTimeIndex> ParseQuickTimeMovieBox(const std::uint8_t* data,
+                                                        std::size_t size) {
+  return ParseMovieBox(data, size, true);
 }
 
 std::optional<TdvQuickTimeIndex> ReadQuickTimeIndex(const std::string& path) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <zlib.h>
+
 #include "movie/ffmpeg/quicktime_index.h"
 
 namespace kinovex {
@@ -171,6 +173,39 @@ TEST(QuickTimeUserData, TextLongerThanItsItemIsTakenRaw) {
   ASSERT_TRUE(index);
   ASSERT_EQ(index->userItems.size(), 1u);
   EXPECT_EQ(index->userItems[0].text.size(), 9u);
+}
+
+// Older QuickTime files hold their movie box compressed.
+Bytes Compressed(const Bytes& movieBox) {
+  uLongf length = compressBound(static_cast<uLong>(movieBox.size()));
+  Bytes packed(length, '\0');
+  compress(reinterpret_cast<Bytef*>(packed.data()), &length,
+           reinterpret_cast<const Bytef*>(movieBox.data()), static_cast<uLong>(movieBox.size()));
+  packed.resize(length);
+  return Box("cmov", Box("dcom", "zlib") +
+                         Box("cmvd", U32(static_cast<std::uint32_t>(movieBox.size())) + packed));
+}
+
+TEST(QuickTimeCompressed, CompressedMovieBoxIsInflated) {
+  Bytes movie = Box("moov", Header("mvhd", 600) + VideoTrack(ReorderedTables()) +
+                                Box("udta", Box("\xA9KXC", U16(5) + U16(0) + "2 1 2")));
+  auto index = Parse(Compressed(movie));
+  ASSERT_TRUE(index);
+  ASSERT_EQ(index->tracks.size(), 1u);
+  EXPECT_EQ(index->tracks[0].samples.size(), 4u);
+  ASSERT_EQ(index->userItems.size(), 1u);
+  EXPECT_EQ(index->userItems[0].text, "2 1 2");
+}
+
+TEST(QuickTimeCompressed, DamagedCompressedDataIsNoIndex) {
+  Bytes movie = Box("moov", Header("mvhd", 600) + VideoTrack(ReorderedTables()));
+  Bytes packed = Compressed(movie);
+  packed[packed.size() / 2 + 10] ^= 0x55;
+  packed[packed.size() - 3] ^= 0x55;
+  EXPECT_FALSE(Parse(packed));
+  // A size that claims more than the limit is not allocated.
+  EXPECT_FALSE(Parse(Box("cmov", Box("dcom", "zlib") + Box("cmvd", U32(0xFFFFFFFF) + "x"))));
+  EXPECT_FALSE(Parse(Box("cmov", Box("dcom", "lzw ") + Box("cmvd", U32(10) + "x"))));
 }
 
 TEST(QuickTimeDamage, MissingMovieHeaderIsNoIndex) {
