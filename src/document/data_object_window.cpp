@@ -351,3 +351,18 @@ void TdvDataObjectWindow::PlaceMember(std::int32_t id) {
     AddMember(*home, id, kPlaceLast);
   }
 }
+
+void TdvDataObjectWindow::SetFrameOrder(const std::vector<std::int32_t>& origins) {
+  LList order;
+  for (std::int32_t originId : origins) {
+    if (frames.Get(originId) != nullptr && !order.FindInt(originId)) {
+      order.Append(std::make_unique<TdvInt>(originId));
+    }
+  }
+  for (std::int32_t originId : FrameOrder()) {
+    if (!order.FindInt(originId)) {
+      order.Append(std::make_unique<TdvInt>(originId));
+    }
+  }
+  frameOrder = std::move(order);
+}

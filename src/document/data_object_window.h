@@ -99,6 +99,9 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   void SetDefaultOriginId(std::int32_t id) { defaultOrigin = id; }
   // Puts the item into the box of its origin, and into no other.
   void PlaceMember(std::int32_t id);
+  // Boxes in the given order of their origins; boxes not named keep their
+  // order after them.
+  void SetFrameOrder(const std::vector<std::int32_t>& origins);
 
   // Deletion and clearing.
   void DeleteItem(std::int32_t id);

@@ -1,5 +1,6 @@
 #include "document/file_parser.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -38,6 +39,7 @@ class HeaderReceiver : public TdvTaggedReceiver {
   void SetIntValue(std::int32_t tag, std::int32_t value) override {
     if (tag == 107) {
       defaultOrigin_ = value;
+      defaultOriginRead_ = true;
       return;
     }
     document_.SetIntValue(tag, value);
@@ -57,8 +59,10 @@ class HeaderReceiver : public TdvTaggedReceiver {
   void SetListValue(std::int32_t tag, const LList& list) override {
     document_.SetListValue(tag, list);
   }
+  bool DefaultOriginRead() const { return defaultOriginRead_; }
 
  private:
+  bool defaultOriginRead_ = false;
   TdvDataObjectWindow& document_;
   std::function<void(TdvRect&)> correct_;
   std::int32_t& defaultOrigin_;
@@ -138,9 +142,12 @@ void TdvFileParser::ReadVersion(TdvStringStream& stream) {
   location_.olderVersion = false;
 }
 
-// Version 2.0 placed windows 24 pixels further right and 38 lower in its
-// frame than later versions do.
+// Window rectangles are saved with their left edge one pixel to the left;
+// taking it back keeps a window from creeping left with every save.
+// Version 2.0 also placed windows 24 pixels further right and 38 lower in
+// its frame than later versions do.
 void TdvFileParser::CorrectRect(TdvRect& rect) const {
+  rect.left += 1;
   if (major_ != 2 || minor_ >= 1) {
     return;
   }
@@ -174,6 +181,11 @@ void TdvFileParser::ReadDocumentHeader(TdvStringStream& stream) {
   HeaderReceiver receiver(
       *document, [this](TdvRect& rect) { CorrectRect(rect); }, savedDefaultOrigin_);
   ReadRecordBody(stream, receiver);
+  // Files do not name their default origin; unless told otherwise it is
+  // the origin the document was made with.
+  if (!receiver.DefaultOriginRead()) {
+    savedDefaultOrigin_ = document->initialOrigin;
+  }
   TdvDataObjectWindow::recalculateOnChange = true;
   document->OpenWindow();
   if (pathFormat_ != -2) {
@@ -271,6 +283,7 @@ void TdvFileParser::RemapIds() {
   }
   TdvDataObjectWindow& document = *document_;
   document.SetDefaultOriginId(MapSavedId(savedDefaultOrigin_));
+  document.initialOrigin = MapSavedId(document.initialOrigin);
   for (const TdvAdjustObject& entry : idMap_) {
     TdvDataObject* item = document.GetItem(entry.newId);
     if (item == nullptr) {
@@ -298,8 +311,29 @@ void TdvFileParser::RemapIds() {
       static_cast<TdvClonePoint*>(item)->SetSource(MapSavedId(source));
     }
   }
+  RestoreFrameOrder();
   TdvDataObjectWindow::recalculateOnChange = true;
   document.RecalculateAll();
+}
+
+// Files hold the boxes' members box by box, the last box first; the order
+// of the boxes follows from that. The Video box always comes first.
+void TdvFileParser::RestoreFrameOrder() {
+  std::vector<std::int32_t> written;
+  for (const TdvAdjustObject& entry : idMap_) {
+    TdvDataObject* item = document_->GetItem(entry.newId);
+    std::int32_t origin = item != nullptr ? item->GetOriginId() : kVideoOriginRef;
+    if (origin == kDefaultOriginRef) {
+      origin = document_->DefaultOrigin();
+    }
+    if (origin != kVideoOriginRef &&
+        std::find(written.begin(), written.end(), origin) == written.end()) {
+      written.push_back(origin);
+    }
+  }
+  written.push_back(kVideoOriginRef);
+  std::reverse(written.begin(), written.end());
+  document_->SetFrameOrder(written);
 }
 
 void TdvFileParser::Finish() {

@@ -72,6 +72,7 @@ class TdvFileParser {
   void SkipRecord(TdvStringStream& stream);
   void CorrectRect(TdvRect& rect) const;
   void RemapIds();
+  void RestoreFrameOrder();
   void Finish();
 
   TdvWindowBuilder* builder_;
@@ -83,8 +84,8 @@ class TdvFileParser {
   int minor_ = 0;
   int release_ = 0;
   bool remapped_ = false;
-  // The default origin in saved ids (tag 107, or the id a new document
-  // starts with).
+  // The default origin in saved ids (tag 107, or else the initial origin
+  // of tag 103).
   std::int32_t savedDefaultOrigin_ = 0;
   std::vector<TdvAdjustObject> idMap_;
 };
