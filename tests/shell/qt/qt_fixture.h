@@ -7,6 +7,7 @@
 
 #include "recording_sink.h"
 #include "shell/qt/qt_backend.h"
+#include "shell/qt/qt_convert.h"
 
 namespace shell::qt::testing {
 

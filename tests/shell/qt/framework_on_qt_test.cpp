@@ -1,0 +1,143 @@
+#include <QPushButton>
+#include <QWidget>
+
+#include "qt_fixture.h"
+#include "shell/app_window.h"
+#include "shell/dialog.h"
+#include "shell/document_window.h"
+#include "shell/shell.h"
+
+namespace shell::qt::testing {
+namespace {
+
+constexpr Rgb kRed = MakeRgb(255, 0, 0);
+constexpr Rgb kBlue = MakeRgb(0, 0, 255);
+
+class QtTestFrame : public TdvAppWindow {
+ public:
+  void OpenPath(const std::string&) override {}
+  void OpenHelpTopic(int) override {}
+};
+
+// The same drawing code the program's windows use, on the Qt backend.
+class PictureWindow : public TdvDocumentWindow {
+ public:
+  void WinDraw(const std::optional<Rect>& area) override {
+    GfxSetFGColor(kRed);
+    GfxFillRect(Rect{20, 10, 60, 30});
+    GfxSetFGColor(kBlue);
+    GfxMoveTo(0, 50);
+    GfxLineTo(100, 50);
+    TdvDocumentWindow::WinDraw(area);
+  }
+
+  void RubberBand() {
+    BeforePaint();
+    GfxSetPenMode(kTdvPenXor);
+    GfxSetFGColor(kRed);
+    GfxMoveTo(5, 5);
+    GfxLineTo(120, 5);
+    GfxLineTo(120, 90);
+    GfxLineTo(5, 90);
+    GfxLineTo(5, 5);
+    GfxFrameOval(Rect{30, 20, 90, 70});
+    GfxSetPenMode(kTdvPenNormal);
+    AfterPaint();
+  }
+};
+
+constexpr int kOk = 1;
+constexpr int kCount = 11;
+
+struct DialogOutcome {
+  bool pressed = false;
+  std::string count;
+};
+
+class PointsDialog : public TdvDialog {
+ public:
+  explicit PointsDialog(DialogOutcome& outcome) : outcome_(outcome) {
+    rect = Rect{50, 100, 300, 220};
+    AddControl(9, 10, "Number of Points:", Rect{10, 10, 120, 26}, 1, 0, 0);
+    AddControl(6, kCount, "1", Rect{130, 8, 200, 28}, 1, 4, 0);
+    AddControl(1, kOk, "OK", Rect{130, 60, 200, 84}, 1, 0, 0);
+    defaultControl = kOk;
+  }
+
+  int DoControlCommand(int id) override {
+    if (id == kOk) {
+      outcome_.pressed = true;
+      outcome_.count = GetControlText(kCount);
+      CloseWindow();
+    }
+    return 0;
+  }
+
+ private:
+  DialogOutcome& outcome_;
+};
+
+class FrameworkOnQtTest : public QtBackendTest {
+ protected:
+  void SetUp() override {
+    frame_ = shell_.Keep(std::make_unique<QtTestFrame>());
+    frame_->title = "Kinovex";
+    ASSERT_EQ(frame_->OpenWindow(), 1);
+    backend_.Show(frame_->hwnd, ShowCommand::kShow);
+  }
+
+  TdvShell shell_{backend_};
+  QtTestFrame* frame_ = nullptr;
+};
+
+TEST_F(FrameworkOnQtTest, DocumentWindowDrawsThroughGfx) {
+  auto* window = shell_.Keep(std::make_unique<PictureWindow>());
+  window->title = "Graph 1";
+  window->rect = Rect{0, 0, 300, 200};
+  ASSERT_EQ(window->OpenWindow(), 1);
+  QWidget* canvas = backend_.Widget(window->hwnd);
+  ASSERT_NE(canvas, nullptr);
+  const QImage shot = canvas->grab().toImage();
+  EXPECT_EQ(PixelOf(shot, 30, 20), kRed);
+  EXPECT_EQ(PixelOf(shot, 50, 50), kBlue);
+  EXPECT_EQ(PixelOf(shot, 150, 150), kWhite);
+  ASSERT_EQ(frame_->docWindows.size(), 1u);
+  EXPECT_EQ(frame_->docWindows.front(), window);
+}
+
+TEST_F(FrameworkOnQtTest, PenModeXorTwiceRestoresTheWindow) {
+  auto* window = shell_.Keep(std::make_unique<PictureWindow>());
+  window->rect = Rect{0, 0, 300, 200};
+  ASSERT_EQ(window->OpenWindow(), 1);
+  QWidget* canvas = backend_.Widget(window->hwnd);
+  const QImage before = canvas->grab().toImage();
+  window->RubberBand();
+  EXPECT_NE(canvas->grab().toImage(), before);
+  window->RubberBand();
+  EXPECT_EQ(canvas->grab().toImage(), before);
+}
+
+TEST_F(FrameworkOnQtTest, DialogControlsSitAtTheirRecordsInDialogUnits) {
+  const Size units = backend_.Metrics().dialogBaseUnits;
+  DialogOutcome outcome;
+  QtTestHooks hooks;
+  hooks.modalDialog = [&](WindowHandle dialog) {
+    const QWidget* label = backend_.Widget(backend_.ControlHandle(dialog, 10));
+    ASSERT_NE(label, nullptr);
+    const Rect expected = TdvDialog::ControlPixelRect(Rect{10, 10, 120, 26}, units);
+    EXPECT_EQ(label->geometry(), ToQRect(expected));
+    auto* ok = qobject_cast<QPushButton*>(backend_.Widget(backend_.ControlHandle(dialog, kOk)));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+    backend_.SetText(backend_.ControlHandle(dialog, kCount), "4");
+    ok->click();
+  };
+  backend_.SetTestHooks(hooks);
+  auto* dialog = shell_.Keep(std::make_unique<PointsDialog>(outcome));
+  EXPECT_EQ(dialog->OpenWindow(), 1);
+  EXPECT_TRUE(outcome.pressed);
+  EXPECT_EQ(outcome.count, "4");
+}
+
+}  // namespace
+}  // namespace shell::qt::testing
