@@ -167,6 +167,33 @@ TEST_F(DispatchTest, AFilterTakesEventsBeforeTheWindowButNeverItsDestruction) {
   backend.RunPosted();
 }
 
+class HelpTrackingWindow : public RecordingChild {
+ public:
+  void ShowControlHelp(int id, int x, int y) override {
+    calls.push_back({"ShowControlHelp", id, x, y});
+  }
+  void ShowAreaHelp(int x, int y) override { calls.push_back({"ShowAreaHelp", x, y, 0}); }
+};
+
+TEST_F(DispatchTest, ContextHelpTracksTheControlUnderTheMouseOnlyWhileOn) {
+  auto made = std::make_unique<HelpTrackingWindow>();
+  made->rect = {0, 0, 200, 100};
+  made->AddControl(1, 50, "Next", {5, 3, 27, 25}, 1, 0, 0);
+  HelpTrackingWindow* window = shell.Keep(std::move(made));
+  ASSERT_EQ(window->OpenWindow(), 1);
+  backend.MouseMove(window->hwnd, {10, 10});
+  EXPECT_EQ(window->Operations(), (std::vector<std::string>{"DoMouseMove"}));
+
+  shell.SetContextHelp(true);
+  window->calls.clear();
+  backend.MouseMove(window->hwnd, {10, 10});
+  backend.MouseMove(window->hwnd, {100, 50});
+  EXPECT_EQ(window->calls, (std::vector<SeenCall>{{"DoMouseMove", 10, 10, 0},
+                                                  {"ShowControlHelp", 50, 10, 10},
+                                                  {"DoMouseMove", 100, 50, 0},
+                                                  {"ShowAreaHelp", 100, 50, 0}}));
+}
+
 TEST_F(DispatchTest, DroppedFilesOpenThroughTheFrameInOrder) {
   RecordingWindow* window = OpenDocument();
   backend.DropFiles(window->hwnd, {"a.KVX", std::string(300, 'x')});
@@ -203,6 +230,20 @@ TEST_F(DispatchTest, AnEventForAnUnknownWindowWithoutPendingCreationIsReported) 
 // ---------------------------------------------------------------- creation
 
 class CreationTest : public ShellTest {};
+
+TEST_F(CreationTest, ACloneCopiesTheDescriptionButNotTheWindow) {
+  RecordingWindow* window = OpenDocument("Original", {5, 6, 207, 126});
+  window->AddControl(1, 10, "OK", {0, 0, 10, 10}, 1, 0, 0);
+  window->GfxSetFGColor(shell::MakeRgb(1, 2, 3));
+  std::unique_ptr<TdvWindow> copy = window->Clone();
+  EXPECT_EQ(copy->title, "Original");
+  EXPECT_EQ(copy->rect, (shell::Rect{5, 6, 207, 126}));
+  EXPECT_EQ(copy->fgColor, shell::MakeRgb(1, 2, 3));
+  EXPECT_EQ(copy->hwnd, shell::kNoWindow);
+  ASSERT_NE(copy->FindControl(10), nullptr);
+  EXPECT_EQ(copy->FindControl(10)->window, shell::kNoWindow);
+  EXPECT_EQ(copy->FindControl(10)->text, "OK");
+}
 
 TEST_F(CreationTest, TheFirstEventAttachesThePendingObject) {
   RecordingWindow* window = OpenDocument();

@@ -220,6 +220,23 @@ TEST_F(GfxTest, ArrowHeadsPointAtTheirTip) {
   EXPECT_EQ(head.points[2].y, 91);
 }
 
+TEST_F(GfxTest, ArcsRunCounterClockwiseFromStartToEnd) {
+  window->GfxSetFGColor(shell::kBlack);
+  // From the rightmost point to the top: the upper right quarter only.
+  window->GfxArc({10, 10, 90, 90}, {90, 50}, {50, 10});
+  int upperRight = 0;
+  int elsewhere = 0;
+  for (int y = 0; y < 100; ++y) {
+    for (int x = 0; x < 200; ++x) {
+      if (Pixels().At(x, y) == shell::kBlack) {
+        (x >= 50 && y <= 50 ? upperRight : elsewhere) += 1;
+      }
+    }
+  }
+  EXPECT_GT(upperRight, 40);
+  EXPECT_LE(elsewhere, 2);
+}
+
 TEST_F(GfxTest, AMissingBitmapIsReported) {
   backend.ExpectMessage("Select Object Failed");
   window->GfxDrawBitmap(999, {0, 0, 10, 10}, 0);
