@@ -317,10 +317,6 @@ void TdvDataObjectWindow::RemoveFromFrames(std::int32_t id) {
   }
 }
 
-void TdvDataObjectWindow::UpdateTitle() {
-  WinSetTitle(hasFile ? "Coord. Sys:" + location.fileName : "Coordinate Systems");
-}
-
 void TdvDataObjectWindow::SetLocation(const TdvFileLocation& where, bool withFile) {
   location = where;
   hasFile = withFile;

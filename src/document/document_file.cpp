@@ -1,5 +1,6 @@
 #include <unistd.h>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "document/data_object_window.h"
@@ -160,8 +161,11 @@ bool TdvDataObjectWindow::Save(bool saveAs) {
   return true;
 }
 
+// Only a plain file can be a movie: opening a device or a pipe named in a
+// document could block the program.
 bool TdvDataObjectWindow::MovieFileExists(const std::string& path) const {
-  return !path.empty() && FileExists(path);
+  std::error_code error;
+  return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
 std::string TdvDataObjectWindow::LocateMovie() {

@@ -1,6 +1,5 @@
 #include "document/data_object_window.h"
 #include "document/text_prompt_dialog.h"
-#include "model/calculated_series.h"
 #include "shell/shell.h"
 
 void TdvDataObjectWindow::SeriesChangedAt(TdvDataObject& series, std::int32_t frame,

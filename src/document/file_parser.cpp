@@ -293,7 +293,9 @@ void TdvFileParser::RemapIds() {
     item->SetOriginId(origin == kDefaultOriginRef ? origin : MapSavedId(origin));
     document.PlaceMember(entry.newId);
     item->SetScaleId(MapSavedId(item->GetSavedScaleId()));
-    item->SetCoordinates(item->GetCoordinates());
+    if (TdvCoordinateFrame* box = item->IsOrigin() ? document.FindFrame(entry.newId) : nullptr) {
+      box->coordinateKind = item->GetFrameCoordinates();
+    }
     if (entry.calculated != 0) {
       auto* calculated = static_cast<TdvCalculatedObject*>(item);
       LList inputs;
