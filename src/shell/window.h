@@ -11,7 +11,6 @@
 #include "foundation/tagged_writer.h"
 #include "shell/backend.h"
 #include "shell/control_info.h"
-#include "shell/dib.h"
 
 class TdvAppWindow;
 class TdvShell;
