@@ -23,8 +23,7 @@ FUZZ_SECONDS ?= 60
 fuzz: deps
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_CXX_COMPILER=clang++ -DKINOVEX_FUZZ=ON -DKINOVEX_BENCH=OFF $(CMAKE_FLAGS)
-	cmake --build build-fuzz -j $(JOBS)
-	cmake --build build-fuzz --target run-fuzzers
+	cmake --build build-fuzz --target run-fuzzers -j $(JOBS)
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
