@@ -27,27 +27,6 @@ class SparseArrayTest : public ::testing::Test {
   int live_ = 0;
 };
 
-TEST_F(SparseArrayTest, SizeIsOneMoreThanTheHighestKey) {
-  ArrayAsLList<> array;
-  EXPECT_EQ(array.Size(), 0);
-  array.Set(5, Make(1));
-  EXPECT_EQ(array.Size(), 6);
-  array.Set(2, Make(2));
-  EXPECT_EQ(array.Size(), 6);
-  array.Remove(5);
-  EXPECT_EQ(array.Size(), 3);
-  array.Remove(2);
-  EXPECT_EQ(array.Size(), 0);
-}
-
-TEST_F(SparseArrayTest, SettingAStoredKeyFreesTheOldValue) {
-  ArrayAsLList<> array = Filled({1, 2});
-  array.Set(2, Make(77));
-  EXPECT_EQ(array.Count(), 2);
-  EXPECT_EQ(live_, 2);
-  EXPECT_EQ(TagOf(array.Get(2)), 77);
-}
-
 TEST_F(SparseArrayTest, EmptyArrayAnswersNone) {
   ArrayAsLList<> array;
   EXPECT_EQ(array.CurrentKey(), -1);
@@ -55,37 +34,24 @@ TEST_F(SparseArrayTest, EmptyArrayAnswersNone) {
   EXPECT_EQ(array.Get(0), nullptr);
   EXPECT_FALSE(array.Seek(3));
   EXPECT_EQ(array.Count(), 0);
+  EXPECT_EQ(array.Size(), 0);
   EXPECT_EQ(array.First(), nullptr);
   EXPECT_EQ(array.Next(), nullptr);
 }
 
-TEST_F(SparseArrayTest, FailedSeekLeavesTheNeighbourWhereTheWalkStopped) {
-  ArrayAsLList<> array = Filled({10, 20, 30, 40});
-  array.Last();
-  EXPECT_FALSE(array.Seek(25));  // walking towards the head: the key below
-  EXPECT_EQ(array.CurrentKey(), 20);
-  EXPECT_EQ(TagOf(array.CurrentValue()), 200);
-  array.First();
-  EXPECT_FALSE(array.Seek(25));  // walking towards the tail: the key above
-  EXPECT_EQ(array.CurrentKey(), 30);
-  EXPECT_FALSE(array.Seek(5));
-  EXPECT_EQ(array.CurrentKey(), 10);  // stopped on the head
-  EXPECT_FALSE(array.Seek(99));
-  EXPECT_EQ(array.CurrentKey(), 40);  // stopped on the tail
-  EXPECT_TRUE(array.Seek(20));
-  EXPECT_EQ(array.CurrentKey(), 20);
-}
-
-TEST_F(SparseArrayTest, ClearFreesValuesAndKeepsSize) {
+TEST_F(SparseArrayTest, StoredValuesAreOwnedReplacedAndFreed) {
   ArrayAsLList<> array = Filled({3, 7});
+  array.Set(7, Make(77));
+  EXPECT_EQ(live_, 2);
+  EXPECT_EQ(TagOf(array.Get(7)), 77);
   array.Clear();
   EXPECT_EQ(live_, 0);
   EXPECT_EQ(array.Count(), 0);
-  EXPECT_EQ(array.Size(), 8);
+  EXPECT_EQ(array.Size(), 8);  // clearing keeps the size
   EXPECT_EQ(array.CurrentKey(), -1);
 }
 
-TEST_F(SparseArrayTest, CopyDuplicatesSizeAndValues) {
+TEST_F(SparseArrayTest, CopiesAreDeepAndMovesTakeEverything) {
   ArrayAsLList<> array = Filled({1, 6});
   array.Remove(6);
   array.Set(3, Make(30));
@@ -94,27 +60,23 @@ TEST_F(SparseArrayTest, CopyDuplicatesSizeAndValues) {
   EXPECT_EQ(live_, 4);
   static_cast<TrackedObject*>(copy.Get(3))->set_tag(5);
   EXPECT_EQ(TagOf(array.Get(3)), 30);
-
   ArrayAsLList<> assigned = Filled({100});
   assigned = array;
   EXPECT_EQ(assigned.Size(), 4);
   EXPECT_EQ(assigned.Get(100), nullptr);
   EXPECT_EQ(TagOf(assigned.Get(1)), 10);
-}
 
-TEST_F(SparseArrayTest, MoveTakesEverything) {
-  ArrayAsLList<> array = Filled({1, 2});
   array.Seek(1);
   ArrayAsLList<> moved(std::move(array));
   EXPECT_EQ(moved.CurrentKey(), 1);
-  EXPECT_EQ(moved.Size(), 3);
-  ArrayAsLList<> assigned;
-  assigned = std::move(moved);
-  EXPECT_EQ(TagOf(assigned.Get(2)), 20);
-  EXPECT_EQ(live_, 2);
+  EXPECT_EQ(moved.Size(), 4);
+  ArrayAsLList<> target;
+  target = std::move(moved);
+  EXPECT_EQ(TagOf(target.Get(3)), 30);
+  EXPECT_EQ(live_, 6);
 }
 
-TEST_F(SparseArrayTest, HighestKeyDoesNotOverflowSize) {
+TEST_F(SparseArrayTest, ExtremeKeysDoNotOverflowSize) {
   ArrayAsLList<> array;
   array.Set(INT32_MAX, Make(1));
   EXPECT_EQ(array.Size(), INT32_MAX);
@@ -124,7 +86,7 @@ TEST_F(SparseArrayTest, HighestKeyDoesNotOverflowSize) {
   EXPECT_EQ(array.Size(), INT32_MIN + 1);
 }
 
-TEST_F(SparseArrayTest, ConstWalkGivesKeysAndValues) {
+TEST_F(SparseArrayTest, ConstWalkGivesKeysAndValuesInKeyOrder) {
   const ArrayAsLList<> array = Filled({4, 1});
   std::vector<int> keys;
   for (auto entry : array) {

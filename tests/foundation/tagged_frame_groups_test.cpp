@@ -4,43 +4,39 @@
 
 #include <cstdint>
 #include <string>
-#include <tuple>
 #include <vector>
+
+#include "tagged_recording_receiver.h"
 
 namespace {
 
-using Datum = std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t, double>;
+using Ints = std::vector<std::int32_t>;
 
-std::vector<Datum> ReadFrameData(TdvStringStream& stream) {
-  std::vector<Datum> read;
-  ReadFrameDataGroup(stream, [&](std::int32_t tag, const TdvFrameDatumToken& d) {
-    read.emplace_back(tag, d.key, d.x, d.y, d.value);
-  });
-  return read;
+// Reads one group of the given kind from text whose opening is next.
+TdvSeriesGroupsReceiver ReadGroup(int code, TdvStringStream& stream) {
+  TdvSeriesGroupsReceiver receiver;
+  receiver.ReadOwnGroup(code, stream);
+  return receiver;
 }
 
-TEST(TaggedFrameData, ElementsArriveWithTheirTag) {
+TEST(TaggedFrameData, ElementsArriveWithTheirTagUpToTheCount) {
   TdvStringStream stream("(520x2 0 10 -20 0.50000000 3003 11 21 1.0000000e-06 );");
-  const std::vector<Datum> expected = {{520, 0, 10, -20, 0.5}, {520, 3003, 11, 21, 1e-6}};
-  EXPECT_EQ(ReadFrameData(stream), expected);
+  TdvSeriesGroupsReceiver r = ReadGroup(kTdvCodeFrameDataGroup, stream);
+  EXPECT_EQ(r.frameData, (std::vector<Ints>{{520, 0, 10, -20}, {520, 3003, 11, 21}}));
+  EXPECT_EQ(r.frameValues, (std::vector<double>{0.5, 1e-6}));
   EXPECT_EQ(stream.NextCode(), kTdvCodeEndRecord);
+
+  TdvStringStream counted("(521x1 0 10 20 0.0 100 11 21 0.5 )];");
+  EXPECT_EQ(ReadGroup(kTdvCodeFrameDataGroup, counted).frameData.size(), 1u);
 }
 
-TEST(TaggedFrameData, ACountLargerThanTheTextReadsWhatIsThere) {
-  TdvStringStream stream("(520x2147483647 0 10 20 0.0 100 11 )];");
-  const std::vector<Datum> expected = {{520, 0, 10, 20, 0.0}};
-  EXPECT_EQ(ReadFrameData(stream), expected);
-}
-
-TEST(TaggedFrameData, ACountSmallerThanTheTextStopsAtTheCount) {
-  TdvStringStream stream("(521x1 0 10 20 0.0 100 11 21 0.5 )];");
-  EXPECT_EQ(ReadFrameData(stream).size(), 1u);
-}
-
-TEST(TaggedFrameData, AGroupCutOffByTheEndOfTheTextKeepsItsElements) {
-  TdvStringStream stream("(520x3 0 1 2 3.5 1 2 3");
-  EXPECT_EQ(ReadFrameData(stream).size(), 1u);
-  EXPECT_TRUE(stream.AtEnd());
+TEST(TaggedFrameData, CountsAreNeverTrusted) {
+  TdvStringStream larger("(520x2147483647 0 10 20 0.0 100 11 )];");
+  EXPECT_EQ(ReadGroup(kTdvCodeFrameDataGroup, larger).frameData,
+            (std::vector<Ints>{{520, 0, 10, 20}}));
+  TdvStringStream cut("(520x3 0 1 2 3.5 1 2 3");
+  EXPECT_EQ(ReadGroup(kTdvCodeFrameDataGroup, cut).frameData.size(), 1u);
+  EXPECT_TRUE(cut.AtEnd());
 }
 
 TEST(TaggedFrameData, WithoutAnOpeningTheGroupIsNotRead) {
@@ -51,69 +47,32 @@ TEST(TaggedFrameData, WithoutAnOpeningTheGroupIsNotRead) {
   EXPECT_EQ(stream.NextCode(), kTdvCodeEndRecord);
 }
 
-using Entry = std::tuple<std::int32_t, std::int32_t, std::string, std::int32_t, std::int32_t>;
-
-std::vector<Entry> ReadTransformedFrames(TdvStringStream& stream) {
-  std::vector<Entry> read;
-  ReadTransformedFramesGroup(
-      stream, [&](std::int32_t tag, std::int32_t position, const TdvTransformedFrameToken& e) {
-        read.emplace_back(tag, position, e.name, e.startFrame, e.useTransformPoint);
-      });
-  return read;
-}
-
-TEST(TaggedTransformedFrames, EntriesArriveWithTheirPosition) {
+TEST(TaggedTransformedFrames, EntriesArriveWithTheirPositionAndCountsAreNotTrusted) {
   TdvStringStream stream("(522x2  \"Origin 1\" 0 0 \"Turned\" 2002 1)];");
-  const std::vector<Entry> expected = {{522, 0, "Origin 1", 0, 0}, {522, 1, "Turned", 2002, 1}};
-  EXPECT_EQ(ReadTransformedFrames(stream), expected);
+  TdvSeriesGroupsReceiver r = ReadGroup(kTdvCodeTransformedFramesGroup, stream);
+  EXPECT_EQ(r.frames, (std::vector<Ints>{{522, 0, 0, 0}, {522, 1, 2002, 1}}));
+  EXPECT_EQ(r.frameNames, (std::vector<std::string>{"Origin 1", "Turned"}));
   EXPECT_EQ(stream.NextCode(), kTdvCodeEndGroup);
-}
 
-TEST(TaggedTransformedFrames, ACountLargerThanTheTextReadsWhatIsThere) {
-  TdvStringStream stream("(522x90000  \"A\" 0 0 \"B\" 5)];O2x1[s(570x\"next\")];");
-  EXPECT_EQ(ReadTransformedFrames(stream).size(), 1u);
-  EXPECT_EQ(stream.NextCode(), kTdvCodeEndGroup);
-  EXPECT_EQ(stream.NextCode(), kTdvCodeEndRecord);
-}
-
-std::vector<std::tuple<std::int32_t, std::int32_t, std::vector<std::int32_t>>> ReadCounts(
-    TdvStringStream& stream) {
-  std::vector<std::tuple<std::int32_t, std::int32_t, std::vector<std::int32_t>>> read;
-  ReadCountGroup(
-      stream, [&](std::int32_t tag, std::int32_t key, const std::vector<TdvCountMarkToken>& marks) {
-        std::vector<std::int32_t> flat;
-        for (const TdvCountMarkToken& mark : marks) {
-          flat.push_back(mark.x);
-          flat.push_back(mark.y);
-        }
-        read.emplace_back(tag, key, flat);
-      });
-  return read;
+  TdvStringStream larger("(522x90000  \"A\" 0 0 \"B\" 5)];O2x1[s(570x\"next\")];");
+  EXPECT_EQ(ReadGroup(kTdvCodeTransformedFramesGroup, larger).frames.size(), 1u);
+  EXPECT_EQ(larger.NextCode(), kTdvCodeEndGroup);
+  EXPECT_EQ(larger.NextCode(), kTdvCodeEndRecord);
 }
 
 TEST(TaggedCountData, FramesFollowEachOtherWithoutSeparatorsUpToTheRecordEnd) {
   TdvStringStream stream("(523x4 2 10 20 30 40 523x8 0 523x9 1 -5 6 ];\r\n");
-  const auto read = ReadCounts(stream);
-  ASSERT_EQ(read.size(), 3u);
-  EXPECT_EQ(read[0], std::make_tuple(523, 4, std::vector<std::int32_t>{10, 20, 30, 40}));
-  EXPECT_EQ(read[1], std::make_tuple(523, 8, std::vector<std::int32_t>{}));
-  EXPECT_EQ(read[2], std::make_tuple(523, 9, std::vector<std::int32_t>{-5, 6}));
+  EXPECT_EQ(ReadGroup(kTdvCodeCountGroup, stream).counts,
+            (std::vector<Ints>{{523, 4, 10, 20, 30, 40}, {523, 8}, {523, 9, -5, 6}}));
   EXPECT_EQ(stream.NextCode(), kTdvCodeEndRecord);
 }
 
-TEST(TaggedCountData, ACountLargerThanTheTextLeavesTheNextFrameReadable) {
-  TdvStringStream stream("(523x4 3 10 20 30 40 523x8 1 7 8 ];");
-  const auto read = ReadCounts(stream);
-  ASSERT_EQ(read.size(), 2u);
-  EXPECT_EQ(read[0], std::make_tuple(523, 4, std::vector<std::int32_t>{10, 20, 30, 40}));
-  EXPECT_EQ(read[1], std::make_tuple(523, 8, std::vector<std::int32_t>{7, 8}));
-}
-
-TEST(TaggedCountData, AHugeCountOnShortTextAllocatesOnlyWhatIsThere) {
-  TdvStringStream stream("(523x1 2147483647 1 2 ];");
-  const auto read = ReadCounts(stream);
-  ASSERT_EQ(read.size(), 1u);
-  EXPECT_EQ(std::get<2>(read[0]), (std::vector<std::int32_t>{1, 2}));
+TEST(TaggedCountData, CountsAreNeverTrusted) {
+  TdvStringStream larger("(523x4 3 10 20 30 40 523x8 1 7 8 ];");
+  EXPECT_EQ(ReadGroup(kTdvCodeCountGroup, larger).counts,
+            (std::vector<Ints>{{523, 4, 10, 20, 30, 40}, {523, 8, 7, 8}}));
+  TdvStringStream huge("(523x1 2147483647 1 2 ];");
+  EXPECT_EQ(ReadGroup(kTdvCodeCountGroup, huge).counts, (std::vector<Ints>{{523, 1, 1, 2}}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "foundation/tagged_frame_groups.h"
 #include "foundation/tagged_record.h"
 
 // Receives every kind of value and keeps the calls in the order they came,
@@ -48,4 +49,42 @@ class TdvRecordingReceiver : public TdvTaggedReceiver {
   }
 
   std::vector<Call> calls;
+};
+
+// Also reads the series groups, each element flattened with its tag first:
+// frame data as {tag, key, x, y} (values apart), transformed frames as
+// {tag, position, start, use} (names apart), counts as {tag, key, x, y, ...}.
+class TdvSeriesGroupsReceiver : public TdvRecordingReceiver {
+ public:
+  using Ints = std::vector<std::int32_t>;
+
+  void ReadOwnGroup(int code, TdvStringStream& stream) override {
+    if (code == kTdvCodeFrameDataGroup) {
+      ReadFrameDataGroup(stream, [&](std::int32_t tag, const TdvFrameDatumToken& d) {
+        frameData.push_back({tag, d.key, d.x, d.y});
+        frameValues.push_back(d.value);
+      });
+    } else if (code == kTdvCodeTransformedFramesGroup) {
+      ReadTransformedFramesGroup(
+          stream, [&](std::int32_t tag, std::int32_t position, const TdvTransformedFrameToken& e) {
+            frames.push_back({tag, position, e.startFrame, e.useTransformPoint});
+            frameNames.push_back(e.name);
+          });
+    } else if (code == kTdvCodeCountGroup) {
+      ReadCountGroup(stream, [&](std::int32_t tag, std::int32_t key,
+                                 const std::vector<TdvCountMarkToken>& marks) {
+        Ints flat = {tag, key};
+        for (const TdvCountMarkToken& mark : marks) {
+          flat.insert(flat.end(), {mark.x, mark.y});
+        }
+        counts.push_back(flat);
+      });
+    }
+  }
+
+  std::vector<Ints> frameData;
+  std::vector<double> frameValues;
+  std::vector<Ints> frames;
+  std::vector<std::string> frameNames;
+  std::vector<Ints> counts;
 };
