@@ -48,7 +48,8 @@ enum class EventKind {
   kDoubleClick,
   kKeyDown,      // key, modifiers
   kCommand,      // id: a menu or accelerator command
-  kButton,       // id: a push button, drawn button or check box was pressed
+  kButton,       // id: a button, drawn area or check box was pressed; point: where the
+                 // mouse was, in the parent's client area
   kPopupSelect,  // id, selection (from 1)
   kScroll,       // id (0: the window's own bar), scrollCode, position
   kEditChar,     // id, character, modifiers: answer -999 to let the edit field take it

@@ -137,6 +137,7 @@ class HeadlessBackend : public Backend {
   void Paint(WindowHandle window);
   void Activate(WindowHandle window);
   void Resize(WindowHandle window, Size clientSize);
+  // `where` is the mouse position in the parent's client area.
   void PressButton(WindowHandle parent, int id, Point where = {});
   void TypeText(WindowHandle parent, int id, const std::string& text, Modifiers modifiers = {});
   void ChoosePopup(WindowHandle parent, int id, int selection);
