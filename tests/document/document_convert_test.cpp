@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "document/text_prompt_dialog.h"
 #include "document_fixture.h"
 #include "foundation/angles.h"
 #include "model/calculated_series.h"
@@ -196,6 +197,37 @@ TEST_F(ConvertTest, ContinuousAnglesRunPastAFullTurn) {
   EXPECT_NEAR(Value(angle, 20, 1, &previous), 10.0, 0.05);
   item->SetAngleRange(kAngleRangePositive);
   EXPECT_NEAR(Value(angle, 0, 1, &previous), 350.0, 0.05);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConvertTest, TransformingAnOriginKeepsItWhereItWasClicked) {
+  TdvDataPoint* origin = AddPoint(*doc, "O");
+  origin->SetOrigin(1);
+  origin->TakeData(200, -200, 0);
+  origin->TakeData(210, -200, 20);
+  doc->SetDisplayedTime(20);
+  backend.QueueModal([this](shell::WindowHandle dialog) {
+    backend.PressButton(dialog, TdvTextPromptDialog::kCancel);
+  });
+  doc->TransformOrigin(origin->GetId());
+  ASSERT_EQ(origin->TransformedFrames().Count(), 2);
+  TdvPoint transform;
+  double angle = 0.0;
+  ASSERT_TRUE(origin->GetTransformPoint(20, transform, angle));
+  EXPECT_NE(transform, (TdvPoint{210, -200}));
+  // The transform point carries the origin on from the start frame; on the
+  // start frame and before it the origin is where it was clicked.
+  std::int32_t ref = origin->GetId();
+  TdvRealPoint p = Convert(220, -190, ref, 20);
+  EXPECT_TRUE(converted);
+  EXPECT_DOUBLE_EQ(p.x, 10);
+  EXPECT_DOUBLE_EQ(p.y, 10);
+  p = Convert(210, -190, ref, 0);
+  EXPECT_DOUBLE_EQ(p.x, 10);
+  EXPECT_DOUBLE_EQ(p.y, 10);
 }
 
 }  // namespace
