@@ -15,7 +15,11 @@ namespace shell::qt::testing {
 class QtBackendTest : public ::testing::Test {
  protected:
   QtBackendTest() { backend_.SetEventSink(&sink_); }
-  ~QtBackendTest() override { Flush(); }
+  // The test's reactions belong to the derived fixture, which is gone by now.
+  ~QtBackendTest() override {
+    backend_.SetEventSink(nullptr);
+    Flush();
+  }
 
   // Lets queued work (posted commands, deferred deletions) run.
   static void Flush() {
