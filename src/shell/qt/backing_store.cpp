@@ -1,6 +1,7 @@
 #include "shell/qt/backing_store.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace shell::qt {
@@ -17,8 +18,10 @@ void BackingStore::EnsureSize() {
   }
   const double ratio = state.widget->devicePixelRatioF();
   const QSize logical = state.widget->size();
-  const QSize device(static_cast<int>(std::ceil(logical.width() * ratio)),
-                     static_cast<int>(std::ceil(logical.height() * ratio)));
+  // A window without area (minimised, not laid out yet) still gets a pixel
+  // to draw on, so that a surface on it always works.
+  const QSize device(std::max(1, static_cast<int>(std::ceil(logical.width() * ratio))),
+                     std::max(1, static_cast<int>(std::ceil(logical.height() * ratio))));
   if (state.image->size() == device && state.image->devicePixelRatio() == ratio) {
     return;
   }

@@ -108,6 +108,17 @@ TEST_F(DocumentWindowTest, DestroyingTheFrameDestroysItsChildrenFirst) {
   EXPECT_EQ(backend_.Widget(child_), nullptr);
 }
 
+TEST_F(DocumentWindowTest, WindowWithoutAreaStillGivesASurface) {
+  const WindowHandle strip =
+      backend_.CreateChild(frame_, ChildSpec{"tools", Rect{0, 0, 0, 0}, false});
+  auto surface = backend_.OpenSurface(strip);
+  ASSERT_NE(surface, nullptr);
+  surface->SetBrush(kRed);
+  surface->FillRect(Rect{0, 0, 32, 400});
+  surface->DrawText("x", Point{0, 10});
+  EXPECT_EQ(surface->ReadPicture(Rect{0, 0, 32, 400}).Width(), 0);
+}
+
 TEST_F(DocumentWindowTest, ActivationReachesTheNewAndTheOldWindow) {
   const WindowHandle second =
       backend_.CreateMdiChild(frame_, ChildSpec{"Table", Rect{40, 40, 200, 200}, true});
