@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "calculated_fixture.h"
 #include "foundation/angles.h"
+#include "series_fixture.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr double kTolerance = 1e-9;
 
 // End A (id 1) lies 100 units to the right of the vertex (id 2) on every
 // frame; end B (id 3) is placed by each test.
-class AngleTest : public CalculatedTest {
+class AngleTest : public SeriesTest {
  protected:
   AngleTest() : angle(Add<TdvCalculatedAngle>(10, "Ang")) {
     AddPoint(1, "A", 300, -200, 0, kFixed);
@@ -34,12 +34,6 @@ class AngleTest : public CalculatedTest {
   TdvCalculatedAngle& angle;
 };
 
-TEST_F(AngleTest, ANewAngleHasThreeEmptyEnds) {
-  EXPECT_EQ(Included(angle), std::vector<std::int32_t>(3, kEmptyInputRef));
-  double value = 0.0;
-  EXPECT_FALSE(angle.ComputeAngle(value, 100));
-}
-
 TEST_F(AngleTest, TheAngleTurnsCounterClockwiseFromEndAToEndB) {
   Include(angle, {1, 2, 3});
   PlaceB(0, 100);  // straight above the vertex
@@ -54,6 +48,8 @@ TEST_F(AngleTest, TheAngleTurnsCounterClockwiseFromEndAToEndB) {
   EXPECT_NEAR(AngleAt(100), kTwoPi - kPi / 4, kTolerance);
   PlaceB(50, 0);  // along end A
   EXPECT_EQ(AngleAt(100), 0.0);
+  PlaceB(0, 0);  // an end on the vertex counts as straight down
+  EXPECT_NEAR(AngleAt(100), 3 * kHalfPi, kTolerance);
 }
 
 TEST_F(AngleTest, SwappingTheEndsGivesTheRestOfTheTurn) {
@@ -65,30 +61,21 @@ TEST_F(AngleTest, SwappingTheEndsGivesTheRestOfTheTurn) {
   EXPECT_NEAR(AngleAt(100), 3 * kPi / 4, kTolerance);
 }
 
-TEST_F(AngleTest, AnEndOnTheVertexCountsAsStraightDown) {
-  Include(angle, {1, 2, 3});
-  PlaceB(0, 0);
-  EXPECT_NEAR(AngleAt(100), 3 * kHalfPi, kTolerance);
-}
-
-TEST_F(AngleTest, EveryEndMustBeChosenAndPlaced) {
+// A deleted end leaves its place empty, so that a new item chosen for that
+// end does not shift the others into the wrong roles.
+TEST_F(AngleTest, EveryEndMustBeChosenAndPlacedAndKeepsItsPlace) {
+  EXPECT_EQ(Included(angle), std::vector<std::int32_t>(3, kEmptyInputRef));
+  double value = 0.0;
+  EXPECT_FALSE(angle.ComputeAngle(value, 100));
   PlaceB(0, 100);
   Include(angle, {1, 2, kEmptyInputRef});
-  double value = 0.0;
   EXPECT_FALSE(angle.ComputeAngle(value, 100));
   Include(angle, {1, 2});
   EXPECT_FALSE(angle.ComputeAngle(value, 100));
   Include(angle, {1, 2, 3});
   EXPECT_FALSE(angle.ComputeAngle(value, 200));  // B not placed there
-}
-
-// A deleted end leaves its place empty, so that a new item chosen for that
-// end does not shift the others into the wrong roles.
-TEST_F(AngleTest, DeletingTheVertexKeepsThePlacesOfTheEnds) {
-  Include(angle, {1, 2, 3});
   angle.RemoveIncluded(2);
   EXPECT_EQ(Included(angle), (std::vector<std::int32_t>{1, kEmptyInputRef, 3}));
-  double value = 0.0;
   EXPECT_FALSE(angle.ComputeAngle(value, 100));
 }
 

@@ -3,12 +3,12 @@
 #include <sstream>
 #include <string>
 
-#include "calculated_fixture.h"
 #include "model/scale_series.h"
+#include "series_fixture.h"
 
 namespace {
 
-class DistanceTest : public CalculatedTest {
+class DistanceTest : public SeriesTest {
  protected:
   DistanceTest() : distance(Add<TdvCalculatedLine>(10, "D")) {
     AddPoint(1, "A", 100, -100);
@@ -18,52 +18,29 @@ class DistanceTest : public CalculatedTest {
   TdvCalculatedLine& distance;
 };
 
-TEST_F(DistanceTest, TheLengthIsTheDistanceBetweenTheEnds) {
+TEST_F(DistanceTest, TheLengthNeedsExactlyTwoPlacedPointEnds) {
   Include(distance, {1, 2});
-  double length = 0.0;
+  double length = -1.0;
   TdvRealPoint a;
   TdvRealPoint b;
   ASSERT_TRUE(distance.GetLength(length, a, b, 100));
   EXPECT_DOUBLE_EQ(length, 50.0);
   EXPECT_DOUBLE_EQ(a.x, 100.0);
   EXPECT_DOUBLE_EQ(b.y, -140.0);
-}
-
-TEST_F(DistanceTest, AFrameWithoutBothEndsHasNoLength) {
-  Include(distance, {1, 2});
-  doc.items[1]->ClearFrame(100);  // A
-  double length = -1.0;
-  TdvRealPoint a;
-  TdvRealPoint b;
-  EXPECT_FALSE(distance.GetLength(length, a, b, 100));
-  EXPECT_FALSE(distance.GetLength(length, a, b, 200));
+  length = -1.0;
+  EXPECT_FALSE(distance.GetLength(length, a, b, 200));  // no ends there
   EXPECT_EQ(length, -1.0);
-}
 
-TEST_F(DistanceTest, ADistanceWithOneItemHasNoValue) {
-  Include(distance, {1});
-  double length = 0.0;
-  TdvRealPoint a;
-  TdvRealPoint b;
-  EXPECT_FALSE(distance.GetLength(length, a, b, 100));
-}
-
-TEST_F(DistanceTest, ThreeItemsAreOneTooMany) {
   AddPoint(3, "C", 0, 0);
-  Include(distance, {1, 2, 3});
-  double length = 0.0;
-  TdvRealPoint a;
-  TdvRealPoint b;
-  EXPECT_FALSE(distance.GetLength(length, a, b, 100));
-}
-
-TEST_F(DistanceTest, EndsThatAreNotPointTypeGiveNoLength) {
   Add<TdvCalculatedLine>(11, "other");
-  Include(distance, {1, 11});
-  double length = 0.0;
-  TdvRealPoint a;
-  TdvRealPoint b;
-  EXPECT_FALSE(distance.GetLength(length, a, b, 100));
+  for (auto ids : {std::vector<std::int32_t>{1}, {1, 2, 3}, {1, 11}}) {
+    LList list;
+    for (std::int32_t id : ids) {
+      list.Append(std::make_unique<TdvInt>(id));
+    }
+    distance.SetIncluded(list);
+    EXPECT_FALSE(distance.GetLength(length, a, b, 100)) << ids.size() << " ends";
+  }
 }
 
 TEST_F(DistanceTest, DeletingOneEndLeavesOneIdAndNoValue) {
@@ -76,20 +53,10 @@ TEST_F(DistanceTest, DeletingOneEndLeavesOneIdAndNoValue) {
   TdvRealPoint a;
   TdvRealPoint b;
   EXPECT_FALSE(distance.GetLength(length, a, b, 100));
-  // An id that is not included changes nothing.
   doc.events.clear();
-  distance.RemoveIncluded(7);
+  distance.RemoveIncluded(7);  // an id that is not included changes nothing
   EXPECT_EQ(Included(distance), std::vector<std::int32_t>{2});
   EXPECT_TRUE(doc.events.empty());
-}
-
-TEST_F(DistanceTest, WithoutAScaleTheLengthIsReportedInPixels) {
-  Include(distance, {1, 2});
-  double length = 0.0;
-  std::string label;
-  ASSERT_TRUE(distance.ReportedLength(length, label, 100));
-  EXPECT_DOUBLE_EQ(length, 50.0);
-  EXPECT_EQ(label, "(pixels)");
 }
 
 TEST_F(DistanceTest, TheScaleOfTheOriginGivesTheLengthInTheDistancesUnit) {
@@ -109,23 +76,19 @@ TEST_F(DistanceTest, TheScaleOfTheOriginGivesTheLengthInTheDistancesUnit) {
   EXPECT_DOUBLE_EQ(length, 25.0);  // 50 of 200 units on a 1 m scale
   EXPECT_EQ(label, "[cm]");
 
-  // In the Video Origin's frame there is no scale.
-  distance.SetOriginId(kVideoOriginRef);
-  ASSERT_TRUE(distance.ReportedLength(length, label, 100));
-  EXPECT_DOUBLE_EQ(length, 50.0);
-  EXPECT_EQ(label, "(pixels)");
-}
-
-TEST_F(DistanceTest, AStaleScaleLeavesTheLengthInPixels) {
-  TdvDataPoint& origin = AddPoint(0, "Origin 1", 0, 0, 0, kFixed);
-  origin.SetOrigin(1);
-  origin.SetScaleId(2);  // a point, not a scale
-  Include(distance, {1, 2});
-  double length = 0.0;
-  std::string label;
-  ASSERT_TRUE(distance.ReportedLength(length, label, 100));
-  EXPECT_DOUBLE_EQ(length, 50.0);
-  EXPECT_EQ(label, "(pixels)");
+  // In pixels in the Video Origin's frame, and when the origin's scale is
+  // stale (a point, not a scale).
+  for (int step = 0; step < 2; ++step) {
+    if (step == 0) {
+      distance.SetOriginId(kVideoOriginRef);
+    } else {
+      distance.SetOriginId(-1);
+      origin.SetScaleId(2);
+    }
+    ASSERT_TRUE(distance.ReportedLength(length, label, 100));
+    EXPECT_DOUBLE_EQ(length, 50.0);
+    EXPECT_EQ(label, "(pixels)");
+  }
 }
 
 TEST_F(DistanceTest, TheExportLineEndsWithTheNamesOfTheEnds) {
@@ -133,14 +96,10 @@ TEST_F(DistanceTest, TheExportLineEndsWithTheNamesOfTheEnds) {
   std::ostringstream out;
   distance.ExportInfo(out, 1);
   EXPECT_EQ(out.str(), "\nD\t\t\tDist.\t0.100000\t\tFalse\t\tFrame by Frame\tA\tB\t");
-}
-
-TEST_F(DistanceTest, AnEndWithoutAnItemExportsAnEmptyName) {
-  Include(distance, {9, 2});
-  std::ostringstream out;
-  distance.ExportInfo(out, 1);
-  const std::string text = out.str();
-  EXPECT_EQ(text.substr(text.size() - 4), "\t\tB\t");
+  Include(distance, {9, 2});  // an end without an item exports an empty name
+  std::ostringstream missing;
+  distance.ExportInfo(missing, 1);
+  EXPECT_EQ(missing.str().substr(missing.str().size() - 4), "\t\tB\t");
 }
 
 class CalculatedHitTest : public DistanceTest {

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "calculated_fixture.h"
 #include "model/calculated_point_series.h"
+#include "series_fixture.h"
 
 namespace {
 
-class CentreOfMassTest : public CalculatedTest {
+class CentreOfMassTest : public SeriesTest {
  protected:
   CentreOfMassTest() : centre(Add<TdvCalculatedCM>(10, "CM")) {
     AddPoint(1, "A", 0, -40).SetMass(0.1);
@@ -17,7 +17,7 @@ class CentreOfMassTest : public CalculatedTest {
   TdvCalculatedCM& centre;
 };
 
-TEST_F(CentreOfMassTest, TheCentreIsWeightedByTheMasses) {
+TEST_F(CentreOfMassTest, TheCentreIsWeightedByTheMassesAndRoundsHalfAway) {
   Include(centre, {1, 2});
   TdvPoint p;
   TdvRealPoint c;
@@ -27,50 +27,36 @@ TEST_F(CentreOfMassTest, TheCentreIsWeightedByTheMasses) {
   EXPECT_EQ(p, (TdvPoint{75, -40}));
   EXPECT_DOUBLE_EQ(centre.GetMass(), 0.4);
   EXPECT_DOUBLE_EQ(centre.TotalMass(), 0.4);
-}
 
-TEST_F(CentreOfMassTest, TheRoundedCentreGoesHalfAwayFromZero) {
   AddPoint(3, "C", 1, -3);
   Include(centre, {1, 3});
   // Masses whose sums are exact, so that the halves are exact too.
   static_cast<TdvDataPoint*>(doc.items[1])->SetMass(0.25);
   static_cast<TdvDataPoint*>(doc.items[3])->SetMass(0.25);
-  TdvPoint p;
-  TdvRealPoint c;
   ASSERT_TRUE(centre.ComputeCentre(p, c, 100));
   EXPECT_DOUBLE_EQ(c.x, 0.5);
   EXPECT_DOUBLE_EQ(c.y, -21.5);
   EXPECT_EQ(p, (TdvPoint{1, -22}));
 }
 
-TEST_F(CentreOfMassTest, OneUnplacedItemLeavesNoCentreAndTheMassAlone) {
-  Include(centre, {1, 2});
-  centre.SetMass(0.7);
-  static_cast<TdvDataPoint*>(doc.items[2])->TakeData(100, -40, 300);
-  TdvPoint p;
-  TdvRealPoint c;
-  EXPECT_FALSE(centre.ComputeCentre(p, c, 300));
-  EXPECT_DOUBLE_EQ(centre.GetMass(), 0.7);
-  // The total counts every existing item, placed or not.
-  EXPECT_DOUBLE_EQ(centre.TotalMass(), 0.4);
-}
-
-TEST_F(CentreOfMassTest, MasslessItemsHaveNoCentre) {
-  static_cast<TdvDataPoint*>(doc.items[1])->SetMass(0.0);
-  static_cast<TdvDataPoint*>(doc.items[2])->SetMass(1e-31);
-  Include(centre, {1, 2});
-  TdvPoint p;
-  TdvRealPoint c;
-  EXPECT_FALSE(centre.ComputeCentre(p, c, 100));
-}
-
-TEST_F(CentreOfMassTest, NoItemsOrMissingItemsHaveNoCentre) {
+TEST_F(CentreOfMassTest, NoCentreWithoutPlacedExistingItemsOfSomeMass) {
   TdvPoint p;
   TdvRealPoint c;
   EXPECT_FALSE(centre.ComputeCentre(p, c, 100));
   Include(centre, {1, 9});
   EXPECT_FALSE(centre.ComputeCentre(p, c, 100));
   EXPECT_DOUBLE_EQ(centre.TotalMass(), 0.1);
+
+  Include(centre, {1, 2});
+  centre.SetMass(0.7);
+  static_cast<TdvDataPoint*>(doc.items[2])->TakeData(100, -40, 300);
+  EXPECT_FALSE(centre.ComputeCentre(p, c, 300));  // A is not placed there
+  EXPECT_DOUBLE_EQ(centre.GetMass(), 0.7);
+  EXPECT_DOUBLE_EQ(centre.TotalMass(), 0.4);  // every existing item counts
+
+  static_cast<TdvDataPoint*>(doc.items[1])->SetMass(0.0);
+  static_cast<TdvDataPoint*>(doc.items[2])->SetMass(1e-31);
+  EXPECT_FALSE(centre.ComputeCentre(p, c, 100));
 }
 
 TEST_F(CentreOfMassTest, AsAnOriginItGivesTheCentreAndItsOwnRotation) {
@@ -103,24 +89,19 @@ TEST_F(CentreOfMassTest, ACentreThatDependsOnItselfHasNoPosition) {
   TdvPoint p;
   TdvRealPoint c;
   EXPECT_FALSE(centre.ComputeCentre(p, c, 100));
+  Include(centre, {10});
+  EXPECT_FALSE(centre.HitTest(TdvPoint{0, -40}, 100));
 
   auto& designated = Add<TdvCalculatedDesPt>(11, "DP");
   Include(designated, {2, 10});
   Include(centre, {1, 11});
   EXPECT_FALSE(centre.ComputeCentre(p, c, 100));
   EXPECT_FALSE(designated.ComputePosition(p, c, 100));
-
-  // Once the loop is broken both compute again.
-  Include(designated, {1, 2});
+  Include(designated, {1, 2});  // once the loop is broken both compute again
   EXPECT_TRUE(centre.ComputeCentre(p, c, 100));
 }
 
-TEST_F(CentreOfMassTest, ASeriesThatIncludesItselfIsNeverHit) {
-  Include(centre, {10});
-  EXPECT_FALSE(centre.HitTest(TdvPoint{0, -40}, 100));
-}
-
-class DesignatedPointTest : public CalculatedTest {
+class DesignatedPointTest : public SeriesTest {
  protected:
   DesignatedPointTest() : designated(Add<TdvCalculatedDesPt>(10, "DP")) {
     AddPoint(1, "A", 10, -20);
@@ -138,38 +119,29 @@ class DesignatedPointTest : public CalculatedTest {
   TdvCalculatedDesPt& designated;
 };
 
-TEST_F(DesignatedPointTest, ANewPointLiesSeventyPercentAlongAB) {
-  TdvRealPoint c = PositionAt(100);
-  EXPECT_NEAR(c.x, 80.0, 1e-9);
-  EXPECT_NEAR(c.y, -20.0, 1e-9);
-}
-
-TEST_F(DesignatedPointTest, PerpendicularOffsetsGoCounterClockwiseFromAB) {
-  designated.SetAlong(0.0);
-  designated.SetPerp(0.5);
-  TdvRealPoint c = PositionAt(100);
-  EXPECT_NEAR(c.x, 10.0, 1e-9);
-  EXPECT_NEAR(c.y, 30.0, 1e-9);  // half of AB to the left of A
-  designated.SetPerp(-0.25);
-  c = PositionAt(100);
-  EXPECT_NEAR(c.x, 10.0, 1e-9);
-  EXPECT_NEAR(c.y, -45.0, 1e-9);
-}
-
-TEST_F(DesignatedPointTest, AlongAndPerpCombineForAnyDirectionOfAB) {
-  // AB straight down, 100 long.
-  static_cast<TdvDataPoint*>(doc.items[2])->TakeData(10, -120, 100);
-  designated.SetAlong(0.5);
-  designated.SetPerp(0.5);
-  TdvRealPoint c = PositionAt(100);
-  EXPECT_NEAR(c.x, 60.0, 1e-9);
-  EXPECT_NEAR(c.y, -70.0, 1e-9);
-  // Backwards along AB.
-  designated.SetAlong(-0.3);
-  designated.SetPerp(0.0);
-  c = PositionAt(100);
-  EXPECT_NEAR(c.x, 10.0, 1e-9);
-  EXPECT_NEAR(c.y, 10.0, 1e-9);
+TEST_F(DesignatedPointTest, AlongAndPerpendicularFractionsOfAB) {
+  struct Case {
+    std::int32_t bx, by;  // B on frame 100
+    double along, perp;   // nothing set: a new point
+    double x, y;
+  };
+  const Case cases[] = {
+      {110, -20, -1, -1, 80, -20},   // 70 percent along AB
+      {110, -20, 0.0, 0.5, 10, 30},  // perpendicular offsets go counter-clockwise
+      {110, -20, 0.0, -0.25, 10, -45}, {10, -120, 0.5, 0.5, 60, -70},  // AB straight down
+      {10, -120, -0.3, 0.0, 10, 10},                                   // backwards along AB
+      {10, -20, 0.7, 0.4, 10, -20},  // coincident ends put the point on them
+  };
+  for (const Case& c : cases) {
+    static_cast<TdvDataPoint*>(doc.items[2])->TakeData(c.bx, c.by, 100);
+    if (c.along != -1) {
+      designated.SetAlong(c.along);
+      designated.SetPerp(c.perp);
+    }
+    TdvRealPoint position = PositionAt(100);
+    EXPECT_NEAR(position.x, c.x, 1e-9) << c.along << " " << c.perp;
+    EXPECT_NEAR(position.y, c.y, 1e-9) << c.along << " " << c.perp;
+  }
 }
 
 TEST_F(DesignatedPointTest, TheRoundedPositionIsAnIntegerPoint) {

@@ -6,14 +6,14 @@
 #include <utility>
 #include <vector>
 
-#include "calculated_fixture.h"
 #include "model/calculated_point_series.h"
 #include "model/scale_series.h"
+#include "series_fixture.h"
 #include "series_record_io.h"
 
 namespace {
 
-class CalculatedRecordTest : public CalculatedTest {
+class CalculatedRecordTest : public SeriesTest {
  protected:
   CalculatedRecordTest() {
     AddPoint(1, "A", 10, -10);
@@ -131,34 +131,29 @@ TEST_F(CalculatedRecordTest, ALegacyRecordConvertsTheMassOfCalculatedPoints) {
   EXPECT_DOUBLE_EQ(designated.GetAlong(), 0.5);
   EXPECT_DOUBLE_EQ(designated.GetPerp(), 0.25);
   EXPECT_EQ(Included(designated), (std::vector<std::int32_t>{1, 2}));
-}
 
-TEST_F(CalculatedRecordTest, ALegacyScaleReadsItsKnownLengthAsMetres) {
-  const std::string text = "O4x4[d(580x1000 )l(591x2 1 2  )d(566x2 )];\r\n";
-  auto& scale = ReadBack<TdvCalibrateObject>(text, true);
+  auto& scale =  // a scale reads its known length as metres
+      ReadBack<TdvCalibrateObject>("O4x4[d(580x1000 )l(591x2 1 2  )d(566x2 )];\r\n", true);
   EXPECT_DOUBLE_EQ(scale.GetKnownLength(), 2.0);
   EXPECT_DOUBLE_EQ(scale.GetMass(), 0.1);
 }
 
-TEST_F(CalculatedRecordTest, AReadListReplacesTheItemsAndOtherListTagsAreIgnored) {
+TEST_F(CalculatedRecordTest, ReadListsReplaceTheItemsAndFractionsMustBeNumbers) {
   auto& distance = Add<TdvCalculatedLine>(10, "D");
   Include(distance, {1, 2});
   ReadRecordText("O10x3[l(592x1 3  )l(591x1 3  )];", distance);
   EXPECT_EQ(Included(distance), std::vector<std::int32_t>{3});
-}
-
-TEST_F(CalculatedRecordTest, FractionsThatAreNotNumbersAreIgnored) {
-  auto& designated = Add<TdvCalculatedDesPt>(10, "DP");
+  auto& designated = Add<TdvCalculatedDesPt>(11, "DP");
   designated.SetRealValue(563, std::numeric_limits<double>::quiet_NaN());
   designated.SetRealValue(564, std::numeric_limits<double>::infinity());
   EXPECT_DOUBLE_EQ(designated.GetAlong(), 0.7);
   EXPECT_DOUBLE_EQ(designated.GetPerp(), 0.0);
-  auto& scale = Add<TdvCalibrateObject>(11, "S");
+  auto& scale = Add<TdvCalibrateObject>(12, "S");
   scale.SetRealValue(566, -std::numeric_limits<double>::infinity());
   EXPECT_DOUBLE_EQ(scale.GetKnownLength(), 1.0);
 }
 
-TEST_F(CalculatedRecordTest, AClonedSeriesCopiesItsOwnFieldsAndListApart) {
+TEST_F(CalculatedRecordTest, EveryKindClonesIntoItsOwnKindWithItsOwnFieldsAndList) {
   auto& designated = Add<TdvCalculatedDesPt>(10, "DP");
   Include(designated, {1, 2});
   designated.SetAlong(0.4);
@@ -178,22 +173,15 @@ TEST_F(CalculatedRecordTest, AClonedSeriesCopiesItsOwnFieldsAndListApart) {
   auto* clonedScale = dynamic_cast<TdvCalibrateObject*>(scaleCopy.get());
   ASSERT_NE(clonedScale, nullptr);
   EXPECT_DOUBLE_EQ(clonedScale->GetKnownLength(), 3.0);
-}
 
-TEST_F(CalculatedRecordTest, EveryKindClonesIntoItsOwnKind) {
-  const std::vector<std::pair<std::unique_ptr<TdvDataObject>, int>> kinds = [] {
-    std::vector<std::pair<std::unique_ptr<TdvDataObject>, int>> v;
-    v.emplace_back(std::make_unique<TdvCalculatedLine>(), kCalculatedLineCode);
-    v.emplace_back(std::make_unique<TdvCalculatedAngle>(), kCalculatedAngleCode);
-    v.emplace_back(std::make_unique<TdvCalculatedCM>(), kCalculatedCMCode);
-    v.emplace_back(std::make_unique<TdvCalculatedDesPt>(), kCalculatedDesPtCode);
-    v.emplace_back(std::make_unique<TdvCalibrateObject>(), kCalibrateObjectCode);
-    return v;
-  }();
+  std::vector<std::pair<std::unique_ptr<TdvDataObject>, int>> kinds;
+  kinds.emplace_back(std::make_unique<TdvCalculatedLine>(), kCalculatedLineCode);
+  kinds.emplace_back(std::make_unique<TdvCalculatedAngle>(), kCalculatedAngleCode);
+  kinds.emplace_back(std::make_unique<TdvCalculatedCM>(), kCalculatedCMCode);
   for (const auto& [series, code] : kinds) {
-    std::unique_ptr<TdvObject> copy = series->Clone();
-    EXPECT_TRUE(copy->IsA(code)) << code;
-    EXPECT_EQ(static_cast<TdvDataObject&>(*copy).GetTypeLabel(), series->GetTypeLabel());
+    std::unique_ptr<TdvObject> kindCopy = series->Clone();
+    EXPECT_TRUE(kindCopy->IsA(code)) << code;
+    EXPECT_EQ(static_cast<TdvDataObject&>(*kindCopy).GetTypeLabel(), series->GetTypeLabel());
   }
 }
 

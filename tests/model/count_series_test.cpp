@@ -29,14 +29,18 @@ class CountSeriesTest : public ::testing::Test {
     return value;
   }
 
+  TdvPoint Mark(std::int32_t frame, int index) {
+    TdvPoint mark{-1, -1};
+    EXPECT_TRUE(count.FrameCounts().Get(frame)->GetMark(index, mark.x, mark.y));
+    return mark;
+  }
+
   FakeSeriesDocument doc;
   TdvCountObject count;
 };
 
-TEST_F(CountSeriesTest, Identity) {
-  EXPECT_TRUE(count.IsA(kCountObjectCode));
-  EXPECT_TRUE(count.IsA(kDataObjectCode));
-  EXPECT_TRUE(count.IsA(0));
+TEST_F(CountSeriesTest, IdentityAndTableLayout) {
+  EXPECT_TRUE(count.IsA(kCountObjectCode) && count.IsA(kDataObjectCode) && count.IsA(0));
   EXPECT_FALSE(count.IsA(kDataPointCode));
   EXPECT_EQ(count.ScalarKind(), 37);
   EXPECT_EQ(count.TableWidth(), 70);
@@ -48,7 +52,7 @@ TEST_F(CountSeriesTest, Identity) {
   EXPECT_FALSE(record.IsA(kCountObjectCode));
 }
 
-TEST_F(CountSeriesTest, ThreeClicksOnOneFrame) {
+TEST_F(CountSeriesTest, ClicksCountOnTheirFrameAndClearingLeavesZero) {
   EXPECT_TRUE(count.AddMark(10, -10, 5));
   EXPECT_TRUE(count.AddMark(20, -20, 5));
   EXPECT_TRUE(count.AddMark(30, -30, 5));
@@ -57,12 +61,10 @@ TEST_F(CountSeriesTest, ThreeClicksOnOneFrame) {
   EXPECT_EQ(Selected(), std::vector<std::int32_t>{2});
   EXPECT_EQ(doc.CountEvents("changed-at 6 5 1"), 3);
   EXPECT_FALSE(count.HasData(5));
-}
-
-TEST_F(CountSeriesTest, AFrameNeverClickedHasNoValueAndAClearedOneHasZero) {
-  count.AddMark(10, -10, 5);
   double value = 0.0;
-  EXPECT_FALSE(count.GetCount(value, 4));
+  EXPECT_FALSE(count.GetCount(value, 4));  // never clicked: no value
+  count.ClearFrame(5);                     // the last added mark is current
+  EXPECT_EQ(CountOn(5), 2.0);
   doc.events.clear();
   count.ClearAllData();
   EXPECT_EQ(CountOn(5), 0.0);
@@ -70,7 +72,7 @@ TEST_F(CountSeriesTest, AFrameNeverClickedHasNoValueAndAClearedOneHasZero) {
   EXPECT_EQ(doc.events, std::vector<std::string>{"changed 6"});
 }
 
-TEST_F(CountSeriesTest, OneClickPicksEveryMarkUnderItHighestFirst) {
+TEST_F(CountSeriesTest, OneClickPicksEveryVisibleMarkUnderItHighestFirst) {
   count.AddMark(100, -100, 5);
   count.AddMark(300, -300, 5);
   count.AddMark(101, -99, 5);
@@ -80,96 +82,53 @@ TEST_F(CountSeriesTest, OneClickPicksEveryMarkUnderItHighestFirst) {
   EXPECT_EQ(count.GetCurrentMark(), 3);
   EXPECT_FALSE(count.HitTest(TdvPoint{200, -200}, 5));
   EXPECT_TRUE(Selected().empty());
-}
-
-TEST_F(CountSeriesTest, AnInvisibleCountCannotBePicked) {
-  count.AddMark(100, -100, 5);
   count.SetVisible(0);
   EXPECT_FALSE(count.HitTest(TdvPoint{100, -100}, 5));
   EXPECT_TRUE(Selected().empty());
 }
 
-TEST_F(CountSeriesTest, OverlappingMarksUnderOneClickAreRemovedTogether) {
+TEST_F(CountSeriesTest, PickedMarksAreRemovedTogetherOnceAndOnlyOnTheirFrame) {
   count.AddMark(100, -100, 5);
   count.AddMark(300, -300, 5);
   count.AddMark(102, -98, 5);
+  count.AddMark(500, -500, 5);
   ASSERT_TRUE(count.HitTest(TdvPoint{101, -99}, 5));
   doc.events.clear();
   count.ClearFrame(5);
-  EXPECT_EQ(CountOn(5), 1.0);
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  ASSERT_TRUE(count.FrameCounts().Get(5)->GetMark(0, x, y));
-  EXPECT_EQ(x, 300);
-  EXPECT_EQ(count.GetCurrentMark(), -1);
   EXPECT_EQ(doc.events, std::vector<std::string>{"changed-at 6 5 1"});
-}
-
-TEST_F(CountSeriesTest, ClearingAgainDoesNotRemoveOtherMarks) {
-  count.AddMark(100, -100, 5);
-  count.AddMark(300, -300, 5);
-  count.AddMark(500, -500, 5);
-  ASSERT_TRUE(count.HitTest(TdvPoint{100, -100}, 5));
-  count.ClearFrame(5);
-  count.ClearFrame(5);
+  count.ClearFrame(5);  // again: no other mark goes
+  EXPECT_EQ(CountOn(5), 2.0);
+  EXPECT_EQ(Mark(5, 0), (TdvPoint{300, -300}));
+  EXPECT_EQ(count.GetCurrentMark(), -1);
+  count.AddMark(300, -300, 6);
+  ASSERT_TRUE(count.HitTest(TdvPoint{300, -300}, 5));
+  count.ClearFrame(6);
+  EXPECT_EQ(CountOn(6), 1.0);
   EXPECT_EQ(CountOn(5), 2.0);
 }
 
-TEST_F(CountSeriesTest, APickOnOneFrameDoesNotClearAnother) {
-  count.AddMark(100, -100, 5);
-  count.AddMark(100, -100, 6);
-  ASSERT_TRUE(count.HitTest(TdvPoint{100, -100}, 5));
-  count.ClearFrame(6);
-  EXPECT_EQ(CountOn(6), 1.0);
-  EXPECT_EQ(CountOn(5), 1.0);
-}
-
-TEST_F(CountSeriesTest, TheLastAddedMarkCanBeClearedAtOnce) {
-  count.AddMark(100, -100, 5);
-  count.AddMark(300, -300, 5);
-  count.ClearFrame(5);
-  EXPECT_EQ(CountOn(5), 1.0);
-}
-
-TEST_F(CountSeriesTest, DraggingMovesTheCurrentMark) {
+TEST_F(CountSeriesTest, DraggingMovesOnlyTheCurrentMarkSafelyAtTheEdges) {
   count.AddMark(100, -100, 5);
   count.AddMark(300, -300, 5);
   ASSERT_TRUE(count.HitTest(TdvPoint{100, -100}, 5));
   count.MoveTransformPoint(7, -3, 5);
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  ASSERT_TRUE(count.FrameCounts().Get(5)->GetMark(0, x, y));
-  EXPECT_EQ(x, 107);
-  EXPECT_EQ(y, -103);
-  ASSERT_TRUE(count.FrameCounts().Get(5)->GetMark(1, x, y));
-  EXPECT_EQ(x, 300);
-}
+  EXPECT_EQ(Mark(5, 0), (TdvPoint{107, -103}));
+  EXPECT_EQ(Mark(5, 1), (TdvPoint{300, -300}));
 
-TEST_F(CountSeriesTest, DraggingWithoutACurrentMarkMovesNothing) {
-  count.AddMark(100, -100, 5);
   count.ClearAllData();
   count.AddMark(100, -100, 6);
   count.ClearFrame(6);  // no current mark any more
   count.AddMark(100, -100, 6);
   count.MoveTransformPoint(5, 5, 7);  // a frame without marks
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  ASSERT_TRUE(count.FrameCounts().Get(6)->GetMark(0, x, y));
-  EXPECT_EQ(x, 100);
-}
+  EXPECT_EQ(Mark(6, 0), (TdvPoint{100, -100}));
 
-TEST_F(CountSeriesTest, MarksAtTheEdgeOfTheRangeAreSafeToPickAndDrag) {
   constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
   constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
   count.SetMarkerSize(kMax);
-  count.AddMark(kMax - 1, kMin + 1, 5);
-  ASSERT_TRUE(count.HitTest(TdvPoint{0, 0}, 5));
-  count.MoveTransformPoint(10, -10, 5);
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  ASSERT_TRUE(count.FrameCounts().Get(5)->GetMark(0, x, y));
-  EXPECT_EQ(x, kMax);
-  EXPECT_EQ(y, kMin);
+  count.AddMark(kMax - 1, kMin + 1, 8);
+  ASSERT_TRUE(count.HitTest(TdvPoint{0, 0}, 8));
+  count.MoveTransformPoint(10, -10, 8);
+  EXPECT_EQ(Mark(8, 0), (TdvPoint{kMax, kMin}));
 }
 
 TEST_F(CountSeriesTest, MarksOfOneFrame) {
@@ -207,17 +166,12 @@ TEST_F(CountSeriesTest, SavedMarksFollowTheBaseGroupsWithoutClosingTheGroup) {
   count.AddMark(30, -40, 4);
   std::string text = RecordText(count);
   EXPECT_EQ(text.rfind("O6x9[", 0), 0u);
-  std::size_t group = text.find("c(");
-  ASSERT_NE(group, std::string::npos);
-  EXPECT_EQ(text.substr(group), "c(523x4 2 10 -20 30 -40 ];\r\n");
-}
-
-TEST_F(CountSeriesTest, AnEmptyFrameIsSavedWithCountZero) {
-  count.AddMark(10, -20, 4);
+  ASSERT_NE(text.find("c("), std::string::npos);
+  EXPECT_EQ(text.substr(text.find("c(")), "c(523x4 2 10 -20 30 -40 ];\r\n");
   count.AddMark(10, -20, 8);
   count.ClearAllData();
-  count.AddMark(1, -2, 8);
-  std::string text = RecordText(count);
+  count.AddMark(1, -2, 8);  // an emptied frame is saved with count zero
+  text = RecordText(count);
   EXPECT_EQ(text.substr(text.find("c(")), "c(523x4 0 523x8 1 1 -2 ];\r\n");
 }
 

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "foundation/angles.h"
-#include "point_fixture.h"
+#include "series_fixture.h"
 
 namespace {
 
@@ -77,53 +78,45 @@ TEST_F(PointOriginTest, PositionsAreReportedInTheTurnedAxesOfAPointOrigin) {
   EXPECT_EQ(label, "(pixels)");
 }
 
-TEST(HandleAngle, QuadrantsAndTheAxes) {
-  const TdvPoint o{100, -100};
-  TdvPoint p{150, -50};
-  EXPECT_DOUBLE_EQ(HandleAngle(o, p), std::atan(1.0));
-  p = {50, -50};
-  EXPECT_DOUBLE_EQ(HandleAngle(o, p), std::atan(-1.0) + kPi);
-  p = {50, -150};
-  EXPECT_DOUBLE_EQ(HandleAngle(o, p), std::atan(1.0) + kPi);
-  p = {150, -150};
-  EXPECT_DOUBLE_EQ(HandleAngle(o, p), std::atan(-1.0) + kTwoPi);
-  p = {100, -40};
-  EXPECT_DOUBLE_EQ(HandleAngle(o, p), kHalfPi);
-  p = {100, -160};
-  EXPECT_DOUBLE_EQ(HandleAngle(o, p), 4.71238898038);
-  p = {100, -100};
-  EXPECT_DOUBLE_EQ(HandleAngle(o, p), 4.71238898038);
+// The angle of a handle dragged to p around (100, -100), and where the
+// handle is then drawn: 20 units out, truncated towards zero.
+TEST(HandleAngle, QuadrantsAxesAndTheDrawnHandle) {
+  const std::pair<TdvPoint, double> angles[] = {
+      {{150, -50}, std::atan(1.0)},
+      {{50, -50}, std::atan(-1.0) + kPi},
+      {{50, -150}, std::atan(1.0) + kPi},
+      {{150, -150}, std::atan(-1.0) + kTwoPi},
+      {{100, -40}, kHalfPi},
+      {{100, -160}, 4.71238898038},
+      {{100, -100}, 4.71238898038},
+  };
+  for (auto [p, angle] : angles) {
+    EXPECT_DOUBLE_EQ(HandleAngle(TdvPoint{100, -100}, p), angle) << p.x << "," << p.y;
+  }
+  const std::pair<TdvPoint, TdvPoint> drawn[] = {
+      {{150, -50}, {114, -85}},  // -85.86 truncates up to -85
+      {{150, -150}, {114, -114}},
+      {{40, -100}, {80, -100}},
+  };
+  for (auto [p, expected] : drawn) {
+    HandleAngle(TdvPoint{100, -100}, p);
+    EXPECT_EQ(p, expected);
+  }
 }
 
-TEST(HandleAngle, HandleLies20UnitsOutTruncatedTowardsZero) {
-  const TdvPoint o{100, -100};
-  TdvPoint p{150, -50};
-  HandleAngle(o, p);
-  // 100 + 14.14 and -100 + 14.14 = -85.86, which truncates up to -85.
-  EXPECT_EQ(p, (TdvPoint{114, -85}));
-  p = {150, -150};
-  HandleAngle(o, p);
-  EXPECT_EQ(p, (TdvPoint{114, -114}));
-  p = {40, -100};
-  HandleAngle(o, p);
-  EXPECT_EQ(p, (TdvPoint{80, -100}));
-}
-
-TEST_F(PointOriginTest, RotateToStoresTheHandleAngleAsRotation) {
+TEST_F(PointOriginTest, RotateToStoresTheHandleAngleSnappingWithTheExtendKey) {
   point.SetOrigin(1);
+  TdvPoint handle{150, -80};
+  point.RotateTo(handle, 200, 0);  // without a position nothing happens
+  EXPECT_TRUE(point.FrameData().IsEmpty());
+  EXPECT_EQ(handle, (TdvPoint{150, -80}));
   point.TakeData(100, -100, 200);
   doc.events.clear();
-  TdvPoint handle{150, -80};
   point.RotateTo(handle, 200, 0);
   EXPECT_DOUBLE_EQ(point.GetValue(200), std::atan(0.4));
   EXPECT_EQ(handle, (TdvPoint{118, -92}));
   EXPECT_EQ(doc.events, (std::vector<std::string>{"changed 1"}));
-}
-
-TEST_F(PointOriginTest, TheExtendKeySnapsDownToFifteenDegrees) {
-  point.SetOrigin(1);
-  point.TakeData(100, -100, 200);
-  TdvPoint handle{150, -80};  // about 21.8 degrees
+  handle = {150, -80};  // about 21.8 degrees, snapped down to fifteen
   point.RotateTo(handle, 200, 0x200);
   EXPECT_DOUBLE_EQ(point.GetValue(200), 0.26179938779916667);
   handle = {90, -50};  // about 101.3 degrees
@@ -140,14 +133,6 @@ TEST_F(PointOriginTest, RotatingAFixedOriginTurnsEveryFrame) {
   point.RotateTo(handle, 700, 0);
   EXPECT_DOUBLE_EQ(point.GetValue(0), kHalfPi);
   EXPECT_EQ(doc.CountEvents("fixed-origin-rotated 1 "), 1);
-}
-
-TEST_F(PointOriginTest, RotatingWithoutAPositionDoesNothing) {
-  point.SetOrigin(1);
-  TdvPoint handle{150, -80};
-  point.RotateTo(handle, 200, 0);
-  EXPECT_TRUE(point.FrameData().IsEmpty());
-  EXPECT_EQ(handle, (TdvPoint{150, -80}));
 }
 
 TEST_F(PointOriginTest, SemiFixedRotationOnALaterFrameKeepsThePositionInForce) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "point_fixture.h"
+#include "series_fixture.h"
 #include "series_record_io.h"
 
 namespace {

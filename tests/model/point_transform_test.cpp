@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/angles.h"
-#include "point_fixture.h"
+#include "series_fixture.h"
 
 namespace {
 
@@ -33,6 +33,13 @@ class TransformTest : public PointTest {
     TdvRealPoint position = OriginAt(frame);
     EXPECT_NEAR(position.x, x, 1e-9) << "frame " << frame;
     EXPECT_NEAR(position.y, y, 1e-9) << "frame " << frame;
+  }
+
+  TdvPoint TransformPointAt(std::int32_t frame) {
+    TdvPoint p{-1, -1};
+    double value = 0.0;
+    EXPECT_TRUE(point.GetTransformPoint(frame, p, value)) << "frame " << frame;
+    return p;
   }
 
   std::vector<std::string> EntryNames() {
@@ -80,14 +87,9 @@ TEST_F(TransformTest, TheTransformPointStartsAboveTheDatumOrBelowNearTheTop) {
   point.TransformOrigin(100);
   point.TransformOrigin(200);
   point.TransformOrigin(300);
-  TdvPoint p;
-  double value = 0.0;
-  ASSERT_TRUE(point.GetTransformPoint(100, p, value));
-  EXPECT_EQ(p, (TdvPoint{50, -80}));
-  ASSERT_TRUE(point.GetTransformPoint(200, p, value));
-  EXPECT_EQ(p, (TdvPoint{60, -30}));
-  ASSERT_TRUE(point.GetTransformPoint(300, p, value));
-  EXPECT_EQ(p, (TdvPoint{70, 0}));
+  EXPECT_EQ(TransformPointAt(100), (TdvPoint{50, -80}));
+  EXPECT_EQ(TransformPointAt(200), (TdvPoint{60, -30}));
+  EXPECT_EQ(TransformPointAt(300), (TdvPoint{70, 0}));
 }
 
 TEST_F(TransformTest, TheFirstTransformationNamesItsEntryAfterTheFrameTime) {
@@ -112,30 +114,23 @@ TEST_F(TransformTest, EntriesStayInStartOrderAfterOriginal) {
     point.TakeData(0, -100, key);
   }
   point.TransformOrigin(300);
+  point.SetIntValue(505, 1);
   point.TransformOrigin(100);
+  EXPECT_EQ(point.GetActiveTransform(), 2);  // the entry in force stays in force
   point.TransformOrigin(200);
   EXPECT_EQ(EntryNames(),
             (std::vector<std::string>{"original", "XF@0.1667", "XF@0.3333", "XF@0.5000"}));
   EXPECT_EQ(point.GetRowCount(), 5);
-}
 
-TEST_F(TransformTest, OriginalStaysFirstWhenDataStartEarlierThanIt) {
-  point.SetOrigin(0);
-  point.TakeData(0, -100, 500);
-  point.SetOrigin(1);
-  point.TakeData(0, -100, 200);
-  point.TransformOrigin(200);
-  EXPECT_EQ(EntryNames(), (std::vector<std::string>{"original", "XF@0.3333"}));
-}
-
-TEST_F(TransformTest, AnEarlierTransformationDoesNotChangeTheEntryInForce) {
-  for (std::int32_t key : {100, 200, 300}) {
-    point.TakeData(0, -100, key);
-  }
-  point.TransformOrigin(300);
-  point.SetIntValue(505, 1);
-  point.TransformOrigin(100);
-  EXPECT_EQ(point.GetActiveTransform(), 2);
+  TdvDataPoint late;  // data that start before the original entry
+  late.SetId(2);
+  doc.Add(late);
+  late.TakeData(0, -100, 500);
+  late.SetOrigin(1);
+  late.TakeData(0, -100, 200);
+  late.TransformOrigin(200);
+  ASSERT_EQ(late.TransformedFrames().Count(), 2);
+  EXPECT_EQ(late.TransformedFrames().First()->name, "original");
 }
 
 TEST_F(TransformTest, SemiFixedOriginCopiesTheDatumInForceOntoTheTransformFrame) {
@@ -154,27 +149,20 @@ TEST_F(TransformTest, SemiFixedOriginCopiesTheDatumInForceOntoTheTransformFrame)
   EXPECT_EQ(doc.events.front(), "changed-at 1 600 3");
 }
 
-TEST_F(TransformTest, TheOriginalSystemFollowsTheLandmarkAfterThePan) {
+TEST_F(TransformTest, EachSystemIsCarriedAcrossThePanByTheLandmark) {
   TrackPan();
-  ExpectOrigin(0, 100, -100);
-  ExpectOrigin(100, 110, -100);
-  ExpectOrigin(200, 120, -100);
-  ExpectOrigin(300, 130, -100);
-  ExpectOrigin(400, 140, -100);
+  for (std::int32_t frame : {0, 100, 200, 300, 400}) {
+    ExpectOrigin(frame, 100 + frame / 10, -100);
+  }
   EXPECT_EQ(doc.beeps, 0);
-}
-
-TEST_F(TransformTest, TheTransformedSystemIsCarriedBackToEarlierFrames) {
-  TrackPan();
-  point.SetIntValue(505, 1);
+  point.SetIntValue(505, 1);  // the transformed system, carried back too
   TdvPoint shown;
   double value = 0.0;
   ASSERT_TRUE(point.GetDisplayPosition(200, shown, value));
   EXPECT_EQ(shown, (TdvPoint{120, -80}));
-  ExpectOrigin(200, 120, -80);
-  ExpectOrigin(300, 130, -80);
-  ExpectOrigin(100, 110, -80);
-  ExpectOrigin(0, 100, -80);
+  for (std::int32_t frame : {0, 100, 200, 300}) {
+    ExpectOrigin(frame, 100 + frame / 10, -80);
+  }
 }
 
 TEST_F(TransformTest, LinksAreTurnedByTheRotationsOfTheirFrame) {
@@ -206,21 +194,17 @@ TEST_F(TransformTest, FixedOriginsIgnoreTransformations) {
   EXPECT_EQ(shown, (TdvPoint{100, -100}));
 }
 
-TEST_F(TransformTest, DraggingTheDatumMovesItAndReportsTheFrame) {
+TEST_F(TransformTest, DraggingTheDatumMovesItOnItsFrameOrEveryFrameWhenFixed) {
   point.TakeData(10, -10, 300);
   doc.events.clear();
   point.MoveTransformPoint(5, -3, 300);
   EXPECT_EQ(PositionAt(point, 300), (TdvPoint{15, -13}));
   EXPECT_EQ(doc.events, (std::vector<std::string>{"changed-at 1 300 1"}));
-}
-
-TEST_F(TransformTest, DraggingAFixedOriginMovesItOnEveryFrame) {
   point.SetSampleType(kFixed);
-  point.TakeData(10, -10, 300);
   point.SetValue(0.5, 300);
   doc.events.clear();
   point.MoveTransformPoint(1, 1, 800);
-  EXPECT_EQ(PositionAt(point, 0), (TdvPoint{11, -9}));
+  EXPECT_EQ(PositionAt(point, 0), (TdvPoint{16, -12}));
   ASSERT_EQ(doc.events.size(), 1u);
   EXPECT_EQ(doc.CountEvents("fixed-origin-moved 1 "), 1);
 }
@@ -229,21 +213,15 @@ TEST_F(TransformTest, DraggingTheGrabbedTransformPoint) {
   TrackPan();
   ASSERT_TRUE(point.HitTest(TdvPoint{120, -80}, 200));
   point.MoveTransformPoint(2, 4, 200);
-  TdvPoint p;
-  double value = 0.0;
-  ASSERT_TRUE(point.GetTransformPoint(200, p, value));
-  EXPECT_EQ(p, (TdvPoint{122, -76}));
+  EXPECT_EQ(TransformPointAt(200), (TdvPoint{122, -76}));
   EXPECT_EQ(PositionAt(point, 200), (TdvPoint{120, -100}));
   point.SelectDatum();
   point.MoveTransformPoint(1, 0, 200);
   EXPECT_EQ(PositionAt(point, 200), (TdvPoint{121, -100}));
-}
 
-TEST_F(TransformTest, DraggingATransformPointThatIsNotThere) {
-  TrackPan();
-  ASSERT_TRUE(point.HitTest(TdvPoint{120, -80}, 200));
+  ASSERT_TRUE(point.HitTest(TdvPoint{122, -76}, 200));
   doc.events.clear();
-  point.MoveTransformPoint(2, 4, 300);
+  point.MoveTransformPoint(2, 4, 300);  // none on that frame
   EXPECT_EQ(doc.messages, (std::vector<Message>{{"there is no transform point to move",
                                                  "TdvDataPoint::MoveTransformPoint"}}));
   EXPECT_TRUE(doc.events.empty());
@@ -257,10 +235,7 @@ TEST_F(TransformTest, AFixedPointComplainsButItsTransformPointStillMoves) {
   point.MoveTransformPoint(0, 1, 200);
   EXPECT_EQ(doc.messages, (std::vector<Message>{{"cannot transform a fixed origin",
                                                  "TdvDataPoint::MoveTransformPoint"}}));
-  TdvPoint p;
-  double value = 0.0;
-  ASSERT_TRUE(point.GetTransformPoint(200, p, value));
-  EXPECT_EQ(p, (TdvPoint{120, -79}));
+  EXPECT_EQ(TransformPointAt(200), (TdvPoint{120, -79}));
 }
 
 TEST_F(TransformTest, ClearingAStartFrameRemovesThatTransformation) {

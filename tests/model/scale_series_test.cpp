@@ -3,14 +3,14 @@
 #include <sstream>
 #include <string>
 
-#include "calculated_fixture.h"
 #include "model/calculated_point_series.h"
 #include "model/scale_series.h"
+#include "series_fixture.h"
 
 namespace {
 
 // A 1 m scale (id 10) between two Fixed ends 200 units apart.
-class ScaleTest : public CalculatedTest {
+class ScaleTest : public SeriesTest {
  protected:
   ScaleTest() : scale(Add<TdvCalibrateObject>(10, "S")) {
     AddPoint(1, "E1", 100, -300, 0, kFixed);
@@ -37,31 +37,25 @@ TEST_F(ScaleTest, ANewScaleIsADistanceOfOneMetreInTheVideoOrigin) {
   EXPECT_DOUBLE_EQ(fresh.GetKnownLength(), 1.0);
 }
 
-TEST_F(ScaleTest, FiftyUnitsConvertIntoEveryUnit) {
+TEST_F(ScaleTest, FiftyUnitsConvertIntoEveryUnitByTheKnownLength) {
   struct Case {
+    double known;
     std::uint8_t unit;
     double value;
     const char* label;
   };
   const Case cases[] = {
-      {1, 0.25, "[m]"},    {2, 25.0, "[cm]"},   {3, 250.0, "[mm]"},
-      {4, 9.8425, "[in]"}, {5, 0.8202, "[ft]"},
+      {1.0, 1, 0.25, "[m]"},    {1.0, 2, 25.0, "[cm]"},   {1.0, 3, 250.0, "[mm]"},
+      {1.0, 4, 9.8425, "[in]"}, {1.0, 5, 0.8202, "[ft]"}, {0.5, 2, 12.5, "[cm]"},
   };
   for (const Case& c : cases) {
+    scale.SetKnownLength(c.known);
     double value = 50.0;
     std::string label;
     ASSERT_TRUE(scale.Convert(value, 400, c.unit, label)) << c.label;
     EXPECT_NEAR(value, c.value, 1e-12) << c.label;
     EXPECT_EQ(label, c.label);
   }
-}
-
-TEST_F(ScaleTest, TheKnownLengthScalesTheResult) {
-  scale.SetKnownLength(0.5);
-  double value = -80.0;
-  std::string label;
-  ASSERT_TRUE(scale.Convert(value, 0, 2, label));
-  EXPECT_NEAR(value, -20.0, 1e-12);
 }
 
 TEST_F(ScaleTest, EndsMovingFrameByFrameRescaleEveryFrame) {
@@ -137,19 +131,15 @@ TEST_F(ScaleTest, TheScaleFactorIsInUnitsOfTheScalesOwnLengthUnit) {
   EXPECT_DOUBLE_EQ(factor, 2.5);
   EXPECT_EQ(scale.ScaleRowText(0), " Scale: S  2.500 (pixels)/[cm]");
   EXPECT_DOUBLE_EQ(scale.MetresPerPixel(0), 0.004);
-}
 
-TEST_F(ScaleTest, AScaleOfNoKnownLengthHasFactorOneAndNoRowValue) {
-  scale.SetKnownLength(0.0);
-  double factor = 0.0;
+  scale.SetLengthUnit(1);
+  scale.SetKnownLength(0.0);  // no known length: factor one and no row value
   ASSERT_TRUE(scale.GetScaleFactor(factor, 0));
   EXPECT_DOUBLE_EQ(factor, 1.0);
   EXPECT_EQ(scale.ScaleRowText(0), " Scale: S  No Value (pixels)/[m]");
-}
 
-TEST_F(ScaleTest, UnplacedEndsGiveNoFactorAndNoValue) {
-  Include(scale, {1, 9});
-  double factor = -1.0;
+  Include(scale, {1, 9});  // unplaced ends: no factor and no value
+  factor = -1.0;
   EXPECT_FALSE(scale.GetScaleFactor(factor, 0));
   EXPECT_EQ(factor, -1.0);
   EXPECT_DOUBLE_EQ(scale.MetresPerPixel(0), 1.0);
@@ -175,7 +165,7 @@ TEST_F(ScaleTest, TheExportLineListsTheEnds) {
   EXPECT_EQ(out.str(), "\nS\t\t\tScale\t0.100000\tVideo Origin\tFalse\t\tFixed\tE1\tE2\t");
 }
 
-class ScaleSampleTypeTest : public CalculatedTest {
+class ScaleSampleTypeTest : public SeriesTest {
  protected:
   ScaleSampleTypeTest() : scale(Add<TdvCalibrateObject>(10, "S")) {
     Add<TdvDataPoint>(1, "E1");
@@ -204,28 +194,21 @@ TEST_F(ScaleSampleTypeTest, FrameByFrameWinsOverSemiFixedWhichWinsOverFixed) {
   EXPECT_EQ(TypeOf(kFrameByFrame, kFrameByFrame), kFrameByFrame);
 }
 
-TEST_F(ScaleSampleTypeTest, MissingEndsCountAsFixed) {
+TEST_F(ScaleSampleTypeTest, MissingOrNonPointEndsCountAsFixedAndClonesAsTheirSource) {
+  static_cast<TdvDataPoint*>(doc.items[1])->SetSampleType(kSemiFixed);
   static_cast<TdvDataPoint*>(doc.items[2])->SetSampleType(kSemiFixed);
   Include(scale, {9, 2});
   EXPECT_EQ(scale.GetSampleType(), kSemiFixed);
   Include(scale, {});
   EXPECT_EQ(scale.GetSampleType(), kFixed);
-  TdvCalibrateObject alone;
-  EXPECT_EQ(alone.GetSampleType(), kFixed);
-}
-
-TEST_F(ScaleSampleTypeTest, AnEndThatIsNotPointTypeMakesTheScaleFixed) {
+  EXPECT_EQ(TdvCalibrateObject().GetSampleType(), kFixed);
   Add<TdvCalculatedLine>(3, "D");
   static_cast<TdvDataPoint*>(doc.items[2])->SetSampleType(kFrameByFrame);
   Include(scale, {3, 2});
   EXPECT_EQ(scale.GetSampleType(), kFixed);
-}
-
-TEST_F(ScaleSampleTypeTest, ACloneEndAnswersWithItsSourcesType) {
-  static_cast<TdvDataPoint*>(doc.items[1])->SetSampleType(kSemiFixed);
-  auto& clone = Add<TdvClonePoint>(3, "C");
+  auto& clone = Add<TdvClonePoint>(4, "C");
   clone.SetSource(1);
-  Include(scale, {3, 3});
+  Include(scale, {4, 4});
   EXPECT_EQ(scale.GetSampleType(), kSemiFixed);
 }
 

@@ -23,44 +23,26 @@ class OriginLinkTest : public ::testing::Test {
   TestOrigin origin;
 };
 
-TEST_F(OriginLinkTest, MovingToAnExistingOrigin) {
-  series.SetOriginId(1);
-  EXPECT_EQ(series.GetOriginId(), 1);
-  EXPECT_EQ(series.GetSavedOriginId(), 1);
-  EXPECT_EQ(doc.events,
-            (std::vector<std::string>{"moved-origin 5 -1 1", "relayout 5", "changed 5"}));
-}
-
-TEST_F(OriginLinkTest, AnUnknownOriginIsHeldPendingInTheVideoOrigin) {
+TEST_F(OriginLinkTest, AnUnknownOriginIsHeldPendingInTheVideoOriginUntilSettled) {
   series.SetOriginId(7);
   EXPECT_EQ(series.GetOriginId(), -2);
   EXPECT_EQ(series.GetSavedOriginId(), 7);
-  EXPECT_EQ(doc.events,
-            (std::vector<std::string>{"moved-origin 5 -1 -2", "relayout 5", "changed 5"}));
-}
-
-TEST_F(OriginLinkTest, SettingTheOriginAgainSettlesAPendingId) {
-  series.SetOriginId(7);
   series.SetOriginId(1);
   EXPECT_EQ(series.GetOriginId(), 1);
   EXPECT_EQ(series.GetSavedOriginId(), 1);
+  series.SetOriginId(1);  // the same origin only relays out
+  EXPECT_EQ(doc.events, (std::vector<std::string>{"moved-origin 5 -1 -2", "relayout 5", "changed 5",
+                                                  "moved-origin 5 -2 1", "relayout 5", "changed 5",
+                                                  "relayout 5", "changed 5"}));
+  series.SetIntValue(551, 9);  // reading the origin tag follows the same rule
+  EXPECT_EQ(series.GetOriginId(), -2);
+  EXPECT_EQ(series.GetSavedOriginId(), 9);
 }
 
-TEST_F(OriginLinkTest, TheSameOriginOnlyRelaysOut) {
-  series.SetOriginId(1);
-  doc.events.clear();
-  series.SetOriginId(1);
-  EXPECT_EQ(doc.events, (std::vector<std::string>{"relayout 5", "changed 5"}));
-}
-
-TEST_F(OriginLinkTest, TheVideoOriginIsAReferenceNotAPendingId) {
+TEST_F(OriginLinkTest, TheVideoAndDefaultOriginReferences) {
   series.SetOriginId(-2);
   EXPECT_EQ(series.GetOriginId(), -2);
   EXPECT_EQ(series.GetSavedOriginId(), -2);
-}
-
-TEST_F(OriginLinkTest, TheDefaultOriginReferenceNeedsTheDefaultOrigin) {
-  series.SetOriginId(1);
   doc.defaultOrigin = 1;
   series.SetOriginId(-1);
   EXPECT_EQ(series.GetOriginId(), -1);
@@ -69,12 +51,6 @@ TEST_F(OriginLinkTest, TheDefaultOriginReferenceNeedsTheDefaultOrigin) {
   series.SetOriginId(-1);
   EXPECT_EQ(series.GetOriginId(), -2);
   EXPECT_EQ(series.GetSavedOriginId(), -1);
-}
-
-TEST_F(OriginLinkTest, ReadingTheOriginTagFollowsTheSameRule) {
-  series.SetIntValue(551, 9);
-  EXPECT_EQ(series.GetOriginId(), -2);
-  EXPECT_EQ(series.GetSavedOriginId(), 9);
 }
 
 TEST_F(OriginLinkTest, ScaleIdIsStoredWithoutCheckingIt) {
@@ -146,37 +122,30 @@ TEST_F(ConvertPointTest, ScaledOriginConvertsBothCoordinatesIntoTheUnitAsked) {
   EXPECT_EQ(label, "[cm]");
 }
 
-TEST_F(ConvertPointTest, MissingScaleReportsMovieUnitsAndSucceeds) {
-  origin.SetScaleId(8);
-  ASSERT_TRUE(Convert(TdvRealPoint(150.0, -30.0), 2));
-  EXPECT_DOUBLE_EQ(result.x, 50.0);
-  EXPECT_DOUBLE_EQ(result.y, 20.0);
-  EXPECT_EQ(label, "(pixels)");
-  EXPECT_EQ(doc.messages, (std::vector<FakeSeriesDocument::Message>{
-                              {"calibrate Object not found", "TdvDataObject::ConvertPoint"}}));
-}
-
-TEST_F(ConvertPointTest, AScaleIdNamingAnotherKindIsNotAScale) {
+TEST_F(ConvertPointTest, AMissingScaleOrAnotherKindReportsMovieUnitsAndSucceeds) {
   TdvDataObject notAScale;
   notAScale.SetId(4);
   doc.Add(notAScale);
-  origin.SetScaleId(4);
-  ASSERT_TRUE(Convert(TdvRealPoint(150.0, -30.0), 2));
-  EXPECT_DOUBLE_EQ(result.x, 50.0);
-  EXPECT_EQ(doc.messages.size(), 1u);
+  for (std::int32_t id : {8, 4}) {
+    origin.SetScaleId(id);
+    label.clear();
+    ASSERT_TRUE(Convert(TdvRealPoint(150.0, -30.0), 2));
+    EXPECT_DOUBLE_EQ(result.x, 50.0);
+    EXPECT_DOUBLE_EQ(result.y, 20.0);
+    EXPECT_EQ(label, "(pixels)");
+  }
+  EXPECT_EQ(doc.messages, (std::vector<FakeSeriesDocument::Message>(
+                              2, {"calibrate Object not found", "TdvDataObject::ConvertPoint"})));
 }
 
-TEST_F(ConvertPointTest, OnlyAnOriginConverts) {
+TEST_F(ConvertPointTest, OnlyAPlacedOriginConverts) {
+  origin.placed = false;
+  EXPECT_FALSE(Convert(TdvRealPoint(1.0, 1.0)));
+  EXPECT_TRUE(doc.messages.empty());
   origin.SetOrigin(0);
   EXPECT_FALSE(Convert(TdvRealPoint(1.0, 1.0)));
   EXPECT_EQ(doc.messages, (std::vector<FakeSeriesDocument::Message>{
                               {"DataPoint is not an origin", "TdvDataPoint::ConvertPoint"}}));
-}
-
-TEST_F(ConvertPointTest, AnOriginWithoutPositionFailsSilently) {
-  origin.placed = false;
-  EXPECT_FALSE(Convert(TdvRealPoint(1.0, 1.0)));
-  EXPECT_TRUE(doc.messages.empty());
 }
 
 TEST(LabelPosition, LiesBesideTheMarkerAlongTheTurnedAxis) {
@@ -208,16 +177,13 @@ class ExportInfoTest : public ::testing::Test {
   LabelledSeries series;
 };
 
-TEST_F(ExportInfoTest, TheOriginOfANewDocument) {
+TEST_F(ExportInfoTest, TheOriginOfANewDocumentAndSemiFixedAsFrameByFrame) {
   series.SetOrigin(1);
   series.SetOriginId(-2);
   series.SetSampleType(kFixed);
   EXPECT_EQ(Export(), "\nOrigin 1\t\t\tPt.\t0.100000\tVideo Origin\tTrue\t\tFixed\t");
-}
-
-TEST_F(ExportInfoTest, SemiFixedIsExportedAsFrameByFrame) {
+  series.SetOrigin(0);
   series.SetSampleType(kSemiFixed);
-  series.SetOriginId(-2);
   EXPECT_EQ(Export(), "\nOrigin 1\t\t\tPt.\t0.100000\tVideo Origin\tFalse\t\tFrame by Frame\t");
 }
 

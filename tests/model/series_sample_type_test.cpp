@@ -27,19 +27,16 @@ class SampleTypeTest : public ::testing::Test {
   TdvDataObject series;
 };
 
-TEST_F(SampleTypeTest, FixedSeriesAnswersEveryFrameWithItsOneDatum) {
-  series.SetSampleType(kFixed);
-  Place(0, 10, -20, 0.5);
-  for (std::int32_t frame : {0, 3, 9, 12345}) {
-    EXPECT_TRUE(series.HasData(frame)) << frame;
-    EXPECT_DOUBLE_EQ(series.GetValue(frame), 0.5) << frame;
-  }
-}
-
-TEST_F(SampleTypeTest, SemiFixedSeriesKeepsTheLastDatumInForce) {
-  series.SetSampleType(kSemiFixed);
+TEST_F(SampleTypeTest, EachSampleTypeAnswersFramesItsOwnWay) {
   Place(3, 30, -30, 0.3);
   Place(7, 70, -70, 0.7);
+  Place(10, kNoPosition, 0, 1.5);  // a datum without position has no data
+  EXPECT_TRUE(series.HasData(3));
+  EXPECT_FALSE(series.HasData(4) || series.HasData(10));
+  EXPECT_DOUBLE_EQ(series.GetValue(4), 0.0);
+  EXPECT_DOUBLE_EQ(series.GetValue(10), 1.5);
+
+  series.SetSampleType(kSemiFixed);  // the last datum stays in force
   EXPECT_EQ(series.ResolveFrame(5), 3);
   EXPECT_DOUBLE_EQ(series.GetValue(5), 0.3);
   EXPECT_TRUE(series.HasData(5));
@@ -47,6 +44,14 @@ TEST_F(SampleTypeTest, SemiFixedSeriesKeepsTheLastDatumInForce) {
   EXPECT_EQ(series.ResolveFrame(2), 2);
   EXPECT_FALSE(series.HasData(2));
   EXPECT_DOUBLE_EQ(series.GetValue(2), 0.0);
+
+  TdvDataObject fixed;
+  fixed.SetSampleType(kFixed);
+  fixed.FrameData().Set(0, std::make_unique<TdvTimeData>(10, -20, 0.5));
+  for (std::int32_t frame : {0, 3, 9, 12345}) {
+    EXPECT_TRUE(fixed.HasData(frame)) << frame;
+    EXPECT_DOUBLE_EQ(fixed.GetValue(frame), 0.5) << frame;
+  }
 }
 
 TEST_F(SampleTypeTest, SemiFixedLookupOnlyFollowsFramesOfTheMovie) {
@@ -55,8 +60,7 @@ TEST_F(SampleTypeTest, SemiFixedLookupOnlyFollowsFramesOfTheMovie) {
   Place(3, 1, -1);
   Place(4, 2, -2);  // not a frame of the movie
   EXPECT_EQ(series.ResolveFrame(6), 3);
-  // A frame that is not in the movie has only its own datum.
-  EXPECT_EQ(series.ResolveFrame(5), 5);
+  EXPECT_EQ(series.ResolveFrame(5), 5);  // off the movie: only its own datum
   EXPECT_FALSE(series.HasData(5));
 }
 
@@ -110,29 +114,12 @@ TEST_F(SampleTypeTest, ResolveFrameAgreesWithABackwardWalkOverTheMovieFrames) {
   }
 }
 
-TEST_F(SampleTypeTest, FrameByFrameSeriesAnswersOnlyItsOwnFrame) {
-  Place(3, 30, -30, 0.3);
-  EXPECT_TRUE(series.HasData(3));
-  EXPECT_FALSE(series.HasData(4));
-  EXPECT_DOUBLE_EQ(series.GetValue(4), 0.0);
-}
-
-TEST_F(SampleTypeTest, DatumWithoutPositionHasNoData) {
-  Place(3, kNoPosition, 0, 1.5);
-  EXPECT_FALSE(series.HasData(3));
-  EXPECT_DOUBLE_EQ(series.GetValue(3), 1.5);
-}
-
-TEST_F(SampleTypeTest, SetValueOnAnEmptyFrameMakesADatumWithoutPosition) {
-  series.SetValue(0.25, 6);
+TEST_F(SampleTypeTest, SetValueKeepsOrMakesTheDatumOfTheFrame) {
+  series.SetValue(0.25, 6);  // an empty frame gets a datum without position
   ASSERT_NE(series.FrameData().Get(6), nullptr);
   EXPECT_EQ(series.FrameData().Get(6)->x, kNoPosition);
   EXPECT_DOUBLE_EQ(series.GetValue(6), 0.25);
-  EXPECT_FALSE(series.HasData(6));
   EXPECT_EQ(doc.events, std::vector<std::string>{"changed 4"});
-}
-
-TEST_F(SampleTypeTest, SetValueKeepsThePositionOfAStoredDatum) {
   Place(6, 12, -14, 0.1);
   series.SetValue(0.9, 6);
   EXPECT_EQ(series.FrameData().Get(6)->x, 12);
@@ -140,7 +127,7 @@ TEST_F(SampleTypeTest, SetValueKeepsThePositionOfAStoredDatum) {
   EXPECT_DOUBLE_EQ(series.GetValue(6), 0.9);
 }
 
-TEST_F(SampleTypeTest, SemiFixedSetValueCopiesThePositionInForce) {
+TEST_F(SampleTypeTest, SemiFixedSetValueCopiesThePositionInForceIfAny) {
   series.SetSampleType(kSemiFixed);
   Place(3, 30, -31, 0.3);
   series.SetValue(1.25, 5);
@@ -150,13 +137,8 @@ TEST_F(SampleTypeTest, SemiFixedSetValueCopiesThePositionInForce) {
   EXPECT_EQ(made->y, -31);
   EXPECT_DOUBLE_EQ(made->value, 1.25);
   EXPECT_DOUBLE_EQ(series.GetValue(3), 0.3);
-}
-
-TEST_F(SampleTypeTest, SemiFixedSetValueBeforeAnyDatumStoresNothing) {
-  series.SetSampleType(kSemiFixed);
-  Place(7, 1, -1);
-  series.SetValue(1.25, 5);
-  EXPECT_EQ(series.FrameData().Get(5), nullptr);
+  series.SetValue(1.5, 2);  // before any datum nothing is stored
+  EXPECT_EQ(series.FrameData().Get(2), nullptr);
 }
 
 TEST_F(SampleTypeTest, RotatingAFixedOriginReportsOldAndNewRotation) {
@@ -191,6 +173,9 @@ TEST_F(SampleTypeTest, SwitchingToFixedKeepsTheDisplayedFrameUnderKeyZero) {
 }
 
 TEST_F(SampleTypeTest, SwitchingToFixedOnAnEmptyFrameTakesAStoredNeighbour) {
+  series.SetSampleType(kFixed);
+  EXPECT_TRUE(series.FrameData().IsEmpty());  // an empty series stays empty
+  series.SetSampleType(kFrameByFrame);
   Place(2, 20, -2);
   Place(8, 80, -8);
   doc.displayedFrame = 5;
@@ -201,32 +186,16 @@ TEST_F(SampleTypeTest, SwitchingToFixedOnAnEmptyFrameTakesAStoredNeighbour) {
   EXPECT_TRUE(kept->x == 20 || kept->x == 80);
 }
 
-TEST_F(SampleTypeTest, SwitchingAnEmptySeriesToFixedLeavesItEmpty) {
-  series.SetSampleType(kFixed);
-  EXPECT_TRUE(series.FrameData().IsEmpty());
-  EXPECT_FALSE(series.HasData(0));
-}
-
-TEST_F(SampleTypeTest, FrameByFrameAndSemiFixedSwitchWithoutTouchingData) {
+TEST_F(SampleTypeTest, OtherSwitchesLeaveTheDataAndUnknownTypesAreRefused) {
   Place(2, 1, -1);
   Place(5, 2, -2);
   series.SetSampleType(kSemiFixed);
   series.SetSampleType(kFrameByFrame);
-  EXPECT_EQ(series.FrameData().Count(), 2);
-  EXPECT_TRUE(doc.events.empty());
-}
-
-TEST_F(SampleTypeTest, UnknownSampleTypesAreRefused) {
-  Place(2, 1, -1);
   series.SetSampleType(0);
   series.SetSampleType(4);
   EXPECT_EQ(series.GetSampleType(), kFrameByFrame);
-  EXPECT_EQ(series.FrameData().Count(), 1);
-}
-
-TEST_F(SampleTypeTest, ClearingRemovesOneFrameOrAll) {
-  Place(2, 1, -1);
-  Place(5, 2, -2);
+  EXPECT_EQ(series.FrameData().Count(), 2);
+  EXPECT_TRUE(doc.events.empty());
   series.ClearFrame(2);
   EXPECT_FALSE(series.HasData(2));
   EXPECT_TRUE(series.HasData(5));
@@ -246,46 +215,16 @@ TEST_F(SampleTypeTest, CloneCopiesTheDataDeeply) {
   EXPECT_EQ(clone->GetDocument(), &doc);
 }
 
-TEST(SeriesIdentity, ClassCodes) {
+TEST(SeriesIdentity, ClassCodesAndNamesCutToTheSavedLength) {
   TdvDataObject series;
-  EXPECT_TRUE(series.IsA(kDataObjectCode));
-  EXPECT_TRUE(series.IsA(0));
+  EXPECT_TRUE(series.IsA(kDataObjectCode) && series.IsA(0));
   EXPECT_FALSE(series.IsA(kDataPointCode));
   TdvTimeData datum;
-  EXPECT_TRUE(datum.IsA(kTimeDataCode));
-  EXPECT_TRUE(datum.IsA(0));
+  EXPECT_TRUE(datum.IsA(kTimeDataCode) && datum.IsA(0));
   EXPECT_FALSE(datum.IsA(kDataObjectCode));
-  TdvTransformedFrame entry;
-  EXPECT_TRUE(entry.IsA(5));
-  EXPECT_EQ(entry.startFrame, 0);
-  EXPECT_EQ(entry.useTransformPoint, 0);
-  EXPECT_TRUE(entry.name.empty());
-}
-
-TEST(SeriesIdentity, NewSeriesDefaults) {
-  TdvDataObject series;
-  EXPECT_EQ(series.GetSampleType(), kFrameByFrame);
-  EXPECT_EQ(series.GetOriginId(), -1);
-  EXPECT_EQ(series.GetScaleId(), -3);
-  EXPECT_EQ(series.GetSavedOriginId(), -1);
-  EXPECT_TRUE(series.IsVisible());
-  EXPECT_FALSE(series.HasTrails());
-  EXPECT_FALSE(series.IsOrigin());
-  EXPECT_EQ(series.GetActiveTransform(), -1);
-  EXPECT_EQ(series.GetRowCount(), 1);
-  EXPECT_EQ(series.GetRowRect(), (TdvRect{-32767, -32767, -32767, -32767}));
-  EXPECT_DOUBLE_EQ(series.GetMass(), 0.1);
-  EXPECT_EQ(series.GetLengthUnit(), 1);
-  EXPECT_EQ(series.GetMassUnit(), 2);
-  EXPECT_EQ(series.GetAngleUnit(), 7);
-  EXPECT_EQ(series.GetAngleRange(), 1);
+  EXPECT_TRUE(TdvTransformedFrame().IsA(5));
   EXPECT_TRUE(series.IsExported());
   EXPECT_FALSE(series.IsPointType());
-  EXPECT_EQ(series.ScalarKind(), 0);
-}
-
-TEST(SeriesIdentity, NamesAreCutToTheSavedLength) {
-  TdvDataObject series;
   series.SetName(std::string(300, 'n'));
   EXPECT_EQ(series.GetName().size(), 255u);
 }

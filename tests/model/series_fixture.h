@@ -12,11 +12,11 @@
 #include "model/calculated_series.h"
 #include "model/point_series.h"
 
-// A document of ten frames 100 time units apart, into which a test puts
-// points and calculated series under ids of its choosing.
-class CalculatedTest : public ::testing::Test {
+// A document of ten frames 100 time units apart (600 units a second), into
+// which a test puts series under ids of its choosing.
+class SeriesTest : public ::testing::Test {
  protected:
-  CalculatedTest() {
+  SeriesTest() {
     for (std::int32_t key = 0; key < 1000; key += 100) {
       doc.frameKeys.push_back(key);
     }
@@ -62,6 +62,20 @@ class CalculatedTest : public ::testing::Test {
     return ids;
   }
 
+  // The answering position, or (-1, -1) with a failed test when none.
+  static TdvPoint PositionAt(TdvDataPoint& p, std::int32_t frame) {
+    TdvPoint position{-1, -1};
+    double value = 0.0;
+    EXPECT_TRUE(p.GetPosition(frame, position, value)) << "frame " << frame;
+    return position;
+  }
+
   FakeSeriesDocument doc;
   std::vector<std::unique_ptr<TdvDataObject>> owned;
+};
+
+// The same document with one empty point, id 1, named "P".
+class PointTest : public SeriesTest {
+ protected:
+  TdvDataPoint& point = Add<TdvDataPoint>(1, "P");
 };
