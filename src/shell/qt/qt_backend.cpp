@@ -40,8 +40,12 @@ void PaintWhite(QWidget& widget) {
 
 QtBackend::QtBackend() : QtBackend(defaultArgc, defaultArgv) {}
 
+// The program ends when its frame is destroyed, not when Qt sees its last
+// window close (a message box shown before the frame would end it).
 QtBackend::QtBackend(int& argc, char** argv)
-    : ownApplication_(StartApplication(argc, argv)), context_(std::make_unique<QObject>()) {}
+    : ownApplication_(StartApplication(argc, argv)), context_(std::make_unique<QObject>()) {
+  QApplication::setQuitOnLastWindowClosed(false);
+}
 
 QtBackend::~QtBackend() {
   sink_ = nullptr;
