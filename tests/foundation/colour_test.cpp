@@ -1,4 +1,5 @@
 #include <limits>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -12,24 +13,18 @@ TdvColour FromCode(unsigned code) {
   return colour;
 }
 
-TEST(ColourCodeTest, PureColoursFollowTheirChannels) {
-  EXPECT_EQ(FromCode(0), MakeColour(0, 0, 0));
-  EXPECT_EQ(FromCode(3), MakeColour(255, 0, 0));
-  EXPECT_EQ(FromCode(12), MakeColour(0, 255, 0));
-  EXPECT_EQ(FromCode(48), MakeColour(0, 0, 255));
-  EXPECT_EQ(FromCode(15), MakeColour(255, 255, 0));
-  EXPECT_EQ(FromCode(51), MakeColour(255, 0, 255));
-  EXPECT_EQ(FromCode(60), MakeColour(0, 255, 255));
-  EXPECT_EQ(FromCode(255), MakeColour(255, 255, 255));
-}
-
-TEST(ColourCodeTest, PercentageColoursTruncateEachChannel) {
-  TdvColour light = FromCode(16);
-  EXPECT_EQ(RedOf(light), 76);
-  EXPECT_EQ(GreenOf(light), 255);
-  EXPECT_EQ(BlueOf(light), 76);
-  EXPECT_EQ(FromCode(46), MakeColour(204, 204, 224));
-  EXPECT_EQ(FromCode(6), MakeColour(237, 237, 237));
+TEST(ColourCodeTest, PureColoursFollowTheirChannelsAndPercentagesTruncate) {
+  const std::pair<unsigned, TdvColour> cases[] = {
+      {0, MakeColour(0, 0, 0)},       {3, MakeColour(255, 0, 0)},
+      {12, MakeColour(0, 255, 0)},    {48, MakeColour(0, 0, 255)},
+      {15, MakeColour(255, 255, 0)},  {51, MakeColour(255, 0, 255)},
+      {60, MakeColour(0, 255, 255)},  {255, MakeColour(255, 255, 255)},
+      {16, MakeColour(76, 255, 76)},  {46, MakeColour(204, 204, 224)},
+      {6, MakeColour(237, 237, 237)},
+  };
+  for (auto [code, colour] : cases) {
+    EXPECT_EQ(FromCode(code), colour) << code;
+  }
 }
 
 TEST(ColourCodeTest, SwatchCodesHaveTheirOwnDistinctColours) {
@@ -49,7 +44,7 @@ TEST(ColourCodeTest, UnknownCodesLeaveTheCallersColour) {
   EXPECT_TRUE(ColourFromCode(colour, 3));
 }
 
-TEST(ColourPercentTest, PacksRedGreenBlueIntoLowBytes) {
+TEST(ColourPercentTest, PacksRedGreenBlueIntoLowBytesKeepingEightBitsEach) {
   TdvColour colour = 0;
   ColourFromPercent(colour, 100, 0, 0);
   EXPECT_EQ(colour, 0x0000FFu);
@@ -57,14 +52,8 @@ TEST(ColourPercentTest, PacksRedGreenBlueIntoLowBytes) {
   EXPECT_EQ(colour, 0x00FF00u);
   ColourFromPercent(colour, 0, 0, 100);
   EXPECT_EQ(colour, 0xFF0000u);
-}
-
-TEST(ColourPercentTest, ChannelsKeepOnlyTheirLowEightBits) {
-  TdvColour colour = 0;
   ColourFromPercent(colour, 110, 200, 50);  // 280.5 and 510 wrap
-  EXPECT_EQ(RedOf(colour), 280 & 0xFF);
-  EXPECT_EQ(GreenOf(colour), 510 & 0xFF);
-  EXPECT_EQ(BlueOf(colour), 127);
+  EXPECT_EQ(colour, MakeColour(280 & 0xFF, 510 & 0xFF, 127));
 }
 
 TEST(ColourPercentTest, AbsurdPercentagesStayDefined) {

@@ -1,6 +1,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -9,24 +10,23 @@
 
 namespace {
 
-TEST(RoundingTest, HalvesRoundAwayFromZero) {
-  EXPECT_EQ(RoundHalfAway(2.5), 3);
-  EXPECT_EQ(RoundHalfAway(-2.5), -3);
-  EXPECT_EQ(RoundHalfAway(-0.5), -1);
-  EXPECT_EQ(RoundHalfAway(0.5), 1);
-  EXPECT_EQ(RoundHalfAway(0.49), 0);
-  EXPECT_EQ(RoundHalfAway(-0.49), 0);
-  EXPECT_EQ(RoundHalfAway(-7.7), -8);
-}
-
-TEST(RoundingTest, OutOfRangeValuesStayDefined) {
-  EXPECT_EQ(RoundHalfAway(1e300), INT_MAX);
-  EXPECT_EQ(RoundHalfAway(-1e300), INT_MIN);
-  EXPECT_EQ(RoundHalfAway(std::numeric_limits<double>::quiet_NaN()), 0);
-  EXPECT_EQ(RoundHalfAway(std::numeric_limits<double>::infinity()), INT_MAX);
-}
-
-TEST(RoundingTest, RoundPointRoundsEachCoordinate) {
+TEST(RoundingTest, HalvesRoundAwayFromZeroAndOutOfRangeValuesStayDefined) {
+  const std::pair<double, int> cases[] = {
+      {2.5, 3},
+      {-2.5, -3},
+      {-0.5, -1},
+      {0.5, 1},
+      {0.49, 0},
+      {-0.49, 0},
+      {-7.7, -8},
+      {1e300, INT_MAX},
+      {-1e300, INT_MIN},
+      {std::numeric_limits<double>::quiet_NaN(), 0},
+      {std::numeric_limits<double>::infinity(), INT_MAX},
+  };
+  for (auto [value, rounded] : cases) {
+    EXPECT_EQ(RoundHalfAway(value), rounded) << value;
+  }
   EXPECT_EQ(RoundPoint(TdvRealPoint(1.5, -1.5)), (TdvPoint{2, -2}));
 }
 
