@@ -31,46 +31,43 @@ struct Case {
 };
 
 TEST(FormatSignificantTest, KnownTexts) {
-  const Case cases[] = {
-      // Rounding and padding to the wanted digits.
-      {1.23456, 4, false, "1.235"},
-      {1051, 2, false, "1100"},
-      {1049, 2, false, "1000"},
-      {2.5, 1, false, "3"},
-      {-2.5, 1, false, "-3"},
-      {0.5, 3, false, "0.500"},
-      {1.23456, 8, false, "1.2345600"},
-      {0.0, 4, false, "0.000"},
-      {0.0, 1, false, "0"},
-      {3.0, 4, true, "3.000"},
-      // Integer digits beyond the precision become zeros.
-      {123456.789, 3, false, "123000"},
-      {123456.789, 3, true, "123000"},
-      {-98765.4, 2, true, "-99000"},
-      // The exponent form only when strictly shorter.
-      {0.000123, 3, false, "0.000123"},
-      {0.0000123, 3, false, "1.23e-05"},
-      {0.0000123, 3, true, "0.0000120"},
-      {12345678.0, 1, false, "1e+07"},
-      {12345678.0, 1, true, "10000000"},
-      {1e-9, 3, true, "0.000000000"},
-      {1e-9, 3, false, "1.00e-09"},
-      {DBL_TRUE_MIN, 2, false, "4.9e-324"},
-      {1e308, 8, false, "1.0000000e+308"},
-      {-1e308, 4, false, "-1.000e+308"},
-      // A carry after the point keeps the text length...
-      {9.996, 3, false, "10.0"},
-      {-9.996, 3, false, "-10.0"},
-      {0.96, 1, false, "1.0"},
-      {99.96, 3, false, "100"},
-      // ...and one before the point keeps the magnitude.
-      {96, 1, false, "100"},
-      {-96, 1, false, "-100"},
-      {996, 2, false, "1000"},
-      {9996, 1, true, "10000"},
-      {99999999.7, 8, false, "100000000"},
-      {999999.5, 6, true, "1000000"},
-  };
+  // Rounding and padding to the wanted digits; integer digits beyond the
+  // precision become zeros; the exponent form only when strictly shorter; a
+  // carry after the point keeps the text length and one before it keeps the
+  // magnitude.
+  const Case cases[] = {{1.23456, 4, false, "1.235"},
+                        {1051, 2, false, "1100"},
+                        {1049, 2, false, "1000"},
+                        {2.5, 1, false, "3"},
+                        {-2.5, 1, false, "-3"},
+                        {0.5, 3, false, "0.500"},
+                        {1.23456, 8, false, "1.2345600"},
+                        {0.0, 4, false, "0.000"},
+                        {0.0, 1, false, "0"},
+                        {3.0, 4, true, "3.000"},
+                        {123456.789, 3, false, "123000"},
+                        {123456.789, 3, true, "123000"},
+                        {-98765.4, 2, true, "-99000"},
+                        {0.000123, 3, false, "0.000123"},
+                        {0.0000123, 3, false, "1.23e-05"},
+                        {0.0000123, 3, true, "0.0000120"},
+                        {12345678.0, 1, false, "1e+07"},
+                        {12345678.0, 1, true, "10000000"},
+                        {1e-9, 3, true, "0.000000000"},
+                        {1e-9, 3, false, "1.00e-09"},
+                        {DBL_TRUE_MIN, 2, false, "4.9e-324"},
+                        {1e308, 8, false, "1.0000000e+308"},
+                        {-1e308, 4, false, "-1.000e+308"},
+                        {9.996, 3, false, "10.0"},
+                        {-9.996, 3, false, "-10.0"},
+                        {0.96, 1, false, "1.0"},
+                        {99.96, 3, false, "100"},
+                        {96, 1, false, "100"},
+                        {-96, 1, false, "-100"},
+                        {996, 2, false, "1000"},
+                        {9996, 1, true, "10000"},
+                        {99999999.7, 8, false, "100000000"},
+                        {999999.5, 6, true, "1000000"}};
   for (const Case& c : cases) {
     EXPECT_EQ(FormatSignificant(c.value, c.digits, c.fixedOnly), c.text)
         << c.value << " digits " << c.digits;

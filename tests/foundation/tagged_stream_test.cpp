@@ -20,35 +20,11 @@ std::vector<int> CodesOf(const std::string& text) {
 }
 
 TEST(TaggedStreamCodes, EveryMeaningfulCharacterHasItsCode) {
-  const std::vector<int> expected = {kTdvCodeSeparator,
-                                     kTdvCodeSeparator,
-                                     kTdvCodeEndRecord,
-                                     kTdvCodeEndGroup,
-                                     kTdvCodeEndGroup,
-                                     100,
-                                     500,
-                                     700,
-                                     1000,
-                                     1100,
-                                     1200,
-                                     1300,
-                                     2120,
-                                     2000,
-                                     2010,
-                                     2020,
-                                     2030,
-                                     2050,
-                                     2060,
-                                     2070,
-                                     2080,
-                                     2090,
-                                     2100,
-                                     2110,
-                                     2130,
-                                     2140,
-                                     2150,
-                                     2160,
-                                     2170};
+  std::vector<int> expected = {kTdvCodeSeparator, kTdvCodeSeparator, kTdvCodeEndRecord,
+                               kTdvCodeEndGroup, kTdvCodeEndGroup};
+  expected.insert(expected.end(),
+                  {100,  500,  700,  1000, 1100, 1200, 1300, 2120, 2000, 2010, 2020, 2030,
+                   2050, 2060, 2070, 2080, 2090, 2100, 2110, 2130, 2140, 2150, 2160, 2170});
   EXPECT_EQ(CodesOf(",p;])DTGOMPCVdisbrlygtfcjhema"), expected);
 }
 
