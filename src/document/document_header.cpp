@@ -102,8 +102,13 @@ void TdvDataObjectWindow::SetStringValue(std::int32_t tag, const std::string& te
   }
 }
 
+// A window of a damaged file keeps the place a new one would get rather
+// than a place or size no screen has.
 void TdvDataObjectWindow::SetRectValue(std::int32_t tag, const TdvRect& r) {
-  if (tag == kWindowRectTag) {
+  constexpr int kFarthest = 16384;
+  bool sane = r.left > -kFarthest && r.top > -kFarthest && r.right < kFarthest &&
+              r.bottom < kFarthest && r.left < r.right && r.top < r.bottom;
+  if (tag == kWindowRectTag && sane) {
     rect = r;
   }
 }

@@ -1,6 +1,7 @@
 #include "document/file_parser.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 
@@ -147,12 +148,17 @@ void TdvFileParser::ReadVersion(TdvStringStream& stream) {
 // Version 2.0 also placed windows 24 pixels further right and 38 lower in
 // its frame than later versions do.
 void TdvFileParser::CorrectRect(TdvRect& rect) const {
-  rect.left += 1;
+  // Sides come from the file: moving them must not overflow.
+  auto moved = [](int side, int by) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(side) + by, INT32_MIN, INT32_MAX));
+  };
+  rect.left = moved(rect.left, 1);
   if (major_ != 2 || minor_ >= 1) {
     return;
   }
-  rect.left -= 24;
-  rect.right -= 24;
+  rect.left = moved(rect.left, -24);
+  rect.right = moved(rect.right, -24);
   if (rect.top > 36) {
     rect.top -= 38;
   }

@@ -426,3 +426,19 @@ TEST_F(FileTest, UnreadableFileIsReported) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FileTest, WindowPlacesNoScreenHasAreIgnored) {
+  std::string path = Path("huge.kvx");
+  std::string movie = Movie();
+  WriteFile(path,
+            "V[2 0 5];D[r(1000x-2147483648 50 2147483647 99999999)b(1x1 )s(20x\"clip.mov\" "
+            "p21x\"" +
+                movie + "\")];");
+  TdvDataObjectWindow* doc = Open(path);
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(doc->rect, TdvDataObjectWindow().rect);
+}
+
+}  // namespace
