@@ -64,20 +64,6 @@ TEST_F(SampleTypeTest, SemiFixedLookupOnlyFollowsFramesOfTheMovie) {
   EXPECT_FALSE(series.HasData(5));
 }
 
-TEST_F(SampleTypeTest, ResolveFrameDoesNotDependOnWhereTheCursorStood) {
-  Place(2, 1, -1);
-  Place(6, 1, -1);
-  Place(9, 1, -1);
-  series.FrameData().Last();
-  EXPECT_EQ(series.ResolveFrame(8), 6);
-  series.FrameData().First();
-  EXPECT_EQ(series.ResolveFrame(8), 6);
-  series.FrameData().Get(9);
-  EXPECT_EQ(series.ResolveFrame(1), 1);
-  series.FrameData().First();
-  EXPECT_EQ(series.ResolveFrame(10), 9);
-}
-
 // The answer must be the one of a plain walk backwards over the movie's
 // frames, whatever keys are stored and wherever the cursor was left.
 TEST_F(SampleTypeTest, ResolveFrameAgreesWithABackwardWalkOverTheMovieFrames) {
