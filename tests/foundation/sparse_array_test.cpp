@@ -39,6 +39,26 @@ TEST_F(SparseArrayTest, EmptyArrayAnswersNone) {
   EXPECT_EQ(array.Next(), nullptr);
 }
 
+// The walk from the cursor stops on the neighbour where it gave up, and the
+// size follows the highest key.
+TEST_F(SparseArrayTest, FailedSeekLeavesTheNeighbourWhereTheWalkStopped) {
+  ArrayAsLList<> array = Filled({10, 20, 30, 40});
+  EXPECT_EQ(array.Size(), 41);
+  array.Last();
+  EXPECT_FALSE(array.Seek(25));  // walking towards the head: the key below
+  EXPECT_EQ(array.CurrentKey(), 20);
+  EXPECT_EQ(TagOf(array.CurrentValue()), 200);
+  array.First();
+  EXPECT_FALSE(array.Seek(25));  // walking towards the tail: the key above
+  EXPECT_EQ(array.CurrentKey(), 30);
+  EXPECT_FALSE(array.Seek(5));
+  EXPECT_EQ(array.CurrentKey(), 10);  // stopped on the head
+  EXPECT_FALSE(array.Seek(99));
+  EXPECT_EQ(array.CurrentKey(), 40);  // stopped on the tail
+  array.Remove(40);
+  EXPECT_EQ(array.Size(), 31);
+}
+
 TEST_F(SparseArrayTest, StoredValuesAreOwnedReplacedAndFreed) {
   ArrayAsLList<> array = Filled({3, 7});
   array.Set(7, Make(77));
