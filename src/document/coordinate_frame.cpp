@@ -1,5 +1,7 @@
 #include "document/coordinate_frame.h"
 
+#include <algorithm>
+
 #include "document/data_object_window.h"
 
 namespace {
@@ -29,15 +31,18 @@ void TdvCoordinateFrame::SetCoordinateKind(std::uint8_t kind) {
   }
 }
 
+// Row counts come from files too: the sum is kept within what a window
+// could ever show.
 int TdvCoordinateFrame::BoxHeight() const {
-  int rows = 0;
+  constexpr std::int64_t kMostRows = 100000;
+  std::int64_t rows = 0;
   for (const TdvObject* member : members) {
     auto id = static_cast<const TdvInt*>(member)->value;
     if (TdvDataObject* item = owner != nullptr ? owner->GetItem(id) : nullptr) {
-      rows += item->GetRowCount();
+      rows = std::min(rows + std::max(item->GetRowCount(), 0), kMostRows);
     }
   }
-  return rows * kRowHeight + (scale != -3 ? kTitleAndScaleRows : kTitleRows);
+  return static_cast<int>(rows) * kRowHeight + (scale != -3 ? kTitleAndScaleRows : kTitleRows);
 }
 
 bool TdvCoordinateFrame::HasMember(std::int32_t id) const {
