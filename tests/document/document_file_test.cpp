@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "document/data_table_link.h"
 #include "document/file_parser.h"
 #include "document/text_prompt_dialog.h"
 #include "document_fixture.h"
@@ -439,6 +440,82 @@ TEST_F(FileTest, WindowPlacesNoScreenHasAreIgnored) {
   TdvDataObjectWindow* doc = Open(path);
   ASSERT_NE(doc, nullptr);
   EXPECT_EQ(doc->rect, TdvDataObjectWindow().rect);
+}
+
+}  // namespace
+
+namespace {
+
+class ColumnTable : public TdvDataTableLink {
+ public:
+  void ItemCreated(std::int32_t) override {}
+  void ItemRemoved(std::int32_t) override {}
+  void SeriesChangedAt(std::int32_t, std::int32_t, int) override {}
+  void SeriesChanged(std::int32_t) override {}
+  void RecalculateAll() override {}
+  void AddColumn(std::int32_t itemRef, std::int32_t quantity) override {
+    columns.emplace_back(itemRef, quantity);
+  }
+  void WriteText(std::ostream&) override {}
+  void WriteRecord(TdvTaggedWriter&) override {}
+
+  std::vector<std::pair<std::int32_t, std::int32_t>> columns;
+};
+
+class TableBuilder : public TdvWindowBuilder {
+ public:
+  void BuildTable(TdvDataObjectWindow& document, const TdvFileDataObject&) override {
+    document.AttachTable(&table);
+  }
+  void BuildGraph(TdvDataObjectWindow&, const TdvFileDataObject&, TdvFileParser&) override {}
+
+  ColumnTable table;
+};
+
+TEST_F(FileTest, TableColumnsReachTheTableWithNewIds) {
+  std::string path = Path("columns.kvx");
+  std::string movie = Movie();
+  WriteFile(path, "V[2 1 2];D[b(1x1 )s(20x\"clip.mov\" p21x\"" + movie +
+                      "\")];\r\n"
+                      "C[i(687x5 p850x10 )];\r\n"
+                      "O8x1[s(570x\"Origin 1\" )];\r\n"
+                      "O5x1[s(570x\"Ball\" )];\r\n"
+                      "T[r(1000x0 0 300 200)];\r\n"
+                      "C[i(687x5 p850x10 )];\r\n"
+                      "C[i(687x-31 p850x1 )];\r\n");
+  TableBuilder builder;
+  TdvFileParser parser(&builder);
+  TdvDataObjectWindow* doc = Open(path, &parser);
+  ASSERT_NE(doc, nullptr);
+  // A column before the table exists has nowhere to go.
+  EXPECT_EQ(builder.table.columns,
+            (std::vector<std::pair<std::int32_t, std::int32_t>>{{1, 10}, {kTimeItemRef, 1}}));
+  doc->AttachTable(nullptr);
+}
+
+TEST(FileDataObject, KeepsFifteenValuesOfAKindAndFiveLists) {
+  TdvFileDataObject record(kTdvCodeGraphRecord);
+  for (int i = 0; i < 20; ++i) {
+    record.SetIntValue(i, i);
+    LList list;
+    list.Append(std::make_unique<TdvInt>(i));
+    record.SetListValue(i, list);
+  }
+  std::int32_t value = -1;
+  EXPECT_TRUE(record.GetTaggedInt(14, value));
+  EXPECT_EQ(value, 14);
+  EXPECT_FALSE(record.GetTaggedInt(15, value));
+  LList list;
+  EXPECT_TRUE(record.GetTaggedList(4, list));
+  EXPECT_FALSE(record.GetTaggedList(5, list));
+  // The first value of a tag answers.
+  TdvFileDataObject reals(kTdvCodeGraphRecord);
+  reals.SetRealValue(3, 1.5);
+  reals.SetRealValue(3, 2.5);
+  double real = 0.0;
+  EXPECT_TRUE(reals.GetTaggedReal(3, real));
+  EXPECT_EQ(real, 1.5);
+  EXPECT_FALSE(reals.GetTaggedReal(3, real, kTdvCodePlotRecord, 0));
 }
 
 }  // namespace
