@@ -113,10 +113,9 @@ PopupControl::PopupControl(ControlLink link, const QString& label, QWidget* pare
   label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label_->setTextFormat(Qt::PlainText);
   connect(list_, &QComboBox::activated, this, [this](int index) {
-    selection_ = index + 1;
     Event select;
     select.kind = EventKind::kPopupSelect;
-    select.selection = selection_;
+    select.selection = index + 1;
     link_.Send(select);
   });
   Layout();
@@ -132,7 +131,6 @@ void PopupControl::SetItems(const std::vector<std::string>& items) {
 }
 
 void PopupControl::ShowItem(int selection) {
-  selection_ = selection;
   const int index = selection - 1;
   list_->setCurrentIndex(index >= 0 && index < list_->count() ? index : -1);
 }

@@ -70,7 +70,7 @@ class ScrollBarControl final : public QScrollBar {
   ControlLink link_;
 };
 
-// A labelled drop-down list. The selection counts from 1.
+// A labelled drop-down list. Its items count from 1.
 class PopupControl final : public QWidget {
   Q_OBJECT
 
@@ -79,7 +79,6 @@ class PopupControl final : public QWidget {
 
   void SetItems(const std::vector<std::string>& items);
   void ShowItem(int selection);
-  int Selection() const { return selection_; }
   void SetLabel(const QString& label);
   QString Label() const { return label_->text(); }
   QComboBox& List() { return *list_; }
@@ -93,7 +92,6 @@ class PopupControl final : public QWidget {
   ControlLink link_;
   QLabel* label_;    // owned by this widget
   QComboBox* list_;  // owned by this widget
-  int selection_ = 1;
 };
 
 }  // namespace shell::qt

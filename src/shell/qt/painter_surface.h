@@ -28,7 +28,6 @@ class PainterSurface final : public Surface {
 
   // Limits drawing to `region` (the part of a window that is being repainted).
   void ClipTo(const QRegion& region);
-  bool CanCombine() const { return canCombine_; }
   // False when the device could not be drawn on (a printer that failed to start).
   bool Active() const { return painter_.isActive(); }
 

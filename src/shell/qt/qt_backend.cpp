@@ -169,8 +169,7 @@ WindowHandle QtBackend::CreateFrame(const FrameSpec& spec) {
   auto* frame = new FrameWindow(*this, handle);  // owned by the record until DestroyWindow
   frame->setWindowTitle(ToQString(spec.title));
   frame->resize(kFrameSize);
-  records_[handle] =
-      Record{Role::kFrame, kNoWindow, 0, ControlKind::kLabel, frame, &frame->Client(), nullptr};
+  records_[handle] = Record{Role::kFrame, kNoWindow, 0, frame, &frame->Client(), nullptr};
   ConnectMdi(handle, frame->Client().Mdi());
   Announce(handle);
   return handle;
@@ -192,8 +191,7 @@ WindowHandle QtBackend::CreateMdiChild(WindowHandle frame, const ChildSpec& spec
   sub->setWindowTitle(ToQString(spec.title));
   mdi->addSubWindow(sub);
   sub->setGeometry(ToQRect(spec.rect));
-  records_[handle] =
-      Record{Role::kMdiChild, frame, 0, ControlKind::kLabel, sub, canvas, &canvas->Store()};
+  records_[handle] = Record{Role::kMdiChild, frame, 0, sub, canvas, &canvas->Store()};
   Send(handle, EventKind::kCreate);
   sub->show();
   if (Find(handle) != nullptr && !canvas->isVisible()) {
@@ -214,8 +212,7 @@ WindowHandle QtBackend::CreateChild(WindowHandle parent, const ChildSpec& spec) 
   auto* canvas = new CanvasWidget(*this, handle, host->client);  // owned by its parent widget
   PaintWhite(*canvas);
   canvas->setGeometry(ToQRect(spec.rect));
-  records_[handle] =
-      Record{Role::kChild, parent, 0, ControlKind::kLabel, canvas, canvas, &canvas->Store()};
+  records_[handle] = Record{Role::kChild, parent, 0, canvas, canvas, &canvas->Store()};
   Send(handle, EventKind::kCreate);
   canvas->show();
   if (Find(handle) != nullptr && !canvas->isVisible()) {
@@ -243,13 +240,8 @@ WindowHandle QtBackend::CreateDialog(const DialogSpec& spec) {
   const QRect client = ToQRect(spec.rect);
   dialog->setGeometry(client);
   dialog->Client().setGeometry(0, 0, client.width(), client.height());
-  records_[handle] = Record{Role::kDialog,
-                            spec.owner,
-                            0,
-                            ControlKind::kLabel,
-                            dialog,
-                            &dialog->Client(),
-                            &dialog->Client().Store()};
+  records_[handle] =
+      Record{Role::kDialog, spec.owner, 0, dialog, &dialog->Client(), &dialog->Client().Store()};
   Announce(handle);
   if (!spec.modal && Find(handle) != nullptr) {
     dialog->show();

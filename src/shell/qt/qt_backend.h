@@ -138,7 +138,6 @@ class QtBackend final : public Backend, private WindowHost {
     Role role = Role::kChild;
     WindowHandle parent = kNoWindow;  // the window a child or control lives in
     int controlId = 0;
-    ControlKind kind = ControlKind::kLabel;
     QPointer<QWidget> outer;        // what moves and sizes
     QPointer<QWidget> client;       // what the program draws on and puts controls in
     BackingStore* store = nullptr;  // part of `client`, when the program draws on it

@@ -114,7 +114,7 @@ WindowHandle QtBackend::CreateControl(WindowHandle parent, const ControlSpec& sp
   widget->setGeometry(ToQRect(spec.rect));
   widget->setVisible(spec.visible);
   const WindowHandle handle = NextHandle();
-  records_[handle] = Record{Role::kControl, parent, spec.id, spec.kind, widget, widget, store};
+  records_[handle] = Record{Role::kControl, parent, spec.id, widget, widget, store};
   return handle;
 }
 

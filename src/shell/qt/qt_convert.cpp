@@ -24,10 +24,6 @@ QColor ToQColor(Rgb colour) {
   return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-Rgb ToRgb(const QColor& colour) {
-  return MakeRgb(colour.red(), colour.green(), colour.blue());
-}
-
 QRect ToQRect(const Rect& rect) {
   const int left = std::min(rect.left, rect.right);
   const int top = std::min(rect.top, rect.bottom);

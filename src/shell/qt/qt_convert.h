@@ -17,7 +17,6 @@ QString ToQString(std::string_view text);
 std::string ToStdString(const QString& text);
 
 QColor ToQColor(Rgb colour);
-Rgb ToRgb(const QColor& colour);
 
 // A rectangle normalised so that left <= right and top <= bottom.
 QRect ToQRect(const Rect& rect);
