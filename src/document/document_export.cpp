@@ -36,13 +36,13 @@ void TdvDataObjectWindow::WriteExport(std::ostream& out) {
 }
 
 void TdvDataObjectWindow::ExportData() {
-  shell::FileDialogSpec spec;
-  spec.filters = {{"Excel Files (*.XLS)", "*.XLS"},
+  shell::FileDialogSpec request;
+  request.filters = {{"Excel Files (*.XLS)", "*.XLS"},
                   {"Text Files (*.TXT)", "*.TXT"},
                   {"All Files (*.*)", "*.*"}};
-  spec.defaultExtension = "XlS";
-  spec.initialPath = "untitled.xls";
-  std::optional<std::string> chosen = Backend().AskOpenFile(spec);
+  request.defaultExtension = "XlS";
+  request.initialPath = "untitled.xls";
+  std::optional<std::string> chosen = Backend().AskOpenFile(request);
   if (!chosen) {
     return;
   }

@@ -101,12 +101,12 @@ void TdvDataObjectWindow::WriteDocument(std::string& out) {
 }
 
 std::optional<TdvFileLocation> TdvDataObjectWindow::AskSaveLocation() {
-  shell::FileDialogSpec spec;
-  spec.title = "Save As:";
-  spec.filters = {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}};
-  spec.defaultExtension = "KVX";
-  spec.initialPath = "untitled.kvx";
-  std::optional<std::string> chosen = Backend().AskSaveFile(spec);
+  shell::FileDialogSpec request;
+  request.title = "Save As:";
+  request.filters = {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}};
+  request.defaultExtension = "KVX";
+  request.initialPath = "untitled.kvx";
+  std::optional<std::string> chosen = Backend().AskSaveFile(request);
   if (!chosen) {
     return std::nullopt;
   }
@@ -169,10 +169,10 @@ bool TdvDataObjectWindow::MovieFileExists(const std::string& path) const {
 }
 
 std::string TdvDataObjectWindow::LocateMovie() {
-  shell::FileDialogSpec spec;
-  spec.title = "Locate Movie";
-  spec.filters = {{"All Files (*.*)", "*.*"}};
-  return Backend().AskOpenFile(spec).value_or("");
+  shell::FileDialogSpec request;
+  request.title = "Locate Movie";
+  request.filters = {{"All Files (*.*)", "*.*"}};
+  return Backend().AskOpenFile(request).value_or("");
 }
 
 bool TdvDataObjectWindow::FindMovie() {

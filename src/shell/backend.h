@@ -144,10 +144,10 @@ class Backend {
 
   // Windows. Rectangles of OuterRect and MoveWindow are relative to the
   // parent's client area (the screen for frames and dialogs).
-  virtual WindowHandle CreateFrame(const FrameSpec& spec) = 0;
-  virtual WindowHandle CreateMdiChild(WindowHandle frame, const ChildSpec& spec) = 0;
-  virtual WindowHandle CreateChild(WindowHandle parent, const ChildSpec& spec) = 0;
-  virtual WindowHandle CreateDialog(const DialogSpec& spec) = 0;
+  virtual WindowHandle CreateFrame(const FrameSpec& request) = 0;
+  virtual WindowHandle CreateMdiChild(WindowHandle frame, const ChildSpec& request) = 0;
+  virtual WindowHandle CreateChild(WindowHandle parent, const ChildSpec& request) = 0;
+  virtual WindowHandle CreateDialog(const DialogSpec& request) = 0;
   // Returns after EndModal for this dialog.
   virtual void RunModal(WindowHandle dialog) = 0;
   virtual void EndModal(WindowHandle dialog) = 0;
@@ -177,7 +177,7 @@ class Backend {
   virtual std::optional<Picture> IconResource(int id) const = 0;
 
   // Controls; they report through their parent's events.
-  virtual WindowHandle CreateControl(WindowHandle parent, const ControlSpec& spec) = 0;
+  virtual WindowHandle CreateControl(WindowHandle parent, const ControlSpec& request) = 0;
   virtual void SetText(WindowHandle control, const std::string& text) = 0;
   virtual std::string Text(WindowHandle control) const = 0;
   virtual void SetFocus(WindowHandle control) = 0;
@@ -214,8 +214,8 @@ class Backend {
   // Task-modal message boxes.
   virtual MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
                                     const std::string& caption) = 0;
-  virtual std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) = 0;
-  virtual std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> AskOpenFile(const FileDialogSpec& request) = 0;
+  virtual std::optional<std::string> AskSaveFile(const FileDialogSpec& request) = 0;
 
   // Clipboard. Setting answers false when the clipboard is left unchanged.
   virtual bool SetClipboardText(const std::string& text) = 0;
@@ -224,7 +224,7 @@ class Backend {
   virtual std::optional<Picture> ClipboardPicture() const = 0;
 
   // Shows the print dialog; nullptr when the user cancels it.
-  virtual std::unique_ptr<PrintJob> AskPrint(WindowHandle owner, const PrintJobSpec& spec) = 0;
+  virtual std::unique_ptr<PrintJob> AskPrint(WindowHandle owner, const PrintJobSpec& request) = 0;
 
   // Timers fire kTimer on their window until stopped.
   virtual void StartTimer(WindowHandle window, int id, int milliseconds) = 0;

@@ -55,12 +55,12 @@ int TdvDialog::OpenWindow() {
     Fault("TdvDialog::OpenWindow, window already being created", "fatal");
     return 0;
   }
-  shell::DialogSpec spec;
-  spec.title = "Kinovex";
-  spec.rect = DialogPixelRect(rect, Backend().Metrics().dialogBaseUnits);
-  spec.owner = Frame() != nullptr ? Frame()->hwnd : shell::kNoWindow;
-  spec.modal = true;
-  shell::WindowHandle handle = CreateThroughBackend([&] { return Backend().CreateDialog(spec); });
+  shell::DialogSpec request;
+  request.title = "Kinovex";
+  request.rect = DialogPixelRect(rect, Backend().Metrics().dialogBaseUnits);
+  request.owner = Frame() != nullptr ? Frame()->hwnd : shell::kNoWindow;
+  request.modal = true;
+  shell::WindowHandle handle = CreateThroughBackend([&] { return Backend().CreateDialog(request); });
   if (handle == shell::kNoWindow) {
     return 0;
   }

@@ -90,12 +90,12 @@ int TdvDocumentWindow::OpenWindow() {
   if (frame == nullptr || frame->hwnd == shell::kNoWindow) {
     return 0;
   }
-  shell::ChildSpec spec;
-  spec.title = title;
-  spec.rect = rect;
-  spec.maximizeBox = !IsA(kCoordinateSystemsWindow);
+  shell::ChildSpec request;
+  request.title = title;
+  request.rect = rect;
+  request.maximizeBox = !IsA(kCoordinateSystemsWindow);
   shell::WindowHandle handle =
-      CreateThroughBackend([&] { return Backend().CreateMdiChild(frame->hwnd, spec); });
+      CreateThroughBackend([&] { return Backend().CreateMdiChild(frame->hwnd, request); });
   if (handle == shell::kNoWindow) {
     return 0;
   }

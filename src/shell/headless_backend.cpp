@@ -443,18 +443,18 @@ void HeadlessBackend::Announce(WindowHandle window) {
   }
 }
 
-WindowHandle HeadlessBackend::CreateFrame(const FrameSpec& spec) {
+WindowHandle HeadlessBackend::CreateFrame(const FrameSpec& request) {
   HeadlessWindow probe;
   probe.kind = HeadlessKind::kFrame;
   const Size frame = Frame(probe);
   const Rect outer{0, 0, 1024, 768};
-  WindowHandle handle = Make(HeadlessKind::kFrame, kNoWindow, spec.title, outer,
+  WindowHandle handle = Make(HeadlessKind::kFrame, kNoWindow, request.title, outer,
                              {RectWidth(outer) - frame.width, RectHeight(outer) - frame.height});
   Announce(handle);
   return handle;
 }
 
-WindowHandle HeadlessBackend::CreateMdiChild(WindowHandle frame, const ChildSpec& spec) {
+WindowHandle HeadlessBackend::CreateMdiChild(WindowHandle frame, const ChildSpec& request) {
   if (Find(frame) == nullptr) {
     return kNoWindow;
   }
@@ -462,32 +462,32 @@ WindowHandle HeadlessBackend::CreateMdiChild(WindowHandle frame, const ChildSpec
   probe.kind = HeadlessKind::kMdiChild;
   const Size border = Frame(probe);
   WindowHandle handle =
-      Make(HeadlessKind::kMdiChild, frame, spec.title, spec.rect,
-           {RectWidth(spec.rect) - border.width, RectHeight(spec.rect) - border.height});
+      Make(HeadlessKind::kMdiChild, frame, request.title, request.rect,
+           {RectWidth(request.rect) - border.width, RectHeight(request.rect) - border.height});
   Announce(handle);
   Activate(handle);
   return Exists(handle) ? handle : kNoWindow;
 }
 
-WindowHandle HeadlessBackend::CreateChild(WindowHandle parent, const ChildSpec& spec) {
+WindowHandle HeadlessBackend::CreateChild(WindowHandle parent, const ChildSpec& request) {
   if (Find(parent) == nullptr) {
     return kNoWindow;
   }
-  WindowHandle handle = Make(HeadlessKind::kChild, parent, spec.title, spec.rect,
-                             {RectWidth(spec.rect), RectHeight(spec.rect)});
+  WindowHandle handle = Make(HeadlessKind::kChild, parent, request.title, request.rect,
+                             {RectWidth(request.rect), RectHeight(request.rect)});
   Announce(handle);
   return Exists(handle) ? handle : kNoWindow;
 }
 
-WindowHandle HeadlessBackend::CreateDialog(const DialogSpec& spec) {
+WindowHandle HeadlessBackend::CreateDialog(const DialogSpec& request) {
   HeadlessWindow probe;
   probe.kind = HeadlessKind::kDialog;
   const Size border = Frame(probe);
-  const Rect outer{spec.rect.left, spec.rect.top, spec.rect.right + border.width,
-                   spec.rect.bottom + border.height};
-  WindowHandle handle = Make(HeadlessKind::kDialog, spec.owner, spec.title, outer,
-                             {RectWidth(spec.rect), RectHeight(spec.rect)});
-  Find(handle)->modal = spec.modal;
+  const Rect outer{request.rect.left, request.rect.top, request.rect.right + border.width,
+                   request.rect.bottom + border.height};
+  WindowHandle handle = Make(HeadlessKind::kDialog, request.owner, request.title, outer,
+                             {RectWidth(request.rect), RectHeight(request.rect)});
+  Find(handle)->modal = request.modal;
   Announce(handle);
   if (Exists(handle)) {
     Event show;
@@ -709,16 +709,16 @@ std::optional<Picture> HeadlessBackend::IconResource(int id) const {
 
 // ------------------------------------------------------------------ controls
 
-WindowHandle HeadlessBackend::CreateControl(WindowHandle parent, const ControlSpec& spec) {
+WindowHandle HeadlessBackend::CreateControl(WindowHandle parent, const ControlSpec& request) {
   if (Find(parent) == nullptr) {
     return kNoWindow;
   }
-  WindowHandle handle = Make(HeadlessKind::kControl, parent, spec.text, spec.rect,
-                             {RectWidth(spec.rect), RectHeight(spec.rect)});
+  WindowHandle handle = Make(HeadlessKind::kControl, parent, request.text, request.rect,
+                             {RectWidth(request.rect), RectHeight(request.rect)});
   HeadlessWindow& control = *Find(handle);
-  control.control = spec;
-  control.visible = spec.visible;
-  control.isDefault = spec.defaultButton;
+  control.control = request;
+  control.visible = request.visible;
+  control.isDefault = request.defaultButton;
   Invalidate(handle, std::nullopt);
   return handle;
 }
@@ -946,10 +946,10 @@ MessageAnswer HeadlessBackend::ShowMessage(MessageKind kind, const std::string& 
   return expected.answer;
 }
 
-std::optional<std::string> HeadlessBackend::AskOpenFile(const FileDialogSpec& spec) {
-  fileDialogs_.push_back(spec);
+std::optional<std::string> HeadlessBackend::AskOpenFile(const FileDialogSpec& request) {
+  fileDialogs_.push_back(request);
   if (fileAnswers_.empty()) {
-    Fail("unexpected file dialog \"" + spec.title + "\"");
+    Fail("unexpected file dialog \"" + request.title + "\"");
     return std::nullopt;
   }
   std::optional<std::string> answer = fileAnswers_.front();
@@ -957,8 +957,8 @@ std::optional<std::string> HeadlessBackend::AskOpenFile(const FileDialogSpec& sp
   return answer;
 }
 
-std::optional<std::string> HeadlessBackend::AskSaveFile(const FileDialogSpec& spec) {
-  return AskOpenFile(spec);
+std::optional<std::string> HeadlessBackend::AskSaveFile(const FileDialogSpec& request) {
+  return AskOpenFile(request);
 }
 
 bool HeadlessBackend::SetClipboardText(const std::string& text) {
@@ -979,9 +979,9 @@ bool HeadlessBackend::SetClipboardPicture(const Picture& picture) {
   return true;
 }
 
-std::unique_ptr<PrintJob> HeadlessBackend::AskPrint(WindowHandle, const PrintJobSpec& spec) {
+std::unique_ptr<PrintJob> HeadlessBackend::AskPrint(WindowHandle, const PrintJobSpec& request) {
   if (printers_.empty()) {
-    Fail("unexpected print dialog for \"" + spec.jobName + "\"");
+    Fail("unexpected print dialog for \"" + request.jobName + "\"");
     return nullptr;
   }
   HeadlessPrinter printer = printers_.front();
@@ -989,7 +989,7 @@ std::unique_ptr<PrintJob> HeadlessBackend::AskPrint(WindowHandle, const PrintJob
   if (!printer.confirm) {
     return nullptr;
   }
-  printed_.push_back({spec, printer, {}, false, false});
+  printed_.push_back({request, printer, {}, false, false});
   return std::make_unique<HeadlessPrintJob>(*this, printed_.size() - 1);
 }
 

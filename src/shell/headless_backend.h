@@ -40,7 +40,7 @@ struct HeadlessPrinter {
 };
 
 struct PrintedJob {
-  PrintJobSpec spec;
+  PrintJobSpec request;
   HeadlessPrinter printer;
   std::vector<Picture> pages;
   bool finished = false;
@@ -157,10 +157,10 @@ class HeadlessBackend : public Backend {
 
   // Backend.
   void SetEventSink(EventSink* sink) override { sink_ = sink; }
-  WindowHandle CreateFrame(const FrameSpec& spec) override;
-  WindowHandle CreateMdiChild(WindowHandle frame, const ChildSpec& spec) override;
-  WindowHandle CreateChild(WindowHandle parent, const ChildSpec& spec) override;
-  WindowHandle CreateDialog(const DialogSpec& spec) override;
+  WindowHandle CreateFrame(const FrameSpec& request) override;
+  WindowHandle CreateMdiChild(WindowHandle frame, const ChildSpec& request) override;
+  WindowHandle CreateChild(WindowHandle parent, const ChildSpec& request) override;
+  WindowHandle CreateDialog(const DialogSpec& request) override;
   void RunModal(WindowHandle dialog) override;
   void EndModal(WindowHandle dialog) override;
   void DestroyWindow(WindowHandle window) override;
@@ -180,7 +180,7 @@ class HeadlessBackend : public Backend {
   std::unique_ptr<Surface> CreatePictureSurface(Size size) override;
   std::optional<Picture> BitmapResource(int id) const override;
   std::optional<Picture> IconResource(int id) const override;
-  WindowHandle CreateControl(WindowHandle parent, const ControlSpec& spec) override;
+  WindowHandle CreateControl(WindowHandle parent, const ControlSpec& request) override;
   void SetText(WindowHandle control, const std::string& text) override;
   std::string Text(WindowHandle control) const override;
   void SetFocus(WindowHandle control) override;
@@ -210,13 +210,13 @@ class HeadlessBackend : public Backend {
   void SetAccelerators(WindowHandle frame, const std::vector<Accelerator>& keys) override;
   MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
                             const std::string& caption) override;
-  std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
-  std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override;
+  std::optional<std::string> AskOpenFile(const FileDialogSpec& request) override;
+  std::optional<std::string> AskSaveFile(const FileDialogSpec& request) override;
   bool SetClipboardText(const std::string& text) override;
   bool SetClipboardPicture(const Picture& picture) override;
   std::optional<std::string> ClipboardText() const override { return clipboardText_; }
   std::optional<Picture> ClipboardPicture() const override { return clipboardPicture_; }
-  std::unique_ptr<PrintJob> AskPrint(WindowHandle owner, const PrintJobSpec& spec) override;
+  std::unique_ptr<PrintJob> AskPrint(WindowHandle owner, const PrintJobSpec& request) override;
   void StartTimer(WindowHandle window, int id, int milliseconds) override;
   void StopTimer(WindowHandle window, int id) override;
   void Post(std::function<void()> task) override { posted_.push_back(std::move(task)); }

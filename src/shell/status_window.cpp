@@ -30,14 +30,14 @@ int TdvStatusWindow::OpenWindow() {
   const int width = kLineWidth * units.width / 4;
   const int height = kLineHeight * units.height / 8;
   const int top = ownerRect.top - kAboveOwner * units.height / 8;
-  shell::DialogSpec spec;
-  spec.title = title;
-  spec.rect = {ownerRect.left, top, ownerRect.left + width, top + height};
-  spec.owner = owner->hwnd;
-  spec.modal = false;
+  shell::DialogSpec request;
+  request.title = title;
+  request.rect = {ownerRect.left, top, ownerRect.left + width, top + height};
+  request.owner = owner->hwnd;
+  request.modal = false;
   AddControl(static_cast<int>(shell::ControlKind::kLabel), kTextControl, message,
              {0, 0, width, height}, 1, 0, 0);
-  shell::WindowHandle handle = CreateThroughBackend([&] { return Backend().CreateDialog(spec); });
+  shell::WindowHandle handle = CreateThroughBackend([&] { return Backend().CreateDialog(request); });
   return handle == shell::kNoWindow ? 0 : 1;
 }
 

@@ -43,14 +43,14 @@ shell::Rect TdvWindow::ControlRectToPixels(const shell::Rect& r) const {
 
 void TdvWindow::CreateControls() {
   for (auto& [id, control] : controls) {
-    shell::ControlSpec spec;
-    spec.kind = control->Kind();
-    spec.id = id;
-    spec.text = control->text;
-    spec.rect = ControlRectToPixels(control->rect);
-    spec.visible = control->visible != 0;
-    spec.defaultButton = id == defaultControl;
-    spec.multipleSelection = control->IsKind(shell::ControlKind::kListBox) && control->option == 1;
+    shell::ControlSpec request;
+    request.kind = control->Kind();
+    request.id = id;
+    request.text = control->text;
+    request.rect = ControlRectToPixels(control->rect);
+    request.visible = control->visible != 0;
+    request.defaultButton = id == defaultControl;
+    request.multipleSelection = control->IsKind(shell::ControlKind::kListBox) && control->option == 1;
     if (control->IsKind(shell::ControlKind::kPopup)) {
       if ((control->option & 1) != 0) {
         control->items.clear();
@@ -61,10 +61,10 @@ void TdvWindow::CreateControls() {
       }
       control->selection = 1;
       for (const TdvPopupMenuData& item : control->items) {
-        spec.items.push_back(item.text);
+        request.items.push_back(item.text);
       }
     }
-    control->window = Backend().CreateControl(hwnd, spec);
+    control->window = Backend().CreateControl(hwnd, request);
     if (control->IsKind(shell::ControlKind::kPopup) && !control->items.empty()) {
       Backend().PopupShowItem(control->window, 1);
     }

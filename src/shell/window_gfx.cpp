@@ -33,13 +33,13 @@ shell::Rect TdvWindow::ToDevice(const shell::Rect& r) const {
 }
 
 shell::FontSpec TdvWindow::TextFont() const {
-  shell::FontSpec spec;
-  spec.face = shell::FontFace::kHelv;
-  spec.height = std::max(1, RoundHalfAway(text.size * static_cast<double>(scale.y)));
-  spec.bold = text.bold;
-  spec.italic = text.italic;
-  spec.underline = text.underline;
-  return spec;
+  shell::FontSpec request;
+  request.face = shell::FontFace::kHelv;
+  request.height = std::max(1, RoundHalfAway(text.size * static_cast<double>(scale.y)));
+  request.bold = text.bold;
+  request.italic = text.italic;
+  request.underline = text.underline;
+  return request;
 }
 
 void TdvWindow::SelectTextFont() {

@@ -77,12 +77,12 @@ bool TdvWindow::BeginPrint() {
   if (drawMode == kTdvDrawControl) {
     return false;
   }
-  shell::PrintJobSpec spec;
-  spec.jobName = title.substr(0, 3);
-  spec.cancelTitle = "Kinovex Printing";
-  spec.cancelText = "Cancel Printing";
-  spec.cancelButton = "Cancel";
-  printJob_ = Backend().AskPrint(hwnd, spec);
+  shell::PrintJobSpec request;
+  request.jobName = title.substr(0, 3);
+  request.cancelTitle = "Kinovex Printing";
+  request.cancelText = "Cancel Printing";
+  request.cancelButton = "Cancel";
+  printJob_ = Backend().AskPrint(hwnd, request);
   if (!printJob_) {
     return false;
   }

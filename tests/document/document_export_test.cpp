@@ -76,12 +76,12 @@ TEST_F(DocumentTest, ExportAsksForAFileAndReportsOneItCannotCreate) {
   backend.QueueFileAnswer(std::nullopt);
   doc->DoCommand(158);
   ASSERT_EQ(backend.FileDialogs().size(), 1u);
-  const shell::FileDialogSpec& spec = backend.FileDialogs()[0];
-  EXPECT_EQ(spec.title, "");
-  EXPECT_EQ(spec.initialPath, "untitled.xls");
-  EXPECT_EQ(spec.defaultExtension, "XlS");
-  ASSERT_EQ(spec.filters.size(), 3u);
-  EXPECT_EQ(spec.filters[0].pattern, "*.XLS");
+  const shell::FileDialogSpec& request = backend.FileDialogs()[0];
+  EXPECT_EQ(request.title, "");
+  EXPECT_EQ(request.initialPath, "untitled.xls");
+  EXPECT_EQ(request.defaultExtension, "XlS");
+  ASSERT_EQ(request.filters.size(), 3u);
+  EXPECT_EQ(request.filters[0].pattern, "*.XLS");
 
   std::string path = Path("out.xls");
   WriteFile(path, "older and longer contents than the export will have, surely, yes indeed");

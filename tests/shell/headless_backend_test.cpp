@@ -57,10 +57,10 @@ TEST_F(HeadlessScriptTest, TheCommandLineToolCanAnswerEveryBox) {
 TEST_F(HeadlessScriptTest, FileDialogsTakeTheirAnswersInOrder) {
   backend.QueueFileAnswer("/tmp/a.KVX");
   backend.QueueFileAnswer(std::nullopt);
-  shell::FileDialogSpec spec{"Open", {{"Kinovex Files (*.KVX)", "*.KVX"}}, "KVX", ""};
-  EXPECT_EQ(backend.AskOpenFile(spec), "/tmp/a.KVX");
-  EXPECT_EQ(backend.AskSaveFile(spec), std::nullopt);
-  EXPECT_EQ(backend.AskOpenFile(spec), std::nullopt);
+  shell::FileDialogSpec request{"Open", {{"Kinovex Files (*.KVX)", "*.KVX"}}, "KVX", ""};
+  EXPECT_EQ(backend.AskOpenFile(request), "/tmp/a.KVX");
+  EXPECT_EQ(backend.AskSaveFile(request), std::nullopt);
+  EXPECT_EQ(backend.AskOpenFile(request), std::nullopt);
   EXPECT_EQ(failures.size(), 1u);
   EXPECT_EQ(backend.FileDialogs().size(), 3u);
 }

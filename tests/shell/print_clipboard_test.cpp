@@ -127,10 +127,10 @@ TEST_F(PrintTest, PrintingLeavesTheWindowAsItWas) {
   EXPECT_FLOAT_EQ(window->scale.y, 1.0f);
   EXPECT_EQ(window->text.size, 12);
   EXPECT_TRUE(backend.Window(window->hwnd)->enabled);
-  EXPECT_EQ(backend.PrintedJobs()[0].spec.jobName, "Gra");
-  EXPECT_EQ(backend.PrintedJobs()[0].spec.cancelTitle, "Kinovex Printing");
-  EXPECT_EQ(backend.PrintedJobs()[0].spec.cancelText, "Cancel Printing");
-  EXPECT_EQ(backend.PrintedJobs()[0].spec.cancelButton, "Cancel");
+  EXPECT_EQ(backend.PrintedJobs()[0].request.jobName, "Gra");
+  EXPECT_EQ(backend.PrintedJobs()[0].request.cancelTitle, "Kinovex Printing");
+  EXPECT_EQ(backend.PrintedJobs()[0].request.cancelText, "Cancel Printing");
+  EXPECT_EQ(backend.PrintedJobs()[0].request.cancelButton, "Cancel");
 }
 
 TEST_F(PrintTest, FrameItOutlinesThePicture) {

@@ -48,8 +48,8 @@ class ChildWindow : public TdvWindow {
  public:
   int OpenWindow() override {
     TdvAppWindow* frame = TdvShell::Get().Frame();
-    shell::ChildSpec spec{title, rect};
-    return CreateThroughBackend([&] { return Backend().CreateChild(frame->hwnd, spec); }) !=
+    shell::ChildSpec request{title, rect};
+    return CreateThroughBackend([&] { return Backend().CreateChild(frame->hwnd, request); }) !=
                    shell::kNoWindow
                ? 1
                : 0;

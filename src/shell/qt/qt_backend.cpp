@@ -164,10 +164,10 @@ void QtBackend::ConnectMdi(WindowHandle frame, QMdiArea& mdi) {
   });
 }
 
-WindowHandle QtBackend::CreateFrame(const FrameSpec& spec) {
+WindowHandle QtBackend::CreateFrame(const FrameSpec& request) {
   const WindowHandle handle = NextHandle();
   auto* frame = new FrameWindow(*this, handle);  // owned by the record until DestroyWindow
-  frame->setWindowTitle(ToQString(spec.title));
+  frame->setWindowTitle(ToQString(request.title));
   frame->resize(kFrameSize);
   records_[handle] = Record{Role::kFrame, kNoWindow, 0, frame, &frame->Client(), nullptr};
   ConnectMdi(handle, frame->Client().Mdi());
@@ -175,7 +175,7 @@ WindowHandle QtBackend::CreateFrame(const FrameSpec& spec) {
   return handle;
 }
 
-WindowHandle QtBackend::CreateMdiChild(WindowHandle frame, const ChildSpec& spec) {
+WindowHandle QtBackend::CreateMdiChild(WindowHandle frame, const ChildSpec& request) {
   QMdiArea* mdi = MdiOf(frame);
   if (mdi == nullptr) {
     return kNoWindow;
@@ -185,12 +185,12 @@ WindowHandle QtBackend::CreateMdiChild(WindowHandle frame, const ChildSpec& spec
   auto* canvas = new CanvasWidget(*this, handle, nullptr);
   PaintWhite(*canvas);
   sub->setWidget(canvas);
-  if (!spec.maximizeBox) {
+  if (!request.maximizeBox) {
     sub->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   }
-  sub->setWindowTitle(ToQString(spec.title));
+  sub->setWindowTitle(ToQString(request.title));
   mdi->addSubWindow(sub);
-  sub->setGeometry(ToQRect(spec.rect));
+  sub->setGeometry(ToQRect(request.rect));
   records_[handle] = Record{Role::kMdiChild, frame, 0, sub, canvas, &canvas->Store()};
   Send(handle, EventKind::kCreate);
   sub->show();
@@ -203,7 +203,7 @@ WindowHandle QtBackend::CreateMdiChild(WindowHandle frame, const ChildSpec& spec
   return handle;
 }
 
-WindowHandle QtBackend::CreateChild(WindowHandle parent, const ChildSpec& spec) {
+WindowHandle QtBackend::CreateChild(WindowHandle parent, const ChildSpec& request) {
   const Record* host = Find(parent);
   if (host == nullptr || host->client == nullptr) {
     return kNoWindow;
@@ -211,7 +211,7 @@ WindowHandle QtBackend::CreateChild(WindowHandle parent, const ChildSpec& spec) 
   const WindowHandle handle = NextHandle();
   auto* canvas = new CanvasWidget(*this, handle, host->client);  // owned by its parent widget
   PaintWhite(*canvas);
-  canvas->setGeometry(ToQRect(spec.rect));
+  canvas->setGeometry(ToQRect(request.rect));
   records_[handle] = Record{Role::kChild, parent, 0, canvas, canvas, &canvas->Store()};
   Send(handle, EventKind::kCreate);
   canvas->show();
@@ -224,26 +224,26 @@ WindowHandle QtBackend::CreateChild(WindowHandle parent, const ChildSpec& spec) 
   return handle;
 }
 
-WindowHandle QtBackend::CreateDialog(const DialogSpec& spec) {
+WindowHandle QtBackend::CreateDialog(const DialogSpec& request) {
   const WindowHandle handle = NextHandle();
   // Owned by the record until DestroyWindow (and by its owner's widget, which
   // takes it along when the owner goes first).
-  auto* dialog = new DialogWindow(*this, handle, OwnerWidget(spec.owner));
+  auto* dialog = new DialogWindow(*this, handle, OwnerWidget(request.owner));
   Qt::WindowFlags flags =
       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-  if (spec.closeBox) {
+  if (request.closeBox) {
     flags |= Qt::WindowCloseButtonHint;
   }
   dialog->setWindowFlags(flags);
-  dialog->setWindowTitle(ToQString(spec.title));
+  dialog->setWindowTitle(ToQString(request.title));
   dialog->setFont(DialogFont());
-  const QRect client = ToQRect(spec.rect);
+  const QRect client = ToQRect(request.rect);
   dialog->setGeometry(client);
   dialog->Client().setGeometry(0, 0, client.width(), client.height());
   records_[handle] =
-      Record{Role::kDialog, spec.owner, 0, dialog, &dialog->Client(), &dialog->Client().Store()};
+      Record{Role::kDialog, request.owner, 0, dialog, &dialog->Client(), &dialog->Client().Store()};
   Announce(handle);
-  if (!spec.modal && Find(handle) != nullptr) {
+  if (!request.modal && Find(handle) != nullptr) {
     dialog->show();
   }
   return handle;

@@ -53,10 +53,10 @@ class QtBackend final : public Backend, private WindowHost {
 
   void SetEventSink(EventSink* sink) override { sink_ = sink; }
 
-  WindowHandle CreateFrame(const FrameSpec& spec) override;
-  WindowHandle CreateMdiChild(WindowHandle frame, const ChildSpec& spec) override;
-  WindowHandle CreateChild(WindowHandle parent, const ChildSpec& spec) override;
-  WindowHandle CreateDialog(const DialogSpec& spec) override;
+  WindowHandle CreateFrame(const FrameSpec& request) override;
+  WindowHandle CreateMdiChild(WindowHandle frame, const ChildSpec& request) override;
+  WindowHandle CreateChild(WindowHandle parent, const ChildSpec& request) override;
+  WindowHandle CreateDialog(const DialogSpec& request) override;
   void RunModal(WindowHandle dialog) override;
   void EndModal(WindowHandle dialog) override;
   void DestroyWindow(WindowHandle window) override;
@@ -79,7 +79,7 @@ class QtBackend final : public Backend, private WindowHost {
   std::optional<Picture> BitmapResource(int id) const override;
   std::optional<Picture> IconResource(int id) const override;
 
-  WindowHandle CreateControl(WindowHandle parent, const ControlSpec& spec) override;
+  WindowHandle CreateControl(WindowHandle parent, const ControlSpec& request) override;
   void SetText(WindowHandle control, const std::string& text) override;
   std::string Text(WindowHandle control) const override;
   void SetFocus(WindowHandle control) override;
@@ -111,15 +111,15 @@ class QtBackend final : public Backend, private WindowHost {
 
   MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
                             const std::string& caption) override;
-  std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
-  std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override;
+  std::optional<std::string> AskOpenFile(const FileDialogSpec& request) override;
+  std::optional<std::string> AskSaveFile(const FileDialogSpec& request) override;
 
   bool SetClipboardText(const std::string& text) override;
   bool SetClipboardPicture(const Picture& picture) override;
   std::optional<std::string> ClipboardText() const override;
   std::optional<Picture> ClipboardPicture() const override;
 
-  std::unique_ptr<PrintJob> AskPrint(WindowHandle owner, const PrintJobSpec& spec) override;
+  std::unique_ptr<PrintJob> AskPrint(WindowHandle owner, const PrintJobSpec& request) override;
 
   void StartTimer(WindowHandle window, int id, int milliseconds) override;
   void StopTimer(WindowHandle window, int id) override;
@@ -165,12 +165,12 @@ class QtBackend final : public Backend, private WindowHost {
   void Forget(WindowHandle window);
   void ConnectMdi(WindowHandle frame, QMdiArea& mdi);
 
-  QWidget* MakeControlWidget(WindowHandle parent, QWidget& host, const ControlSpec& spec,
+  QWidget* MakeControlWidget(WindowHandle parent, QWidget& host, const ControlSpec& request,
                              BackingStore*& store);
   void BuildMenu(QMenu& menu, const MenuItem& item, WindowHandle frame);
   void FillWindowList(QMenu& menu, WindowHandle frame);
 
-  std::optional<std::string> AskFile(const FileDialogSpec& spec, bool save);
+  std::optional<std::string> AskFile(const FileDialogSpec& request, bool save);
   void DropTimer(std::map<std::pair<WindowHandle, int>, QPointer<QTimer>>::iterator timer);
   QImage IconImage(int id) const;
   QImage LoadResource(const char* kind, int id) const;

@@ -17,9 +17,9 @@ namespace {
 constexpr int kListSelectionChanged = 1;
 constexpr int kListDoubleClicked = 2;
 
-QListWidget* MakeListBox(const ControlLink& link, const ControlSpec& spec, QWidget& host) {
+QListWidget* MakeListBox(const ControlLink& link, const ControlSpec& request, QWidget& host) {
   auto* list = new QListWidget(&host);  // owned by its parent widget
-  list->setSelectionMode(spec.multipleSelection ? QAbstractItemView::MultiSelection
+  list->setSelectionMode(request.multipleSelection ? QAbstractItemView::MultiSelection
                                                 : QAbstractItemView::SingleSelection);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   QObject::connect(list, &QListWidget::itemSelectionChanged, list, [link] {
@@ -38,8 +38,8 @@ QListWidget* MakeListBox(const ControlLink& link, const ControlSpec& spec, QWidg
 }
 
 // A read-only text of several lines, wrapped, on its parent's background.
-QPlainTextEdit* MakeMultiLineText(const ControlSpec& spec, QWidget& host) {
-  auto* text = new QPlainTextEdit(ToQString(spec.text), &host);  // owned by its parent widget
+QPlainTextEdit* MakeMultiLineText(const ControlSpec& request, QWidget& host) {
+  auto* text = new QPlainTextEdit(ToQString(request.text), &host);  // owned by its parent widget
   text->setReadOnly(true);
   text->setFrameShape(QFrame::NoFrame);
   text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -50,16 +50,16 @@ QPlainTextEdit* MakeMultiLineText(const ControlSpec& spec, QWidget& host) {
 
 }  // namespace
 
-QWidget* QtBackend::MakeControlWidget(WindowHandle parent, QWidget& host, const ControlSpec& spec,
+QWidget* QtBackend::MakeControlWidget(WindowHandle parent, QWidget& host, const ControlSpec& request,
                                       BackingStore*& store) {
-  const ControlLink link{this, parent, spec.id};
-  const QString text = ToQString(spec.text);
+  const ControlLink link{this, parent, request.id};
+  const QString text = ToQString(request.text);
   store = nullptr;
   // Every widget below is owned by `host`, its Qt parent.
-  switch (spec.kind) {
+  switch (request.kind) {
     case ControlKind::kPushButton: {
       auto* button = new QPushButton(text, &host);
-      button->setDefault(spec.defaultButton);
+      button->setDefault(request.defaultButton);
       QObject::connect(button, &QPushButton::clicked, button,
                        [link, button] { link.SendClick(*button); });
       return button;
@@ -70,18 +70,18 @@ QWidget* QtBackend::MakeControlWidget(WindowHandle parent, QWidget& host, const 
       return new ScrollBarControl(link, Qt::Horizontal, &host);
     case ControlKind::kPopup: {
       auto* popup = new PopupControl(link, text, &host);
-      popup->SetItems(spec.items);
+      popup->SetItems(request.items);
       return popup;
     }
     case ControlKind::kListBox:
-      return MakeListBox(link, spec, host);
+      return MakeListBox(link, request, host);
     case ControlKind::kEditField: {
       auto* edit = new EditField(link, &host);
       edit->setText(text);
       return edit;
     }
     case ControlKind::kMultiLineText:
-      return MakeMultiLineText(spec, host);
+      return MakeMultiLineText(request, host);
     case ControlKind::kDrawnArea:
     case ControlKind::kDrawnButton: {
       auto* drawn = new OwnerDrawnControl(link, &host);
@@ -101,20 +101,20 @@ QWidget* QtBackend::MakeControlWidget(WindowHandle parent, QWidget& host, const 
   return nullptr;
 }
 
-WindowHandle QtBackend::CreateControl(WindowHandle parent, const ControlSpec& spec) {
+WindowHandle QtBackend::CreateControl(WindowHandle parent, const ControlSpec& request) {
   const Record* owner = Find(parent);
   if (owner == nullptr || owner->client == nullptr) {
     return kNoWindow;
   }
   BackingStore* store = nullptr;
-  QWidget* widget = MakeControlWidget(parent, *owner->client, spec, store);
+  QWidget* widget = MakeControlWidget(parent, *owner->client, request, store);
   if (widget == nullptr) {
     return kNoWindow;
   }
-  widget->setGeometry(ToQRect(spec.rect));
-  widget->setVisible(spec.visible);
+  widget->setGeometry(ToQRect(request.rect));
+  widget->setVisible(request.visible);
   const WindowHandle handle = NextHandle();
-  records_[handle] = Record{Role::kControl, parent, spec.id, widget, widget, store};
+  records_[handle] = Record{Role::kControl, parent, request.id, widget, widget, store};
   return handle;
 }
 

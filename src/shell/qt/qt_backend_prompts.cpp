@@ -67,7 +67,7 @@ void AnswerWhenShown(Dialog& dialog, const Hook& hook) {
 
 // Without an installed printer the job goes to a PDF file in the user's
 // documents, named after the job.
-void PrepareForNoPrinter(QPrinter& printer, const PrintJobSpec& spec) {
+void PrepareForNoPrinter(QPrinter& printer, const PrintJobSpec& request) {
   if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
     return;
   }
@@ -75,7 +75,7 @@ void PrepareForNoPrinter(QPrinter& printer, const PrintJobSpec& spec) {
   if (folder.isEmpty()) {
     folder = QDir::homePath();
   }
-  QString name = ToQString(spec.jobName).trimmed();
+  QString name = ToQString(request.jobName).trimmed();
   if (name.isEmpty()) {
     name = QStringLiteral("Kinovex");
   }
@@ -99,8 +99,8 @@ MessageAnswer QtBackend::ShowMessage(MessageKind kind, const std::string& text,
   return AnswerOf(box.standardButton(box.clickedButton()), kind);
 }
 
-std::optional<std::string> QtBackend::AskFile(const FileDialogSpec& spec, bool save) {
-  QFileDialog dialog(QApplication::activeWindow(), ToQString(spec.title));
+std::optional<std::string> QtBackend::AskFile(const FileDialogSpec& request, bool save) {
+  QFileDialog dialog(QApplication::activeWindow(), ToQString(request.title));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks before it overwrites a file.
@@ -108,14 +108,14 @@ std::optional<std::string> QtBackend::AskFile(const FileDialogSpec& spec, bool s
   if (hooks_.fileDialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   }
-  const QStringList filters = NameFilters(spec.filters);
+  const QStringList filters = NameFilters(request.filters);
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.front());
   }
-  dialog.setDefaultSuffix(ToQString(spec.defaultExtension));
-  if (!spec.initialPath.empty()) {
-    dialog.selectFile(ToQString(spec.initialPath));
+  dialog.setDefaultSuffix(ToQString(request.defaultExtension));
+  if (!request.initialPath.empty()) {
+    dialog.selectFile(ToQString(request.initialPath));
   }
   AnswerWhenShown(dialog, hooks_.fileDialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -124,22 +124,22 @@ std::optional<std::string> QtBackend::AskFile(const FileDialogSpec& spec, bool s
   return ToStdString(dialog.selectedFiles().front());
 }
 
-std::optional<std::string> QtBackend::AskOpenFile(const FileDialogSpec& spec) {
-  return AskFile(spec, false);
+std::optional<std::string> QtBackend::AskOpenFile(const FileDialogSpec& request) {
+  return AskFile(request, false);
 }
 
-std::optional<std::string> QtBackend::AskSaveFile(const FileDialogSpec& spec) {
-  return AskFile(spec, true);
+std::optional<std::string> QtBackend::AskSaveFile(const FileDialogSpec& request) {
+  return AskFile(request, true);
 }
 
-std::unique_ptr<PrintJob> QtBackend::AskPrint(WindowHandle owner, const PrintJobSpec& spec) {
+std::unique_ptr<PrintJob> QtBackend::AskPrint(WindowHandle owner, const PrintJobSpec& request) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   // The program places everything itself, margins included.
   printer->setFullPage(true);
   printer->setCollateCopies(true);
   printer->setCopyCount(1);
-  printer->setDocName(ToQString(spec.jobName));
-  PrepareForNoPrinter(*printer, spec);
+  printer->setDocName(ToQString(request.jobName));
+  PrepareForNoPrinter(*printer, request);
   QWidget* ownerWidget = OwnerWidget(owner);
   bool accepted = false;
   if (hooks_.printDialog) {
@@ -151,7 +151,7 @@ std::unique_ptr<PrintJob> QtBackend::AskPrint(WindowHandle owner, const PrintJob
   if (!accepted) {
     return nullptr;
   }
-  return std::make_unique<QtPrintJob>(std::move(printer), spec, ownerWidget,
+  return std::make_unique<QtPrintJob>(std::move(printer), request, ownerWidget,
                                       [this](int id) { return IconImage(id); });
 }
 

@@ -26,12 +26,12 @@ int CellHeight(QFont font, int pixelSize) {
 
 }  // namespace
 
-QFont FontFor(const FontSpec& spec) {
+QFont FontFor(const FontSpec& request) {
   QFont font = SansSerif();
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  const int wanted = std::max(spec.height, 1);
+  font.setBold(request.bold);
+  font.setItalic(request.italic);
+  font.setUnderline(request.underline);
+  const int wanted = std::max(request.height, 1);
   const int cell = CellHeight(font, wanted);
   const int pixels =
       cell > 0

@@ -11,11 +11,11 @@
 
 namespace shell::qt {
 
-QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, const PrintJobSpec& spec, QWidget* owner,
+QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, const PrintJobSpec& request, QWidget* owner,
                        PainterSurface::IconLookup icons)
     : printer_(std::move(printer)), icons_(std::move(icons)) {
-  printer_->setDocName(ToQString(spec.jobName));
-  OpenCancelWindow(spec, owner);
+  printer_->setDocName(ToQString(request.jobName));
+  OpenCancelWindow(request, owner);
 }
 
 QtPrintJob::~QtPrintJob() {
@@ -23,14 +23,14 @@ QtPrintJob::~QtPrintJob() {
   CloseCancelWindow();
 }
 
-void QtPrintJob::OpenCancelWindow(const PrintJobSpec& spec, QWidget* owner) {
+void QtPrintJob::OpenCancelWindow(const PrintJobSpec& request, QWidget* owner) {
   cancelWindow_ = std::make_unique<QDialog>(owner);
   // The window can only be left through its button.
   cancelWindow_->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  cancelWindow_->setWindowTitle(ToQString(spec.cancelTitle));
+  cancelWindow_->setWindowTitle(ToQString(request.cancelTitle));
   auto* layout = new QVBoxLayout(cancelWindow_.get());  // owned by the window
-  layout->addWidget(new QLabel(ToQString(spec.cancelText), cancelWindow_.get()));
-  auto* button = new QPushButton(ToQString(spec.cancelButton), cancelWindow_.get());
+  layout->addWidget(new QLabel(ToQString(request.cancelText), cancelWindow_.get()));
+  auto* button = new QPushButton(ToQString(request.cancelButton), cancelWindow_.get());
   layout->addWidget(button);
   QObject::connect(button, &QPushButton::clicked, cancelWindow_.get(), [this] {
     cancelled_ = true;

@@ -16,7 +16,7 @@ namespace shell::qt {
 // that lets the user stop it.
 class QtPrintJob final : public PrintJob {
  public:
-  QtPrintJob(std::unique_ptr<QPrinter> printer, const PrintJobSpec& spec, QWidget* owner,
+  QtPrintJob(std::unique_ptr<QPrinter> printer, const PrintJobSpec& request, QWidget* owner,
              PainterSurface::IconLookup icons);
   QtPrintJob(const QtPrintJob&) = delete;
   QtPrintJob& operator=(const QtPrintJob&) = delete;
@@ -35,7 +35,7 @@ class QtPrintJob final : public PrintJob {
   bool CancelRequested() override;
 
  private:
-  void OpenCancelWindow(const PrintJobSpec& spec, QWidget* owner);
+  void OpenCancelWindow(const PrintJobSpec& request, QWidget* owner);
   void CloseCancelWindow();
 
   std::unique_ptr<QPrinter> printer_;

@@ -41,11 +41,11 @@ class BrokenInputTest : public ::testing::Test {
  protected:
   TdvVideoOpenResult Open(const std::string& path) { return library_.VideoOpen(path, nullptr); }
 
-  std::string Generate(const std::string& name, TestMovieSpec spec = {}) {
-    spec.path = folder_.File(name);
-    generated_ = testing::MakeTestMovie(spec);
+  std::string Generate(const std::string& name, TestMovieSpec request = {}) {
+    request.path = folder_.File(name);
+    generated_ = testing::MakeTestMovie(request);
     EXPECT_TRUE(generated_.ok) << generated_.error;
-    return spec.path;
+    return request.path;
   }
 
   // Every listed frame is one the generator wrote, and shows its own
@@ -129,11 +129,11 @@ TEST_F(BrokenInputTest, TruncatedQuickTimeWithIndexAtTheEnd) {
 // With the index first, a cut file still has the index of every frame; the
 // frames that did not arrive must not be listed.
 TEST_F(BrokenInputTest, TruncatedMp4WithIndexFirstShowsWhatArrived) {
-  TestMovieSpec spec;
-  spec.fastStart = true;
-  spec.bFrames = 2;
-  spec.frameCount = 90;
-  const std::string full = Generate("full.mp4", spec);
+  TestMovieSpec request;
+  request.fastStart = true;
+  request.bFrames = 2;
+  request.frameCount = 90;
+  const std::string full = Generate("full.mp4", request);
   const auto size = std::filesystem::file_size(full);
   for (double part : {0.7, 0.9}) {
     const std::string cut = folder_.File("cut.mp4");
@@ -164,10 +164,10 @@ TEST_F(BrokenInputTest, TruncatedStreamsOpenWithTheFramesThatArrived) {
 }
 
 TEST_F(BrokenInputTest, CorruptPacketsNeitherCrashNorHideTheGoodFrames) {
-  TestMovieSpec spec;
-  spec.gop = 5;
-  spec.bFrames = 2;
-  const std::string path = Generate("damaged.mp4", spec);
+  TestMovieSpec request;
+  request.gop = 5;
+  request.bFrames = 2;
+  const std::string path = Generate("damaged.mp4", request);
   std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
   const auto size = std::filesystem::file_size(path);
   // The samples come first in this file and its index last: scribble over
@@ -184,11 +184,11 @@ TEST_F(BrokenInputTest, CorruptPacketsNeitherCrashNorHideTheGoodFrames) {
 }
 
 TEST_F(BrokenInputTest, TimesBeyondThirtyTwoBitsAreRefused) {
-  TestMovieSpec spec;
-  spec.codec = TestCodec::kMjpeg;
-  spec.timeScale = 90000;
-  spec.frameTimes = {0, 2'000'000'000, 2'200'000'000};
-  auto result = Open(Generate("long.mov", spec));
+  TestMovieSpec request;
+  request.codec = TestCodec::kMjpeg;
+  request.timeScale = 90000;
+  request.frameTimes = {0, 2'000'000'000, 2'200'000'000};
+  auto result = Open(Generate("long.mov", request));
   EXPECT_FALSE(result.movie);
   EXPECT_EQ(result.error, TdvVideoOpenError::kTimesTooLarge);
 }

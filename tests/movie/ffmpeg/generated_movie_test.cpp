@@ -21,46 +21,46 @@ using testing::TestMovieSpec;
 
 struct MovieCase {
   const char* name;
-  TestMovieSpec spec;
+  TestMovieSpec request;
 };
 
 void PrintTo(const MovieCase& movie, std::ostream* out) {
   *out << movie.name;
 }
 
-TestMovieSpec Spec(const char* file, TestCodec codec, int bFrames) {
-  TestMovieSpec spec;
-  spec.path = file;
-  spec.codec = codec;
-  spec.bFrames = bFrames;
-  return spec;
+TestMovieSpec Recipe(const char* file, TestCodec codec, int bFrames) {
+  TestMovieSpec request;
+  request.path = file;
+  request.codec = codec;
+  request.bFrames = bFrames;
+  return request;
 }
 
 std::vector<MovieCase> Cases() {
   std::vector<MovieCase> cases;
-  cases.push_back({"Mpeg4BFramesMp4", Spec("b.mp4", TestCodec::kMpeg4, 2)});
-  cases.push_back({"Mpeg4BFramesMkv", Spec("b.mkv", TestCodec::kMpeg4, 2)});
-  cases.push_back({"Mpeg4BFramesAvi", Spec("b.avi", TestCodec::kMpeg4, 2)});
-  cases.push_back({"MjpegMov", Spec("j.mov", TestCodec::kMjpeg, 0)});
-  cases.push_back({"MjpegAvi", Spec("j.avi", TestCodec::kMjpeg, 0)});
-  MovieCase one{"OneFrame", Spec("one.mp4", TestCodec::kMpeg4, 0)};
-  one.spec.frameCount = 1;
+  cases.push_back({"Mpeg4BFramesMp4", Recipe("b.mp4", TestCodec::kMpeg4, 2)});
+  cases.push_back({"Mpeg4BFramesMkv", Recipe("b.mkv", TestCodec::kMpeg4, 2)});
+  cases.push_back({"Mpeg4BFramesAvi", Recipe("b.avi", TestCodec::kMpeg4, 2)});
+  cases.push_back({"MjpegMov", Recipe("j.mov", TestCodec::kMjpeg, 0)});
+  cases.push_back({"MjpegAvi", Recipe("j.avi", TestCodec::kMjpeg, 0)});
+  MovieCase one{"OneFrame", Recipe("one.mp4", TestCodec::kMpeg4, 0)};
+  one.request.frameCount = 1;
   cases.push_back(one);
-  MovieCase uneven{"UnevenTimesBFrames", Spec("u.mov", TestCodec::kMpeg4, 2)};
-  uneven.spec.frameTimes = {0, 20, 45, 50, 90, 91, 130, 131, 132, 200, 260, 261, 300, 390};
-  uneven.spec.gop = 5;
+  MovieCase uneven{"UnevenTimesBFrames", Recipe("u.mov", TestCodec::kMpeg4, 2)};
+  uneven.request.frameTimes = {0, 20, 45, 50, 90, 91, 130, 131, 132, 200, 260, 261, 300, 390};
+  uneven.request.gop = 5;
   cases.push_back(uneven);
-  MovieCase unevenMkv{"UnevenTimesMkv", uneven.spec};
-  unevenMkv.spec.path = "u.mkv";
+  MovieCase unevenMkv{"UnevenTimesMkv", uneven.request};
+  unevenMkv.request.path = "u.mkv";
   cases.push_back(unevenMkv);
   // A time base of 1001/30000 s: frame keys step by 1001 at 30000 a second.
-  MovieCase ntsc{"NtscRateAvi", Spec("n.avi", TestCodec::kMpeg4, 0)};
-  ntsc.spec.timeScale = 30000;
-  ntsc.spec.frameDuration = 1001;
+  MovieCase ntsc{"NtscRateAvi", Recipe("n.avi", TestCodec::kMpeg4, 0)};
+  ntsc.request.timeScale = 30000;
+  ntsc.request.frameDuration = 1001;
   cases.push_back(ntsc);
   if (testing::HasH264Encoder()) {
-    MovieCase h264{"H264BFrames", Spec("h.mp4", TestCodec::kH264, 3)};
-    h264.spec.gop = 10;
+    MovieCase h264{"H264BFrames", Recipe("h.mp4", TestCodec::kH264, 3)};
+    h264.request.gop = 10;
     cases.push_back(h264);
   }
   return cases;
@@ -69,7 +69,7 @@ std::vector<MovieCase> Cases() {
 class GeneratedMovieTest : public ::testing::TestWithParam<MovieCase> {
  protected:
   void SetUp() override {
-    spec_ = GetParam().spec;
+    spec_ = GetParam().request;
     spec_.path = folder_.File(spec_.path);
     generated_ = testing::MakeTestMovie(spec_);
     ASSERT_TRUE(generated_.ok) << generated_.error;

@@ -18,13 +18,13 @@ using testing::TestMovieSpec;
 
 class MovieFeaturesTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TdvVideoMovie> Make(const std::string& name, TestMovieSpec spec,
+  std::unique_ptr<TdvVideoMovie> Make(const std::string& name, TestMovieSpec request,
                                       TdvFfmpegOptions options = {}) {
-    spec.path = folder_.File(name);
-    auto generated = testing::MakeTestMovie(spec);
+    request.path = folder_.File(name);
+    auto generated = testing::MakeTestMovie(request);
     EXPECT_TRUE(generated.ok) << generated.error;
     TdvFfmpegVideoLibrary library(options);
-    auto result = library.VideoOpen(spec.path, nullptr);
+    auto result = library.VideoOpen(request.path, nullptr);
     EXPECT_TRUE(result.movie) << result.detail;
     return std::move(result.movie);
   }
@@ -35,9 +35,9 @@ class MovieFeaturesTest : public ::testing::Test {
 // A phone holds portrait video as a landscape picture turned on display.
 TEST_F(MovieFeaturesTest, StoredRotationShowsThePictureUpright) {
   for (int degrees : {90, 180, 270}) {
-    TestMovieSpec spec;
-    spec.rotationDegrees = degrees;
-    auto movie = Make("turned.mp4", spec);
+    TestMovieSpec request;
+    request.rotationDegrees = degrees;
+    auto movie = Make("turned.mp4", request);
     ASSERT_TRUE(movie);
     const bool sideways = degrees % 180 != 0;
     EXPECT_EQ(movie->VideoNaturalBox().Width(), sideways ? 120 : 160) << degrees;
@@ -52,10 +52,10 @@ TEST_F(MovieFeaturesTest, StoredRotationShowsThePictureUpright) {
 }
 
 TEST_F(MovieFeaturesTest, SampleAspectRatioWidensThePicture) {
-  TestMovieSpec spec;
-  spec.aspectNum = 2;
-  spec.aspectDen = 1;
-  auto movie = Make("wide.mov", spec);
+  TestMovieSpec request;
+  request.aspectNum = 2;
+  request.aspectDen = 1;
+  auto movie = Make("wide.mov", request);
   ASSERT_TRUE(movie);
   EXPECT_EQ(movie->VideoNaturalBox().Width(), 320);
   EXPECT_EQ(movie->VideoNaturalBox().Height(), 120);
@@ -66,12 +66,12 @@ TEST_F(MovieFeaturesTest, SampleAspectRatioWidensThePicture) {
 }
 
 TEST_F(MovieFeaturesTest, EmbeddedDocumentIsReadBackExactly) {
-  TestMovieSpec spec;
-  spec.codec = TestCodec::kMjpeg;
-  spec.embeddedDocument = "2 1 2\n;H b 10 1 i 20 3 s 20 \"toss.mov\";\n\xB5 and tabs\t;";
-  auto movie = Make("carrier.mov", spec);
+  TestMovieSpec request;
+  request.codec = TestCodec::kMjpeg;
+  request.embeddedDocument = "2 1 2\n;H b 10 1 i 20 3 s 20 \"toss.mov\";\n\xB5 and tabs\t;";
+  auto movie = Make("carrier.mov", request);
   ASSERT_TRUE(movie);
-  EXPECT_EQ(movie->VideoUserText(kEmbeddedDocumentType), spec.embeddedDocument);
+  EXPECT_EQ(movie->VideoUserText(kEmbeddedDocumentType), request.embeddedDocument);
   EXPECT_EQ(movie->VideoUserText(TdvFourCharCode::FromBytes("\xA9nam")), std::nullopt);
 }
 
@@ -124,9 +124,9 @@ TEST_F(OpeningProgressTest, AnsweringFalseCancelsTheOpening) {
 
 TEST_F(MovieFeaturesTest, CacheStaysWithinItsBudget) {
   const std::size_t budget = 150 * 1024;
-  TestMovieSpec spec;
-  spec.gop = 30;
-  auto movie = Make("cached.mp4", spec, TdvFfmpegOptions{.cacheBytes = budget});
+  TestMovieSpec request;
+  request.gop = 30;
+  auto movie = Make("cached.mp4", request, TdvFfmpegOptions{.cacheBytes = budget});
   ASSERT_TRUE(movie);
   auto* ffmpeg = dynamic_cast<TdvFfmpegMovie*>(movie.get());
   ASSERT_NE(ffmpeg, nullptr);

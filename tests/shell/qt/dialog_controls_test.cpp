@@ -50,10 +50,10 @@ class DialogControlsTest : public QtBackendTest {
       }
       return 0;
     });
-    DialogSpec spec;
-    spec.title = "Number of Points";
-    spec.rect = Rect{100, 100, 340, 270};
-    dialog_ = backend_.CreateDialog(spec);
+    DialogSpec request;
+    request.title = "Number of Points";
+    request.rect = Rect{100, 100, 340, 270};
+    dialog_ = backend_.CreateDialog(request);
   }
 
   template <typename W>

@@ -95,11 +95,11 @@ TEST_F(PromptsTest, FileDialogCarriesTheProgramsFiltersAndAnswersTheChosenFile) 
     QMetaObject::invokeMethod(&dialog, "accept", Qt::DirectConnection);
   };
   backend_.SetTestHooks(hooks);
-  const FileDialogSpec spec{"Save As:",
+  const FileDialogSpec request{"Save As:",
                             {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}},
                             "KVX",
                             "untitled.kvx"};
-  const auto path = backend_.AskSaveFile(spec);
+  const auto path = backend_.AskSaveFile(request);
   ASSERT_TRUE(path.has_value());
   EXPECT_EQ(QString::fromStdString(*path), chosen);
   EXPECT_EQ(title, QStringLiteral("Save As:"));

@@ -28,51 +28,51 @@ std::vector<double> Numbers(const std::string& text) {
   return numbers;
 }
 
-bool Apply(TestMovieSpec& spec, const std::string& option, const std::string& value) {
+bool Apply(TestMovieSpec& request, const std::string& option, const std::string& value) {
   if (option == "--size") {
-    return std::sscanf(value.c_str(), "%dx%d", &spec.width, &spec.height) == 2;
+    return std::sscanf(value.c_str(), "%dx%d", &request.width, &request.height) == 2;
   }
   if (option == "--codec") {
-    spec.codec = value == "mjpeg"  ? TestCodec::kMjpeg
+    request.codec = value == "mjpeg"  ? TestCodec::kMjpeg
                  : value == "h264" ? TestCodec::kH264
                                    : TestCodec::kMpeg4;
     return value == "mjpeg" || value == "h264" || value == "mpeg4";
   }
   if (option == "--rate") {
-    return std::sscanf(value.c_str(), "%d/%d", &spec.timeScale, &spec.frameDuration) == 2;
+    return std::sscanf(value.c_str(), "%d/%d", &request.timeScale, &request.frameDuration) == 2;
   }
   if (option == "--times") {
     for (double t : Numbers(value)) {
-      spec.frameTimes.push_back(static_cast<std::int64_t>(t));
+      request.frameTimes.push_back(static_cast<std::int64_t>(t));
     }
-    return !spec.frameTimes.empty();
+    return !request.frameTimes.empty();
   }
   if (option == "--ball") {
     auto p = Numbers(value);
     if (p.size() != 5) {
       return false;
     }
-    spec.ball = kinovex::testing::ThrownBall(p[0], p[1], p[2], p[3], p[4]);
+    request.ball = kinovex::testing::ThrownBall(p[0], p[1], p[2], p[3], p[4]);
     return true;
   }
   if (option == "--texture") {
-    spec.texturedBackground = value == "1";
+    request.texturedBackground = value == "1";
     return true;
   }
   if (option == "--faststart") {
-    spec.fastStart = value == "1";
+    request.fastStart = value == "1";
     return true;
   }
   if (option == "--document") {
     std::ifstream in(value, std::ios::binary);
-    spec.embeddedDocument.assign(std::istreambuf_iterator<char>(in), {});
-    return static_cast<bool>(in) || !spec.embeddedDocument.empty();
+    request.embeddedDocument.assign(std::istreambuf_iterator<char>(in), {});
+    return static_cast<bool>(in) || !request.embeddedDocument.empty();
   }
-  int* number = option == "--frames"      ? &spec.frameCount
-                : option == "--gop"       ? &spec.gop
-                : option == "--bframes"   ? &spec.bFrames
-                : option == "--scale-bar" ? &spec.scaleBarLength
-                : option == "--rotate"    ? &spec.rotationDegrees
+  int* number = option == "--frames"      ? &request.frameCount
+                : option == "--gop"       ? &request.gop
+                : option == "--bframes"   ? &request.bFrames
+                : option == "--scale-bar" ? &request.scaleBarLength
+                : option == "--rotate"    ? &request.rotationDegrees
                                           : nullptr;
   if (!number) {
     return false;
@@ -88,15 +88,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUT [--option value]...\n", argv[0]);
     return 1;
   }
-  TestMovieSpec spec;
-  spec.path = argv[1];
+  TestMovieSpec request;
+  request.path = argv[1];
   for (int i = 2; i + 1 < argc; i += 2) {
-    if (!Apply(spec, argv[i], argv[i + 1])) {
+    if (!Apply(request, argv[i], argv[i + 1])) {
       std::fprintf(stderr, "bad option %s %s\n", argv[i], argv[i + 1]);
       return 1;
     }
   }
-  auto movie = kinovex::testing::MakeTestMovie(spec);
+  auto movie = kinovex::testing::MakeTestMovie(request);
   if (!movie.ok) {
     std::fprintf(stderr, "%s\n", movie.error.c_str());
     return 2;

@@ -56,40 +56,40 @@ const AVCodec* FindEncoder(TestCodec codec) {
   return nullptr;
 }
 
-std::vector<std::int64_t> FrameTimes(const TestMovieSpec& spec) {
-  if (!spec.frameTimes.empty()) {
-    return spec.frameTimes;
+std::vector<std::int64_t> FrameTimes(const TestMovieSpec& request) {
+  if (!request.frameTimes.empty()) {
+    return request.frameTimes;
   }
   std::vector<std::int64_t> times;
-  for (int i = 0; i < spec.frameCount; ++i) {
-    times.push_back(std::int64_t{i} * spec.frameDuration);
+  for (int i = 0; i < request.frameCount; ++i) {
+    times.push_back(std::int64_t{i} * request.frameDuration);
   }
   return times;
 }
 
-Encoder OpenEncoder(const TestMovieSpec& spec, bool globalHeader) {
-  const AVCodec* codec = FindEncoder(spec.codec);
+Encoder OpenEncoder(const TestMovieSpec& request, bool globalHeader) {
+  const AVCodec* codec = FindEncoder(request.codec);
   if (!codec) {
     return nullptr;
   }
   Encoder encoder(avcodec_alloc_context3(codec));
   AVCodecContext* c = encoder.get();
-  c->width = spec.width;
-  c->height = spec.height;
-  c->time_base = AVRational{1, spec.timeScale};
-  c->pix_fmt = spec.codec == TestCodec::kMjpeg ? AV_PIX_FMT_YUVJ420P : AV_PIX_FMT_YUV420P;
-  c->gop_size = spec.gop;
-  c->max_b_frames = spec.bFrames;
-  c->sample_aspect_ratio = AVRational{spec.aspectNum, spec.aspectDen};
+  c->width = request.width;
+  c->height = request.height;
+  c->time_base = AVRational{1, request.timeScale};
+  c->pix_fmt = request.codec == TestCodec::kMjpeg ? AV_PIX_FMT_YUVJ420P : AV_PIX_FMT_YUV420P;
+  c->gop_size = request.gop;
+  c->max_b_frames = request.bFrames;
+  c->sample_aspect_ratio = AVRational{request.aspectNum, request.aspectDen};
   c->thread_count = 2;
-  if (spec.codec == TestCodec::kH264) {
+  if (request.codec == TestCodec::kH264) {
     av_opt_set(c->priv_data, "preset", "veryfast", 0);
-    av_opt_set_int(c->priv_data, "crf", spec.quantizer * 6, 0);
+    av_opt_set_int(c->priv_data, "crf", request.quantizer * 6, 0);
     // Keyframes exactly every `gop` frames, as the benchmarks expect.
     av_opt_set(c->priv_data, "x264-params", "scenecut=0", 0);
   } else {
     c->flags |= AV_CODEC_FLAG_QSCALE;
-    c->global_quality = FF_QP2LAMBDA * spec.quantizer;
+    c->global_quality = FF_QP2LAMBDA * request.quantizer;
   }
   if (globalHeader) {
     c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -100,7 +100,7 @@ Encoder OpenEncoder(const TestMovieSpec& spec, bool globalHeader) {
   return encoder;
 }
 
-AVStream* AddVideoStream(const TestMovieSpec& spec, AVFormatContext* format,
+AVStream* AddVideoStream(const TestMovieSpec& request, AVFormatContext* format,
                          const AVCodecContext* encoder) {
   AVStream* stream = avformat_new_stream(format, nullptr);
   if (!stream || avcodec_parameters_from_context(stream->codecpar, encoder) < 0) {
@@ -108,7 +108,7 @@ AVStream* AddVideoStream(const TestMovieSpec& spec, AVFormatContext* format,
   }
   stream->time_base = encoder->time_base;
   stream->sample_aspect_ratio = encoder->sample_aspect_ratio;
-  if (spec.rotationDegrees != 0) {
+  if (request.rotationDegrees != 0) {
     auto* matrix = reinterpret_cast<std::int32_t*>(
         av_stream_new_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, 9 * sizeof(std::int32_t)));
     if (!matrix) {
@@ -116,7 +116,7 @@ AVStream* AddVideoStream(const TestMovieSpec& spec, AVFormatContext* format,
     }
     // The QuickTime muxer of FFmpeg 5.1 writes this matrix transposed, so the
     // angle goes in with the sign that its demuxer reads back as clockwise.
-    av_display_rotation_set(matrix, spec.rotationDegrees);
+    av_display_rotation_set(matrix, request.rotationDegrees);
   }
   return stream;
 }
@@ -135,11 +135,11 @@ void SetDuration(const std::vector<std::int64_t>& times, std::int64_t single, AV
   }
 }
 
-bool Drain(const TestMovieSpec& spec, const std::vector<std::int64_t>& times,
+bool Drain(const TestMovieSpec& request, const std::vector<std::int64_t>& times,
            AVCodecContext* encoder, AVFormatContext* format, AVStream* stream, AVPacket* packet) {
   int result;
   while ((result = avcodec_receive_packet(encoder, packet)) >= 0) {
-    SetDuration(times, spec.frameDuration, packet);
+    SetDuration(times, request.frameDuration, packet);
     av_packet_rescale_ts(packet, encoder->time_base, stream->time_base);
     packet->stream_index = stream->index;
     if (av_interleaved_write_frame(format, packet) < 0) {
@@ -149,42 +149,42 @@ bool Drain(const TestMovieSpec& spec, const std::vector<std::int64_t>& times,
   return result == AVERROR(EAGAIN) || result == AVERROR_EOF;
 }
 
-bool EncodeFrames(const TestMovieSpec& spec, const std::vector<std::int64_t>& times,
+bool EncodeFrames(const TestMovieSpec& request, const std::vector<std::int64_t>& times,
                   AVCodecContext* encoder, AVFormatContext* format, AVStream* stream) {
   std::unique_ptr<AVFrame, FrameCloser> frame(av_frame_alloc());
   std::unique_ptr<AVPacket, PacketCloser> packet(av_packet_alloc());
   std::unique_ptr<SwsContext, ScaleCloser> scaler(
-      sws_getContext(spec.width, spec.height, AV_PIX_FMT_RGB24, spec.width, spec.height,
+      sws_getContext(request.width, request.height, AV_PIX_FMT_RGB24, request.width, request.height,
                      encoder->pix_fmt, SWS_BILINEAR, nullptr, nullptr, nullptr));
   frame->format = encoder->pix_fmt;
-  frame->width = spec.width;
-  frame->height = spec.height;
+  frame->width = request.width;
+  frame->height = request.height;
   if (!scaler || av_frame_get_buffer(frame.get(), 0) < 0) {
     return false;
   }
   std::vector<std::uint8_t> rgb;
   for (std::size_t i = 0; i < times.size(); ++i) {
-    const double seconds = double(times[i] - times[0]) / spec.timeScale;
-    PaintTestPicture(spec, static_cast<int>(i), seconds, rgb);
+    const double seconds = double(times[i] - times[0]) / request.timeScale;
+    PaintTestPicture(request, static_cast<int>(i), seconds, rgb);
     if (av_frame_make_writable(frame.get()) < 0) {
       return false;
     }
     const std::uint8_t* planes[1] = {rgb.data()};
-    const int strides[1] = {spec.width * 3};
-    sws_scale(scaler.get(), planes, strides, 0, spec.height, frame->data, frame->linesize);
+    const int strides[1] = {request.width * 3};
+    sws_scale(scaler.get(), planes, strides, 0, request.height, frame->data, frame->linesize);
     frame->pts = times[i];
     if (avcodec_send_frame(encoder, frame.get()) < 0 ||
-        !Drain(spec, times, encoder, format, stream, packet.get())) {
+        !Drain(request, times, encoder, format, stream, packet.get())) {
       return false;
     }
   }
   return avcodec_send_frame(encoder, nullptr) >= 0 &&
-         Drain(spec, times, encoder, format, stream, packet.get());
+         Drain(request, times, encoder, format, stream, packet.get());
 }
 
-bool WriteHeader(const TestMovieSpec& spec, AVFormatContext* format) {
+bool WriteHeader(const TestMovieSpec& request, AVFormatContext* format) {
   AVDictionary* options = nullptr;
-  if (spec.fastStart) {
+  if (request.fastStart) {
     av_dict_set(&options, "movflags", "faststart", 0);
   }
   const int result = avformat_write_header(format, &options);
@@ -208,27 +208,27 @@ bool HasH264Encoder() {
   return FindEncoder(TestCodec::kH264) != nullptr;
 }
 
-GeneratedMovie MakeTestMovie(const TestMovieSpec& spec) {
+GeneratedMovie MakeTestMovie(const TestMovieSpec& request) {
   av_log_set_level(AV_LOG_QUIET);
-  const std::vector<std::int64_t> times = FrameTimes(spec);
-  if (times.empty() || spec.width < kCodeWidth || spec.height < kCodeHeight) {
+  const std::vector<std::int64_t> times = FrameTimes(request);
+  if (times.empty() || request.width < kCodeWidth || request.height < kCodeHeight) {
     return Failed("a test movie needs frames and room for the frame code");
   }
   Muxer muxer;
-  if (avformat_alloc_output_context2(&muxer.format, nullptr, nullptr, spec.path.c_str()) < 0) {
-    return Failed("no container for " + spec.path);
+  if (avformat_alloc_output_context2(&muxer.format, nullptr, nullptr, request.path.c_str()) < 0) {
+    return Failed("no container for " + request.path);
   }
   AVFormatContext* format = muxer.format;
-  Encoder encoder = OpenEncoder(spec, format->oformat->flags & AVFMT_GLOBALHEADER);
+  Encoder encoder = OpenEncoder(request, format->oformat->flags & AVFMT_GLOBALHEADER);
   if (!encoder) {
     return Failed("the encoder cannot be opened");
   }
-  AVStream* stream = AddVideoStream(spec, format, encoder.get());
-  if (!stream || avio_open(&format->pb, spec.path.c_str(), AVIO_FLAG_WRITE) < 0 ||
-      !WriteHeader(spec, format)) {
-    return Failed("cannot write " + spec.path);
+  AVStream* stream = AddVideoStream(request, format, encoder.get());
+  if (!stream || avio_open(&format->pb, request.path.c_str(), AVIO_FLAG_WRITE) < 0 ||
+      !WriteHeader(request, format)) {
+    return Failed("cannot write " + request.path);
   }
-  if (!EncodeFrames(spec, times, encoder.get(), format, stream) || av_write_trailer(format) < 0) {
+  if (!EncodeFrames(request, times, encoder.get(), format, stream) || av_write_trailer(format) < 0) {
     return Failed("encoding failed");
   }
   GeneratedMovie movie;
@@ -238,8 +238,8 @@ GeneratedMovie MakeTestMovie(const TestMovieSpec& spec) {
     movie.frameTimes.push_back(static_cast<std::int32_t>(units * stream->time_base.num));
   }
   avio_closep(&format->pb);
-  if (!spec.embeddedDocument.empty() &&
-      !AppendQuickTimeUserText(spec.path, "\xA9KXC", spec.embeddedDocument, movie.error)) {
+  if (!request.embeddedDocument.empty() &&
+      !AppendQuickTimeUserText(request.path, "\xA9KXC", request.embeddedDocument, movie.error)) {
     return movie;
   }
   movie.ok = true;

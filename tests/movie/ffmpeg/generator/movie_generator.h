@@ -58,7 +58,7 @@ bool HasH264Encoder();
 
 // Writes the movie; the number of each frame is painted into it
 // (frame_code.h).
-GeneratedMovie MakeTestMovie(const TestMovieSpec& spec);
+GeneratedMovie MakeTestMovie(const TestMovieSpec& request);
 
 // Copies the first `bytes` bytes of a file to another (a damaged download).
 bool TruncatedCopy(const std::string& from, const std::string& to, std::uint64_t bytes);

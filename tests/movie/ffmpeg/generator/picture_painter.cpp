@@ -19,15 +19,15 @@ void Put(std::vector<std::uint8_t>& rgb, int width, int x, int y, const std::uin
 }
 
 // Fixed pseudo-random texture, shifted by two pixels a frame.
-void PaintTexture(const TestMovieSpec& spec, int frameNumber, std::vector<std::uint8_t>& rgb) {
-  for (int y = 0; y < spec.height; ++y) {
-    for (int x = 0; x < spec.width; ++x) {
+void PaintTexture(const TestMovieSpec& request, int frameNumber, std::vector<std::uint8_t>& rgb) {
+  for (int y = 0; y < request.height; ++y) {
+    for (int x = 0; x < request.width; ++x) {
       std::uint32_t h = static_cast<std::uint32_t>(x + 2 * frameNumber) * 0x9E3779B1u ^
                         static_cast<std::uint32_t>(y / 2) * 0x85EBCA77u;
       h ^= h >> 15;
       h *= 0x2C1B3C6Du;
       h ^= h >> 12;
-      std::uint8_t* pixel = rgb.data() + (static_cast<long>(y) * spec.width + x) * 3;
+      std::uint8_t* pixel = rgb.data() + (static_cast<long>(y) * request.width + x) * 3;
       pixel[0] = static_cast<std::uint8_t>(kBackground + (h & 63));
       pixel[1] = static_cast<std::uint8_t>(kBackground + ((h >> 8) & 63));
       pixel[2] = static_cast<std::uint8_t>(kBackground + ((h >> 16) & 63));
@@ -35,46 +35,46 @@ void PaintTexture(const TestMovieSpec& spec, int frameNumber, std::vector<std::u
   }
 }
 
-void PaintBall(const TestMovieSpec& spec, double seconds, std::vector<std::uint8_t>& rgb) {
-  const BallSpot spot = spec.ball(seconds);
-  const int r = spec.ballRadius;
-  for (int y = std::max(0, int(spot.y) - r); y <= std::min(spec.height - 1, int(spot.y) + r); ++y) {
-    for (int x = std::max(0, int(spot.x) - r); x <= std::min(spec.width - 1, int(spot.x) + r);
+void PaintBall(const TestMovieSpec& request, double seconds, std::vector<std::uint8_t>& rgb) {
+  const BallSpot spot = request.ball(seconds);
+  const int r = request.ballRadius;
+  for (int y = std::max(0, int(spot.y) - r); y <= std::min(request.height - 1, int(spot.y) + r); ++y) {
+    for (int x = std::max(0, int(spot.x) - r); x <= std::min(request.width - 1, int(spot.x) + r);
          ++x) {
       const double dx = x + 0.5 - spot.x;
       const double dy = y + 0.5 - spot.y;
       if (dx * dx + dy * dy <= double(r) * r) {
-        Put(rgb, spec.width, x, y, kBall);
+        Put(rgb, request.width, x, y, kBall);
       }
     }
   }
 }
 
-void PaintScaleBar(const TestMovieSpec& spec, std::vector<std::uint8_t>& rgb) {
-  const int length = std::min(spec.scaleBarLength, spec.width - 2 * kBarMargin);
-  const int top = spec.height - kBarMargin - kBarThickness;
-  for (int y = std::max(0, top); y < top + kBarThickness && y < spec.height; ++y) {
+void PaintScaleBar(const TestMovieSpec& request, std::vector<std::uint8_t>& rgb) {
+  const int length = std::min(request.scaleBarLength, request.width - 2 * kBarMargin);
+  const int top = request.height - kBarMargin - kBarThickness;
+  for (int y = std::max(0, top); y < top + kBarThickness && y < request.height; ++y) {
     for (int x = kBarMargin; x < kBarMargin + length; ++x) {
-      Put(rgb, spec.width, x, y, kBar);
+      Put(rgb, request.width, x, y, kBar);
     }
   }
 }
 
 }  // namespace
 
-void PaintTestPicture(const TestMovieSpec& spec, int frameNumber, double seconds,
+void PaintTestPicture(const TestMovieSpec& request, int frameNumber, double seconds,
                       std::vector<std::uint8_t>& rgb) {
-  rgb.assign(static_cast<std::size_t>(spec.width) * spec.height * 3, kBackground);
-  if (spec.texturedBackground) {
-    PaintTexture(spec, frameNumber, rgb);
+  rgb.assign(static_cast<std::size_t>(request.width) * request.height * 3, kBackground);
+  if (request.texturedBackground) {
+    PaintTexture(request, frameNumber, rgb);
   }
-  if (spec.ball) {
-    PaintBall(spec, seconds, rgb);
+  if (request.ball) {
+    PaintBall(request, seconds, rgb);
   }
-  if (spec.scaleBarLength > 0) {
-    PaintScaleBar(spec, rgb);
+  if (request.scaleBarLength > 0) {
+    PaintScaleBar(request, rgb);
   }
-  PaintFrameCode(rgb.data(), spec.width, frameNumber);
+  PaintFrameCode(rgb.data(), request.width, frameNumber);
 }
 
 }  // namespace kinovex::testing
