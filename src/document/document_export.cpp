@@ -38,8 +38,8 @@ void TdvDataObjectWindow::WriteExport(std::ostream& out) {
 void TdvDataObjectWindow::ExportData() {
   shell::FileDialogSpec request;
   request.filters = {{"Excel Files (*.XLS)", "*.XLS"},
-                  {"Text Files (*.TXT)", "*.TXT"},
-                  {"All Files (*.*)", "*.*"}};
+                     {"Text Files (*.TXT)", "*.TXT"},
+                     {"All Files (*.*)", "*.*"}};
   request.defaultExtension = "XlS";
   request.initialPath = "untitled.xls";
   std::optional<std::string> chosen = Backend().AskOpenFile(request);

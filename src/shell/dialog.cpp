@@ -60,7 +60,8 @@ int TdvDialog::OpenWindow() {
   request.rect = DialogPixelRect(rect, Backend().Metrics().dialogBaseUnits);
   request.owner = Frame() != nullptr ? Frame()->hwnd : shell::kNoWindow;
   request.modal = true;
-  shell::WindowHandle handle = CreateThroughBackend([&] { return Backend().CreateDialog(request); });
+  shell::WindowHandle handle =
+      CreateThroughBackend([&] { return Backend().CreateDialog(request); });
   if (handle == shell::kNoWindow) {
     return 0;
   }

@@ -37,7 +37,8 @@ int TdvStatusWindow::OpenWindow() {
   request.modal = false;
   AddControl(static_cast<int>(shell::ControlKind::kLabel), kTextControl, message,
              {0, 0, width, height}, 1, 0, 0);
-  shell::WindowHandle handle = CreateThroughBackend([&] { return Backend().CreateDialog(request); });
+  shell::WindowHandle handle =
+      CreateThroughBackend([&] { return Backend().CreateDialog(request); });
   return handle == shell::kNoWindow ? 0 : 1;
 }
 

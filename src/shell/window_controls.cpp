@@ -50,7 +50,8 @@ void TdvWindow::CreateControls() {
     request.rect = ControlRectToPixels(control->rect);
     request.visible = control->visible != 0;
     request.defaultButton = id == defaultControl;
-    request.multipleSelection = control->IsKind(shell::ControlKind::kListBox) && control->option == 1;
+    request.multipleSelection =
+        control->IsKind(shell::ControlKind::kListBox) && control->option == 1;
     if (control->IsKind(shell::ControlKind::kPopup)) {
       if ((control->option & 1) != 0) {
         control->items.clear();

@@ -28,7 +28,8 @@ std::string MovieOf(int width, int height, const std::string& extension) {
   testing::TestMovieSpec request;
   request.width = width;
   request.height = height;
-  request.codec = testing::HasH264Encoder() ? testing::TestCodec::kH264 : testing::TestCodec::kMpeg4;
+  request.codec =
+      testing::HasH264Encoder() ? testing::TestCodec::kH264 : testing::TestCodec::kMpeg4;
   request.timeScale = 30;
   request.frameDuration = 1;
   request.frameCount = 300;

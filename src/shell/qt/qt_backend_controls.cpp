@@ -20,7 +20,7 @@ constexpr int kListDoubleClicked = 2;
 QListWidget* MakeListBox(const ControlLink& link, const ControlSpec& request, QWidget& host) {
   auto* list = new QListWidget(&host);  // owned by its parent widget
   list->setSelectionMode(request.multipleSelection ? QAbstractItemView::MultiSelection
-                                                : QAbstractItemView::SingleSelection);
+                                                   : QAbstractItemView::SingleSelection);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   QObject::connect(list, &QListWidget::itemSelectionChanged, list, [link] {
     Event notify;
@@ -50,8 +50,8 @@ QPlainTextEdit* MakeMultiLineText(const ControlSpec& request, QWidget& host) {
 
 }  // namespace
 
-QWidget* QtBackend::MakeControlWidget(WindowHandle parent, QWidget& host, const ControlSpec& request,
-                                      BackingStore*& store) {
+QWidget* QtBackend::MakeControlWidget(WindowHandle parent, QWidget& host,
+                                      const ControlSpec& request, BackingStore*& store) {
   const ControlLink link{this, parent, request.id};
   const QString text = ToQString(request.text);
   store = nullptr;

@@ -11,8 +11,8 @@
 
 namespace shell::qt {
 
-QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, const PrintJobSpec& request, QWidget* owner,
-                       PainterSurface::IconLookup icons)
+QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, const PrintJobSpec& request,
+                       QWidget* owner, PainterSurface::IconLookup icons)
     : printer_(std::move(printer)), icons_(std::move(icons)) {
   printer_->setDocName(ToQString(request.jobName));
   OpenCancelWindow(request, owner);

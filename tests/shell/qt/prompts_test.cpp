@@ -96,9 +96,9 @@ TEST_F(PromptsTest, FileDialogCarriesTheProgramsFiltersAndAnswersTheChosenFile) 
   };
   backend_.SetTestHooks(hooks);
   const FileDialogSpec request{"Save As:",
-                            {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}},
-                            "KVX",
-                            "untitled.kvx"};
+                               {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}},
+                               "KVX",
+                               "untitled.kvx"};
   const auto path = backend_.AskSaveFile(request);
   ASSERT_TRUE(path.has_value());
   EXPECT_EQ(QString::fromStdString(*path), chosen);

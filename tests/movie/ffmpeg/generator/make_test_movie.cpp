@@ -34,8 +34,8 @@ bool Apply(TestMovieSpec& request, const std::string& option, const std::string&
   }
   if (option == "--codec") {
     request.codec = value == "mjpeg"  ? TestCodec::kMjpeg
-                 : value == "h264" ? TestCodec::kH264
-                                   : TestCodec::kMpeg4;
+                    : value == "h264" ? TestCodec::kH264
+                                      : TestCodec::kMpeg4;
     return value == "mjpeg" || value == "h264" || value == "mpeg4";
   }
   if (option == "--rate") {

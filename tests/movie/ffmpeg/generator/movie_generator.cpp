@@ -228,7 +228,8 @@ GeneratedMovie MakeTestMovie(const TestMovieSpec& request) {
       !WriteHeader(request, format)) {
     return Failed("cannot write " + request.path);
   }
-  if (!EncodeFrames(request, times, encoder.get(), format, stream) || av_write_trailer(format) < 0) {
+  if (!EncodeFrames(request, times, encoder.get(), format, stream) ||
+      av_write_trailer(format) < 0) {
     return Failed("encoding failed");
   }
   GeneratedMovie movie;

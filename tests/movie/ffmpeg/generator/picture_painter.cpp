@@ -38,7 +38,8 @@ void PaintTexture(const TestMovieSpec& request, int frameNumber, std::vector<std
 void PaintBall(const TestMovieSpec& request, double seconds, std::vector<std::uint8_t>& rgb) {
   const BallSpot spot = request.ball(seconds);
   const int r = request.ballRadius;
-  for (int y = std::max(0, int(spot.y) - r); y <= std::min(request.height - 1, int(spot.y) + r); ++y) {
+  for (int y = std::max(0, int(spot.y) - r); y <= std::min(request.height - 1, int(spot.y) + r);
+       ++y) {
     for (int x = std::max(0, int(spot.x) - r); x <= std::min(request.width - 1, int(spot.x) + r);
          ++x) {
       const double dx = x + 0.5 - spot.x;
