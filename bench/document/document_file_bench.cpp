@@ -35,8 +35,8 @@ class Fixture {
   Fixture() {
     frame_ = shell_.Keep(std::make_unique<BenchFrame>());
     frame_->OpenWindow();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("kinovex-bench-" + std::to_string(::getpid()));
+    folder_ =
+        std::filesystem::temp_directory_path() / ("kinovex-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder_);
     std::string movie = (folder_ / "clip.mov").string();
     std::FILE* file = std::fopen(movie.c_str(), "wb");
