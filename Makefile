@@ -22,7 +22,8 @@ check-sanitize: deps
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCMAKE_CXX_COMPILER=clang++ -DKINOVEX_FUZZ=ON -DKINOVEX_BENCH=OFF $(CMAKE_FLAGS)
+		-DCMAKE_CXX_COMPILER=clang++ -DKINOVEX_FUZZ=ON -DKINOVEX_BENCH=OFF \
+		-DKINOVEX_FUZZ_SECONDS=$(FUZZ_SECONDS) $(CMAKE_FLAGS)
 	cmake --build build-fuzz --target run-fuzzers -j $(JOBS)
 
 bench: deps
