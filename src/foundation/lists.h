@@ -27,6 +27,33 @@ std::unique_ptr<T> CopyElement(const T& element) {
   }
 }
 
+// A read-only forward walk over a list's storage that leaves the list's
+// cursor alone, for code that only holds a const list (writing a list to a
+// file, comparing). View turns a stored element into what the walk shows.
+template <typename StorageIterator, typename View>
+class TdvConstWalk {
+ public:
+  using difference_type = std::ptrdiff_t;
+  using value_type = decltype(View{}(*std::declval<StorageIterator>()));
+
+  TdvConstWalk() = default;
+  explicit TdvConstWalk(StorageIterator it) : it_(it) {}
+  value_type operator*() const { return View{}(*it_); }
+  TdvConstWalk& operator++() {
+    ++it_;
+    return *this;
+  }
+  TdvConstWalk operator++(int) {
+    TdvConstWalk old = *this;
+    ++it_;
+    return old;
+  }
+  bool operator==(const TdvConstWalk&) const = default;
+
+ private:
+  StorageIterator it_;
+};
+
 // A doubly linked list that owns its elements and is walked through a single
 // cursor kept in the list. When the list is not empty the cursor always
 // stands on a node; "none" only happens for an empty list.
@@ -35,30 +62,10 @@ class TdvLList {
   using Storage = std::list<std::unique_ptr<T>>;
 
  public:
-  // Read-only walk that leaves the cursor alone, for code that only holds a
-  // const list (writing a list to a file, comparing).
-  class ConstIterator {
-   public:
-    using difference_type = std::ptrdiff_t;
-    using value_type = const T*;
-
-    ConstIterator() = default;
-    explicit ConstIterator(typename Storage::const_iterator it) : it_(it) {}
-    const T* operator*() const { return it_->get(); }
-    ConstIterator& operator++() {
-      ++it_;
-      return *this;
-    }
-    ConstIterator operator++(int) {
-      ConstIterator old = *this;
-      ++it_;
-      return old;
-    }
-    bool operator==(const ConstIterator&) const = default;
-
-   private:
-    typename Storage::const_iterator it_;
+  struct ElementView {
+    const T* operator()(const std::unique_ptr<T>& element) const { return element.get(); }
   };
+  using ConstIterator = TdvConstWalk<typename Storage::const_iterator, ElementView>;
 
   TdvLList() : cursor_(items_.end()) {}
   TdvLList(const TdvLList& other) : cursor_(items_.end()) { AppendCopies(other); }
@@ -215,28 +222,12 @@ class ArrayAsLList {
     std::int32_t key;
     const T* value;
   };
-  class ConstIterator {
-   public:
-    using difference_type = std::ptrdiff_t;
-    using value_type = Entry;
-
-    ConstIterator() = default;
-    explicit ConstIterator(typename Storage::const_iterator it) : it_(it) {}
-    Entry operator*() const { return Entry{it_->first, it_->second.get()}; }
-    ConstIterator& operator++() {
-      ++it_;
-      return *this;
+  struct EntryView {
+    Entry operator()(const typename Storage::value_type& node) const {
+      return Entry{node.first, node.second.get()};
     }
-    ConstIterator operator++(int) {
-      ConstIterator old = *this;
-      ++it_;
-      return old;
-    }
-    bool operator==(const ConstIterator&) const = default;
-
-   private:
-    typename Storage::const_iterator it_;
   };
+  using ConstIterator = TdvConstWalk<typename Storage::const_iterator, EntryView>;
 
   ArrayAsLList() : cursor_(values_.end()) {}
   ArrayAsLList(const ArrayAsLList& other) : cursor_(values_.end()) { CopyFrom(other); }
