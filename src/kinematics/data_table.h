@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -54,8 +55,10 @@ class TdvDataTable : public TdvObject {
   void UnitsChanged(std::int32_t seriesId);
   // An origin moved or turned for all frames: the stored positions of the
   // listed series are moved with it instead of being read again.
+  // affected, when given, receives the series whose values may have changed.
   void TransformStored(const std::vector<std::int32_t>& seriesIds, TdvRealPoint offset,
-                       double firstAngle, double secondAngle);
+                       double firstAngle, double secondAngle,
+                       std::vector<std::int32_t>* affected = nullptr);
   void ClearValues();
   void AnnounceColumns(TdvDataTableListener& listener);
   double GetMass(std::int32_t seriesId) const;
@@ -72,7 +75,9 @@ class TdvDataTable : public TdvObject {
   TdvDataTableObject& MakeObject(std::int32_t seriesId);
   TdvDataTableObject& TimeObject();
   void FollowFrameOf(std::int32_t frame);
-  void Propagate(const std::vector<std::int32_t>& frames, std::vector<std::int32_t>& affected);
+  // Marks frame (or, without one, every frame) on the series that depend on
+  // the entries of affected and recomputes them, appending them in turn.
+  void Propagate(std::optional<std::int32_t> frame, std::vector<std::int32_t>& affected);
 
   TdvDataTableDocument* document = nullptr;
   TdvDataTableListener* window = nullptr;

@@ -30,10 +30,9 @@ class TdvDataTableObject : public TdvObject {
   const std::vector<std::int32_t>& DependsOn() const { return dependsOn; }
   bool DependsOnSeries(std::int32_t series) const;
 
-  void MarkFrames(const std::vector<std::int32_t>& frames);
+  void MarkFrame(std::int32_t frame);
   // Every frame that holds data; raw groups are then rebuilt whole.
   void MarkAllFrames();
-  const std::vector<std::int32_t>& DirtyFrames() const { return dirtyFrames; }
   bool IsDirty() const { return dirty; }
   bool IsUpdated() const { return updated; }
 
@@ -57,7 +56,7 @@ class TdvDataTableObject : public TdvObject {
   void RefreshRawFrame(TdvDataValueGroup& group, std::int32_t frame);
   void RebuildRaw(TdvDataValueGroup& group);
   void RecomputeFrame(std::int32_t frame);
-  void RecomputeWhole(bool force);
+  void RecomputeWhole();
 
   std::int32_t seriesId;
   std::vector<std::unique_ptr<TdvDataValueGroup>> groups;

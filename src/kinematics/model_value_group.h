@@ -26,7 +26,7 @@ class TdvModelDataValueGroup : public TdvDataValueGroup {
   // With fullRecompute set, or incremental false, computes every value.
   virtual bool Compute(std::int32_t frame, bool incremental) = 0;
   // Finds or makes the input groups of the group's quantity.
-  virtual void SetupInputs();
+  virtual void SetupInputs() = 0;
   virtual void ComputeAll();
 
   void SetTable(TdvDataTable* dataTable) { table = dataTable; }
