@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "graph/group_spread.h"
+#include "kinematics/data_value_group.h"
+#include "kinematics/unit_table.h"
+
 namespace {
 
 enum GraphTag : std::int32_t {
@@ -22,6 +26,24 @@ bool IsModelTag(std::int32_t tag) {
   return (tag >= 659 && tag <= 663) || tag == 673 || tag == 679;
 }
 
+constexpr int kLabelBand = 18;
+constexpr int kAreaInset = 5;
+constexpr int kPlotLeft = 55;
+constexpr int kPlotRightInset = 25;
+
+// A point's standard deviation is this many scale units: the few pixels by
+// which a click may miss, turned into the unit of the plotted values.
+constexpr double kClickDeviation = 10.3923;
+// The unit of values that no scale calibrates.
+constexpr int kPixelUnit = 73;
+
+const char* const kUpdateFitCaption = "TdvGraphObject::UpdateFit";
+
+double PixelsPerUnit(int pixels, const TdvAxisScale& axis) {
+  const double range = axis.axisMax - axis.axisMin;
+  return range != 0.0 ? std::max(pixels, 0) / range : 1.0;
+}
+
 }  // namespace
 
 TdvGraphPlot& TdvGraphObject::AddPlot(std::unique_ptr<TdvGraphPlot> plot) {
@@ -39,6 +61,160 @@ TdvGraphPlot* TdvGraphObject::PlotAt(std::int32_t index) const {
 int TdvGraphObject::RemovePlotsOf(std::int32_t seriesId) {
   return static_cast<int>(
       std::erase_if(plots_, [seriesId](const auto& plot) { return plot->seriesId == seriesId; }));
+}
+
+void TdvGraphObject::BindGroups(TdvGraphSource& source) {
+  for (const auto& plot : plots_) {
+    plot->SetGroup(source.FindGroup(plot->seriesId, plot->quantity));
+  }
+}
+
+void TdvGraphObject::ReleaseGroups() {
+  for (const auto& plot : plots_) {
+    plot->ReleaseGroup();
+  }
+}
+
+void TdvGraphObject::Layout(int top, int bottom, int clientWidth) {
+  area = TdvRect{kAreaInset, top, clientWidth - kAreaInset, bottom};
+  const int bands = kLabelBand * ((model_ ? 1 : 0) + (fit_ ? 1 : 0));
+  plotArea =
+      TdvRect{kPlotLeft, std::min(top + bands, bottom), clientWidth - kPlotRightInset, bottom};
+}
+
+void TdvGraphObject::RescaleVertical() {
+  if (autoScale) {
+    bool any = false;
+    bool smoothed = false;
+    double sumOfMeans = 0.0;
+    int groups = 0;
+    for (const auto& plot : plots_) {
+      if (plot->Group() == nullptr) {
+        continue;
+      }
+      const TdvGroupSpread spread = SpreadOf(plot->Group());
+      dataMin = any ? std::min(dataMin, spread.minimum) : spread.minimum;
+      dataMax = any ? std::max(dataMax, spread.maximum) : spread.maximum;
+      any = true;
+      sumOfMeans += spread.mean;
+      ++groups;
+      smoothed = smoothed || IsSmoothed(plot->Group());
+    }
+    if (any) {
+      NiceScale(dataMin, dataMax, sumOfMeans / groups, smoothed, true, axis);
+    }
+  } else {
+    NiceScale(axis.axisMin, axis.axisMax, 0.0, false, false, axis);
+  }
+  pixelsPerUnit = PixelsPerUnit(plotArea.bottom - plotArea.top, axis);
+}
+
+TdvGraphPlot* TdvGraphObject::AppliedPlot(std::int32_t index) const {
+  TdvGraphPlot* plot = PlotAt(index);
+  return plot != nullptr ? plot : PlotAt(0);
+}
+
+std::vector<TdvGraphPoint> TdvGraphObject::VisiblePoints(
+    const TdvGraphPlot& plot, const TdvHorizontalAxis& horizontal) const {
+  std::vector<TdvGraphPoint> points;
+  if (horizontal.group == nullptr || plot.Group() == nullptr) {
+    return points;
+  }
+  const TdvDataValueList& ys = plot.Group()->Values();
+  for (const auto& [frame, x] : horizontal.group->Values()) {
+    if (!horizontal.Contains(x)) {
+      continue;
+    }
+    const auto y = ys.find(frame);
+    if (y != ys.end() && axis.axisMin <= y->second && y->second <= axis.axisMax) {
+      points.push_back({frame, x, y->second});
+    }
+  }
+  return points;
+}
+
+NrVector TdvGraphObject::Deviations(const TdvGraphPlot& plot,
+                                    const std::vector<TdvGraphPoint>& points,
+                                    TdvGraphSource& source, NrStatus& status) const {
+  const int n = static_cast<int>(points.size());
+  NrVector sig(n, status);
+  if (n == 0 || status.Failed()) {
+    return sig;
+  }
+  const int unit = plot.Group() != nullptr ? plot.Group()->Unit() : kPixelUnit;
+  const std::optional<TdvScaleSample> first = source.ScaleAt(plot.seriesId, points[0].frame);
+  // A Fixed scale, or none, has the same value on every frame: asked once.
+  const bool once = !first || first->fixed;
+  for (int i = 1; i <= n; ++i) {
+    std::optional<TdvScaleSample> scale = first;
+    if (!once && i > 1) {
+      scale = source.ScaleAt(plot.seriesId, points[static_cast<std::size_t>(i - 1)].frame);
+    }
+    const double s = scale ? scale->value : 1.0;
+    sig[i] = static_cast<float>(kClickDeviation * ConvertUnit(s, unit, false));
+  }
+  return sig;
+}
+
+void TdvGraphObject::UpdateFit(bool force, const TdvHorizontalAxis& horizontal,
+                               TdvGraphSource& source) {
+  if (!fit_ || (!fit_->AutoUpdate() && !force)) {
+    return;
+  }
+  if (PlotAt(fitPlot) == nullptr) {
+    fitPlot = 0;
+  }
+  const TdvGraphPlot* plot = PlotAt(fitPlot);
+  if (plot == nullptr) {
+    return;
+  }
+  const std::vector<TdvGraphPoint> points = VisiblePoints(*plot, horizontal);
+  const int n = static_cast<int>(points.size());
+  NrStatus status;
+  NrVector x(n, status);
+  NrVector y(n, status);
+  const NrVector sig = Deviations(*plot, points, source, status);
+  if (status.Failed()) {
+    source.ShowInformation(status.Message(), kUpdateFitCaption);
+    return;
+  }
+  for (int i = 1; i <= n; ++i) {
+    x[i] = static_cast<float>(points[static_cast<std::size_t>(i - 1)].x);
+    y[i] = static_cast<float>(points[static_cast<std::size_t>(i - 1)].y);
+  }
+  fit_->Fit(x, y, n, sig, n != 0, source);
+}
+
+double TdvGraphObject::ModelRSquared(const TdvHorizontalAxis& horizontal) const {
+  const TdvGraphPlot* plot = AppliedPlot(modelPlot);
+  if (!model_ || plot == nullptr) {
+    return 0.0;
+  }
+  double n = 0.0;
+  double sumY = 0.0;
+  double sumM = 0.0;
+  double sumMY = 0.0;
+  double sumYY = 0.0;
+  double sumMM = 0.0;
+  for (const TdvGraphPoint& point : VisiblePoints(*plot, horizontal)) {
+    double m = 0.0;
+    if (!model_->Evaluate(m, point.x)) {
+      continue;
+    }
+    n += 1.0;
+    sumY += point.y;
+    sumM += m;
+    sumMY += m * point.y;
+    sumYY += point.y * point.y;
+    sumMM += m * m;
+  }
+  if (n == 0.0) {
+    return 0.0;
+  }
+  const double covariance = sumMY / n - sumY * sumM / (n * n);
+  const double denominator =
+      (sumYY / n - sumY * sumY / (n * n)) * (sumMM / n - sumM * sumM / (n * n));
+  return denominator != 0.0 ? covariance * covariance / denominator : 1.0;
 }
 
 TdvModelObject& TdvGraphObject::EnsureModel() {

@@ -1,5 +1,7 @@
 #include "graph/graph_plot.h"
 
+#include "kinematics/data_value_group.h"
+
 namespace {
 
 enum PlotTag : std::int32_t {
@@ -12,6 +14,21 @@ enum PlotTag : std::int32_t {
 };
 
 }  // namespace
+
+void TdvGraphPlot::SetGroup(TdvDataValueGroup* group) {
+  if (group == group_) {
+    return;
+  }
+  // The new use is taken before the old one is given back, so that inputs
+  // the two groups share are not dropped and computed again in between.
+  if (group != nullptr) {
+    group->Use(true);
+  }
+  if (group_ != nullptr) {
+    group_->Use(false);
+  }
+  group_ = group;
+}
 
 void TdvGraphPlot::SetMarkerSize(std::int32_t size) {
   const auto kept = static_cast<std::uint16_t>(size);

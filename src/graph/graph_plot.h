@@ -6,7 +6,13 @@
 #include "foundation/tagged_record.h"
 #include "foundation/tagged_writer.h"
 
-// One quantity of one series drawn in a graph.
+class TdvDataValueGroup;
+
+// One quantity of one series drawn in a graph. While the plot shows its
+// group it holds one use of it, so that the data table keeps the values
+// computed. The group belongs to the data table: the graph gives the use
+// back (ReleaseGroup) while the table is there, or forgets the group when
+// the table has destroyed it with its series.
 class TdvGraphPlot : public TdvObject, public TdvTaggedReceiver {
  public:
   // Marker sizes from here up are not drawable and are read as 0.
@@ -15,6 +21,13 @@ class TdvGraphPlot : public TdvObject, public TdvTaggedReceiver {
   TdvGraphPlot() = default;
   TdvGraphPlot(std::int32_t seriesId, std::int32_t quantity)
       : seriesId(seriesId), quantity(quantity) {}
+  TdvGraphPlot(const TdvGraphPlot&) = delete;
+  TdvGraphPlot& operator=(const TdvGraphPlot&) = delete;
+
+  // Starts showing group (none allowed) and stops showing the one before.
+  void SetGroup(TdvDataValueGroup* group);
+  void ReleaseGroup() { SetGroup(nullptr); }
+  TdvDataValueGroup* Group() const { return group_; }
 
   // "g[" ... "];" and the line break.
   void WriteRecord(TdvTaggedWriter& writer) const;
@@ -33,5 +46,6 @@ class TdvGraphPlot : public TdvObject, public TdvTaggedReceiver {
   bool connect = false;
 
  private:
+  TdvDataValueGroup* group_ = nullptr;
   std::uint16_t markerSize_ = 0;
 };

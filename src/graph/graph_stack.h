@@ -8,7 +8,8 @@
 #include "foundation/tagged_record.h"
 #include "foundation/tagged_writer.h"
 #include "graph/graph_object.h"
-#include "graph/nice_scale.h"
+#include "graph/graph_source.h"
+#include "graph/horizontal_axis.h"
 
 // What a graph window shows, without the window: its graphs stacked top to
 // bottom and the horizontal axis they share. The document keeps one of these
@@ -22,6 +23,21 @@ class TdvGraphStack : public TdvTaggedReceiver {
   TdvGraphObject& AddGraph(std::unique_ptr<TdvGraphObject> graph);
   const std::vector<std::unique_ptr<TdvGraphObject>>& Graphs() const { return graphs_; }
 
+  // The horizontal group and every plot's group taken from source, one use
+  // each; the groups shown before are given back.
+  void BindGroups(TdvGraphSource& source);
+  void ReleaseGroups();
+  // A series is gone, and the data table has destroyed its groups with it:
+  // its plots go and the groups are forgotten without giving uses back.
+  void SeriesRemoved(std::int32_t seriesId);
+
+  // With autoScale, the axis is chosen around the horizontal group's values;
+  // without, the current range is kept and cut into its ticks. The graphs
+  // then share the client area below one another.
+  void RescaleHorizontal(bool autoScale, int clientWidth, int clientHeight);
+  // Both axes of every graph chosen again and every fit brought up to date.
+  void Rescale(int clientWidth, int clientHeight, TdvGraphSource& source);
+
   // "G[" with the window's rectangle (as the window framework saves it, one
   // pixel to the left), the horizontal axis and every graph.
   void WriteRecord(TdvTaggedWriter& writer) const;
@@ -33,15 +49,7 @@ class TdvGraphStack : public TdvTaggedReceiver {
 
   // The window's outer rectangle.
   TdvRect rect;
-  // The horizontal quantity: usually the movie's time (series -31,
-  // quantity 1).
-  std::int32_t horizontalSeries = -31;
-  std::int32_t horizontalQuantity = 1;
-  double dataMin = 0.0;
-  double dataMax = 0.0;
-  TdvAxisScale axis{0.0, 1.0, 0.2, 5};
-  bool autoScale = true;
-  double pixelsPerUnit = 1.0;
+  TdvHorizontalAxis horizontal;
 
  private:
   std::vector<std::unique_ptr<TdvGraphObject>> graphs_;

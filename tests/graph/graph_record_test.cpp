@@ -166,8 +166,8 @@ TEST(GraphRecord, FitAndModelComeOnlyWithTheirTags) {
 TEST(WindowRecord, WrittenInTheFileLayout) {
   TdvGraphStack stack;
   stack.rect = TdvRect{60, 40, 400, 300};
-  stack.axis = TdvAxisScale{0.0, 1.5, 0.5, 3};
-  stack.autoScale = false;
+  stack.horizontal.axis = TdvAxisScale{0.0, 1.5, 0.5, 3};
+  stack.horizontal.autoScale = false;
   stack.AddGraph(std::make_unique<TdvGraphObject>());
   EXPECT_EQ(Written(stack),
             "G[r(1000x59 40 400 300)i(675x-31 p850x1 p852x3 )b(651x0 )"
@@ -179,18 +179,18 @@ TEST(WindowRecord, WrittenInTheFileLayout) {
 TEST(WindowRecord, TwoGraphsReadBackEqual) {
   TdvGraphStack stack;
   stack.rect = TdvRect{61, 40, 400, 300};
-  stack.horizontalSeries = 7;
-  stack.horizontalQuantity = 2;
-  stack.axis = TdvAxisScale{-1.0, 4.0, 1.0, 5};
+  stack.horizontal.series = 7;
+  stack.horizontal.quantity = 2;
+  stack.horizontal.axis = TdvAxisScale{-1.0, 4.0, 1.0, 5};
   stack.AddGraph(RichGraph(TdvModelObject::kSin, TdvFitObject::kCubic));
   stack.AddGraph(RichGraph(TdvModelObject::kEquation, TdvFitObject::kAverage));
   const std::string saved = Written(stack);
   TdvGraphStack copy;
   ReadInto(saved, copy);
   EXPECT_EQ(copy.rect, (TdvRect{60, 40, 400, 300})) << "read as saved, one pixel left";
-  EXPECT_EQ(copy.horizontalSeries, 7);
-  EXPECT_EQ(copy.horizontalQuantity, 2);
-  EXPECT_EQ(copy.axis.ticks, 5);
+  EXPECT_EQ(copy.horizontal.series, 7);
+  EXPECT_EQ(copy.horizontal.quantity, 2);
+  EXPECT_EQ(copy.horizontal.axis.ticks, 5);
   ASSERT_EQ(copy.Graphs().size(), 2u);
   EXPECT_EQ(copy.Graphs()[1]->Model()->Equation(), "2*x^2-sin(x)");
   copy.rect.left += 1;
@@ -200,7 +200,7 @@ TEST(WindowRecord, TwoGraphsReadBackEqual) {
 TEST(WindowRecord, StrayRecordsDoNotReachTheWrongOwner) {
   TdvGraphStack stack;
   ReadInto("G[i(850x2 )\r\ng[i(850x30 p676x9 )];\r\na[a[i(852x9 )];i(852x3 )];\r\n];", stack);
-  EXPECT_EQ(stack.horizontalQuantity, 2) << "a plot outside a graph is read past";
+  EXPECT_EQ(stack.horizontal.quantity, 2) << "a plot outside a graph is read past";
   ASSERT_EQ(stack.Graphs().size(), 1u);
   EXPECT_EQ(stack.Graphs()[0]->axis.ticks, 3) << "a graph inside a graph is read past";
   EXPECT_TRUE(stack.Graphs()[0]->Plots().empty());
