@@ -125,13 +125,13 @@ void TdvDataTable::RefreshDependencies(std::int32_t seriesId) {
   object->SetDependsOn(document->DependsOn(seriesId));
 }
 
-void TdvDataTable::FollowFrameOf(std::int32_t frame) {
+bool TdvDataTable::FollowFrameOf(std::int32_t frame) {
   if (document == nullptr) {
-    return;
+    return false;
   }
   bool hasData = document->FrameHasData(frame);
   if (hasData == allFrames.contains(frame)) {
-    return;
+    return false;
   }
   TdvDataValueGroup* time = TimeGroup();
   if (hasData) {
@@ -141,6 +141,7 @@ void TdvDataTable::FollowFrameOf(std::int32_t frame) {
     allFrames.erase(frame);
     time->RemoveValue(frame);
   }
+  return true;
 }
 
 void TdvDataTable::SeriesChanged(std::int32_t seriesId, std::int32_t frame, int kind,
@@ -158,8 +159,9 @@ void TdvDataTable::SeriesChanged(std::int32_t seriesId, std::int32_t frame, int 
     return;
   }
   std::optional<std::int32_t> changedFrame;
+  bool frameListChanged = false;
   if (kind == kOneFrame) {
-    FollowFrameOf(frame);
+    frameListChanged = FollowFrameOf(frame);
     changedFrame = frame;
   } else {
     RefreshFrames();
@@ -170,6 +172,23 @@ void TdvDataTable::SeriesChanged(std::int32_t seriesId, std::int32_t frame, int 
   }
   affected.push_back(seriesId);
   Propagate(changedFrame, affected);
+  if (frameListChanged) {
+    RefreshFrameOnAll(frame, seriesId, affected);
+  }
+}
+
+void TdvDataTable::RefreshFrameOnAll(std::int32_t frame, std::int32_t changedSeries,
+                                     std::vector<std::int32_t>& affected) {
+  // Series with a value on every frame (fixed points, rotations) gain or lose
+  // one on a frame that starts or stops holding data.
+  for (const auto& object : objects) {
+    if (object->IsTimeObject() || object->SeriesId() == changedSeries) {
+      continue;
+    }
+    object->MarkFrame(frame);
+    object->Recompute(false);
+    affected.push_back(object->SeriesId());
+  }
 }
 
 void TdvDataTable::Propagate(std::optional<std::int32_t> frame,

@@ -74,7 +74,11 @@ class TdvDataTable : public TdvObject {
  private:
   TdvDataTableObject& MakeObject(std::int32_t seriesId);
   TdvDataTableObject& TimeObject();
-  void FollowFrameOf(std::int32_t frame);
+  // Adds frame to the frame list or drops it, as the document now says; true
+  // when the list changed.
+  bool FollowFrameOf(std::int32_t frame);
+  void RefreshFrameOnAll(std::int32_t frame, std::int32_t changedSeries,
+                         std::vector<std::int32_t>& affected);
   // Marks frame (or, without one, every frame) on the series that depend on
   // the entries of affected and recomputes them, appending them in turn.
   void Propagate(std::optional<std::int32_t> frame, std::vector<std::int32_t>& affected);

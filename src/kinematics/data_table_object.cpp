@@ -162,7 +162,13 @@ std::optional<double> TdvDataTableObject::RawValue(std::int32_t frame, int quant
 }
 
 void TdvDataTableObject::RefreshRawFrame(TdvDataValueGroup& group, std::int32_t frame) {
-  if (std::optional<double> value = RawValue(frame, group.Quantity())) {
+  // Raw groups hold values only on frames that hold data, as a full rebuild
+  // does.
+  std::optional<double> value;
+  if (table->AllFrames().contains(frame)) {
+    value = RawValue(frame, group.Quantity());
+  }
+  if (value) {
     group.SetValue(frame, *value);
   } else {
     group.RemoveValue(frame);

@@ -153,4 +153,24 @@ TEST(IncrementalDerivativeTest, MatchesTheFullComputationAfterEveryEdit) {
   }
 }
 
+TEST(IncrementalSmoothingTest, MatchesTheFullSmoothingAfterEveryEdit) {
+  std::mt19937 random(5);
+  TdvDataValueList raw, smoothed;
+  for (int edit = 0; edit < 3000; ++edit) {
+    std::int32_t frame = static_cast<std::int32_t>(random() % (edit < 1500 ? 40 : 8));
+    std::size_t oldCount = raw.size();
+    if (random() % 3 == 0) {
+      raw.erase(frame);
+    } else {
+      raw[frame] = static_cast<double>(random() % 1000) / 7.0;
+    }
+    TdvChangedFrames rawChanges, smoothedChanges;
+    rawChanges.Add(frame, frame);
+    SmoothUpdate(raw, oldCount, rawChanges, smoothed, smoothedChanges);
+    TdvDataValueList full;
+    SmoothFull(raw, full);
+    ASSERT_TRUE(SameValues(smoothed, full)) << "edit " << edit;
+  }
+}
+
 }  // namespace

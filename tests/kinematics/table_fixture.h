@@ -61,15 +61,15 @@ inline std::vector<std::int32_t> FramesOf(const TdvDataValueList& list) {
 // Bitwise equality of two value lists, naming the first difference.
 inline ::testing::AssertionResult SameValues(const TdvDataValueList& actual,
                                              const TdvDataValueList& expected) {
-  if (FramesOf(actual) != FramesOf(expected)) {
+  if (actual.size() != expected.size()) {
     return ::testing::AssertionFailure()
-           << "frames differ: " << actual.size() << " vs " << expected.size();
+           << actual.size() << " values instead of " << expected.size();
   }
-  for (const auto& [frame, value] : expected) {
-    double got = actual.at(frame);
-    if (std::bit_cast<std::uint64_t>(got) != std::bit_cast<std::uint64_t>(value)) {
-      return ::testing::AssertionFailure()
-             << "frame " << frame << ": " << got << " instead of " << value;
+  for (auto a = actual.begin(), e = expected.begin(); e != expected.end(); ++a, ++e) {
+    if (a->first != e->first ||
+        std::bit_cast<std::uint64_t>(a->second) != std::bit_cast<std::uint64_t>(e->second)) {
+      return ::testing::AssertionFailure() << "frame " << a->first << " holds " << a->second
+                                           << " where frame " << e->first << " holds " << e->second;
     }
   }
   return ::testing::AssertionSuccess();
