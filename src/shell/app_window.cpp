@@ -246,6 +246,8 @@ void TdvAppWindow::AddDocWindow(TdvDocumentWindow* window) {
   window->documentNumber = highestNumber + 1;
 }
 
+void TdvAppWindow::PrepareDocWindow(TdvDocumentWindow&) {}
+
 void TdvAppWindow::RemoveDocWindow(TdvDocumentWindow* window) {
   const int number = window == nullptr ? -1 : window->documentNumber;
   auto found = std::find_if(docWindows.begin(), docWindows.end(),

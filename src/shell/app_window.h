@@ -34,6 +34,9 @@ class TdvAppWindow : public TdvWindow {
   virtual int ForwardCommand(int id);
   virtual void AddDocWindow(TdvDocumentWindow* window);
   virtual void RemoveDocWindow(TdvDocumentWindow* window);
+  // Called before a document window is made, so that the frame can give it
+  // what every window of its kind shares (its menu bar).
+  virtual void PrepareDocWindow(TdvDocumentWindow& window);
 
   // Opens a document or a movie by its path (command line, dropped files,
   // a second start of the program).

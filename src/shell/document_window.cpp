@@ -90,6 +90,7 @@ int TdvDocumentWindow::OpenWindow() {
   if (frame == nullptr || frame->hwnd == shell::kNoWindow) {
     return 0;
   }
+  frame->PrepareDocWindow(*this);
   shell::ChildSpec request;
   request.title = title;
   request.rect = rect;

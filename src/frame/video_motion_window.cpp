@@ -1,0 +1,180 @@
+#include "frame/video_motion_window.h"
+
+#include "document/data_object_window.h"
+#include "shell/shell.h"
+#include "shell/status_window.h"
+
+namespace {
+
+constexpr int kOpenMovieCommand = 152;
+constexpr int kOpenSavedDataCommand = 153;
+constexpr int kSaveCommand = 156;
+constexpr int kSaveAsCommand = 157;
+constexpr int kPrinterSetupCommand = 160;
+constexpr int kTileCommand = 251;
+constexpr int kHelpContentsCommand = 751;
+
+// Document actions the frame's commands ask for.
+constexpr int kSaveAction = 9;
+constexpr int kSaveAsAction = 10;
+constexpr int kArrangeAction = 11;
+constexpr int kAttachMovieAction = 24;
+
+constexpr int kContentsTopic = 1;
+
+TdvMenuKind MenuKindOf(const TdvDocumentWindow& window) {
+  if (window.IsA(kMovieWindowKind)) {
+    return kMenuMoov;
+  }
+  if (window.IsA(kTableWindowKind)) {
+    return kMenuTable;
+  }
+  if (window.IsA(kGraphWindowKind)) {
+    return kMenuGraph;
+  }
+  return kMenuDataObject;
+}
+
+}  // namespace
+
+TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrary,
+                                           shell::DesktopServices* desktop,
+                                           std::filesystem::path helpFolder)
+    : videoLibrary_(videoLibrary), desktop_(desktop), helpFolder_(std::move(helpFolder)) {
+  title = kTitle;
+  for (int kind = 0; kind < kMenuKindCount; ++kind) {
+    menus_[static_cast<std::size_t>(kind)] =
+        BuildMenuBar(static_cast<TdvMenuKind>(kind), TdvDataObjectWindow::liveUpdates);
+  }
+  frameMenu = &menus_[kMenuInit];
+  frameWindowMenu = WindowMenuIndex(kMenuInit);
+  // The base rectangle fits a 320 by 240 movie under its caption and
+  // the movie window's own bars.
+  const shell::SystemMetrics metrics = Backend().Metrics();
+  const int border = 2 * metrics.borderWidth;
+  const int caption = metrics.captionHeight + border;
+  movieRect_ = {0, -2, 320 + border, 2 * metrics.captionHeight + caption + 240};
+  defaultRect = movieRect_;
+}
+
+int TdvVideoMotionWindow::OpenWindow() {
+  if (TdvAppWindow::OpenWindow() == 0) {
+    return 0;
+  }
+  Backend().SetAccelerators(hwnd, Accelerators());
+  return 1;
+}
+
+shell::Rect TdvVideoMotionWindow::DefaultRect(int kind) const {
+  const shell::SystemMetrics metrics = Backend().Metrics();
+  const int border = 2 * metrics.borderWidth;
+  const int caption = metrics.captionHeight + border;
+  const int besideMovie = 4 * border + 320;
+  shell::Rect rect = movieRect_;
+  switch (kind) {
+    case kMovieWindowKind:
+      return rect;
+    case kDataObjectWindowKind:
+      return {rect.left + besideMovie, rect.top, rect.left + besideMovie + 276, rect.bottom};
+    case kGraphWindowKind:
+      return {rect.left + besideMovie, rect.top, 640, rect.bottom};
+    case kTableWindowKind: {
+      const int top = rect.top + shell::RectHeight(rect);
+      return {rect.left, top, rect.left + 213 + border, top + 151 + caption};
+    }
+    default:
+      return defaultRect;
+  }
+}
+
+void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
+  if (window.menu != nullptr) {
+    return;
+  }
+  const TdvMenuKind kind = MenuKindOf(window);
+  window.menu = &menus_[static_cast<std::size_t>(kind)];
+  window.windowMenu = WindowMenuIndex(kind);
+}
+
+int TdvVideoMotionWindow::DoCommand(int id) {
+  switch (id) {
+    case kOpenMovieCommand:
+      DocumentAction(kAttachMovieAction);
+      return 0;
+    case kOpenSavedDataCommand:
+      OpenSavedData();
+      return 0;
+    case kSaveCommand:
+      DocumentAction(kSaveAction);
+      return 0;
+    case kSaveAsCommand:
+      DocumentAction(kSaveAsAction);
+      return 0;
+    case kPrinterSetupCommand:
+      return 0;
+    case kTileCommand:
+      TileDocuments();
+      return 0;
+    case kHelpContentsCommand:
+      OpenHelpTopic(kContentsTopic);
+      return 0;
+    case kTdvContextHelpCommand:
+      OpenHelpTopic(activeWindow != nullptr ? activeWindow->helpContext : kContentsTopic);
+      return 0;
+    default:
+      return TdvAppWindow::DoCommand(id);
+  }
+}
+
+int TdvVideoMotionWindow::DocumentAction(int code) {
+  TdvDocumentWindow* document = activeDocument != nullptr ? activeDocument->GetDocument() : nullptr;
+  if (document == nullptr || !document->IsA(kDataObjectWindowKind)) {
+    return 0;
+  }
+  return static_cast<TdvDataObjectWindow*>(document)->DoToolCommand(code);
+}
+
+void TdvVideoMotionWindow::TileDocuments() {
+  DocumentAction(kArrangeAction);
+}
+
+int TdvVideoMotionWindow::DoDestroy() {
+  TdvAppWindow::DoDestroy();
+  Backend().Quit(0);
+  return 0;
+}
+
+// Whichever window comes to the top takes over the menu bar and becomes
+// the one commands go to.
+void TdvVideoMotionWindow::RemoveDocWindow(TdvDocumentWindow* window) {
+  TdvAppWindow::RemoveDocWindow(window);
+  if (activeWindow == window) {
+    activeWindow = nullptr;
+  }
+  if (docWindows.empty()) {
+    return;
+  }
+  TdvDocumentWindow* first = docWindows.front();
+  if (first->hwnd != shell::kNoWindow) {
+    Backend().BringToTop(first->hwnd);
+  }
+  activeDocument = first;
+  activeWindow = first;
+  first->InstallMenu();
+  RefreshMenuBar();
+}
+
+TdvStatusWindow* TdvVideoMotionWindow::NewStatusWindow() {
+  return TdvShell::Get().Keep(std::make_unique<TdvStatusWindow>());
+}
+
+TdvDataObjectWindow* TdvVideoMotionWindow::NewDocumentWindow() {
+  TdvDataObjectWindow* document = TdvShell::Get().Keep(std::make_unique<TdvDataObjectWindow>());
+  document->rect = DefaultRect(kDataObjectWindowKind);
+  document->OpenWindow();
+  return document;
+}
+
+void TdvVideoMotionWindow::Inform(const std::string& text, const std::string& caption) const {
+  TdvShell::Get().Message(shell::MessageKind::kInformation, text, caption);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "frame/command_table.h"
+#include "shell/app_window.h"
+#include "shell/desktop_services.h"
+
+class TdvDataObjectWindow;
+class TdvStatusWindow;
+struct TdvFileLocation;
+
+namespace kinovex {
+class TdvVideoLibrary;
+}
+
+// Kinds of document windows, by class code.
+inline constexpr int kMovieWindowKind = 11;
+inline constexpr int kTableWindowKind = 12;
+inline constexpr int kDataObjectWindowKind = 13;
+inline constexpr int kGraphWindowKind = 15;
+
+// The program's main window: it owns the menu bars, opens files by type,
+// answers the application's commands and hands the others to the active
+// document window, and ends the program when it is destroyed.
+class TdvVideoMotionWindow : public TdvAppWindow {
+ public:
+  static constexpr const char* kTitle = "Kinovex 2.1.2";
+
+  // Neither the library nor the desktop is owned; either may be null (no
+  // movies can then be opened, no help shown).
+  TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrary, shell::DesktopServices* desktop,
+                       std::filesystem::path helpFolder);
+
+  int OpenWindow() override;
+  int DoCommand(int id) override;
+  int DoDestroy() override;
+  void RemoveDocWindow(TdvDocumentWindow* window) override;
+  void PrepareDocWindow(TdvDocumentWindow& window) override;
+  void OpenPath(const std::string& path) override;
+  void OpenHelpTopic(int topic) override;
+
+  // Hands the document of the active window its arrangement action.
+  virtual void TileDocuments();
+  // A status window, not yet opened, owned by the shell.
+  virtual TdvStatusWindow* NewStatusWindow();
+  // A new, open coordinate-systems document at its default place.
+  virtual TdvDataObjectWindow* NewDocumentWindow();
+
+  // The open-saved-data command: true when a document was opened.
+  bool OpenSavedData();
+  // Reads a document from `where`, or from `text` when it is not empty
+  // (a document kept inside a movie); true when one was opened.
+  bool OpenDocument(const TdvFileLocation& where, const std::string& text, bool fromMovie);
+  bool DocumentLoading() const { return documentLoading_; }
+
+  // Frame-relative rectangle for a new window of a kind (class code).
+  shell::Rect DefaultRect(int kind) const;
+  const shell::MenuItem& MenuBar(TdvMenuKind kind) const {
+    return menus_[static_cast<std::size_t>(kind)];
+  }
+
+  // Told every path the frame is asked to open, before it is opened.
+  std::function<void(const std::string&)> onOpenPath;
+
+ private:
+  // Runs a tool action on the document of the active window; 0 when there
+  // is none or it did not handle the action.
+  int DocumentAction(int code);
+  void OpenMovieFile(const std::string& path);
+  void Inform(const std::string& text, const std::string& caption) const;
+
+  kinovex::TdvVideoLibrary* videoLibrary_;
+  shell::DesktopServices* desktop_;
+  std::filesystem::path helpFolder_;
+  std::array<shell::MenuItem, kMenuKindCount> menus_;
+  shell::Rect movieRect_;
+  bool documentLoading_ = false;
+};
+
+// The document files' extension, decided by the path's last three
+// characters: "kvx" and "KVX" are documents, anything else a movie.
+bool IsDocumentPath(const std::string& path);
+// The file: URL of a local file.
+std::string FileUrl(const std::filesystem::path& file);

@@ -1,0 +1,244 @@
+#include "frame/command_table.h"
+#include "frame_fixture.h"
+#include "shell/menu.h"
+
+using shell::MessageAnswer;
+
+namespace {
+
+// Commands whose frame action closes or opens something; each has its own
+// test below.
+const std::set<int> kActingOnWindows = {151, 153, 154, 163, 254, 753};
+
+}  // namespace
+
+TEST_F(FrameTest, EveryCommandReachesTheHandlerTheTableNames) {
+  KindWindow* window = OpenKind(kMovieWindowKind);
+  for (const TdvCommandEntry& entry : CommandTable()) {
+    if (kActingOnWindows.count(entry.id) != 0) {
+      continue;
+    }
+    window->commands.clear();
+    const int answer = frame->DoCommand(entry.id);
+    const bool forwarded = entry.owner == TdvCommandOwner::kDocumentWindow;
+    EXPECT_EQ(window->commands, forwarded ? std::vector<int>{entry.id} : std::vector<int>{})
+        << "command " << entry.id;
+    EXPECT_EQ(answer, forwarded ? kTdvNotHandled : 0) << "command " << entry.id;
+  }
+  // The help commands opened pages; nothing else was asked of the user.
+  EXPECT_FALSE(desktop.OpenedUrls().empty());
+}
+
+TEST_F(FrameTest, ForwardedCommandsAreHandledOnlyWhenTheWindowTakesThem) {
+  EXPECT_EQ(frame->DoCommand(451), kTdvNotHandled) << "no window to take it";
+  KindWindow* window = OpenKind(kDataObjectWindowKind);
+  window->handled = {451};
+  EXPECT_EQ(frame->DoCommand(451), 0);
+  EXPECT_EQ(frame->DoCommand(452), kTdvNotHandled);
+  EXPECT_EQ(frame->DoCommand(10001), kTdvNotHandled) << "window-list items go to the system";
+  EXPECT_EQ(window->commands, (std::vector<int>{451, 452, 10001}));
+}
+
+TEST_F(FrameTest, CommandsGoToTheActiveDocumentWindow) {
+  KindWindow* first = OpenKind(kMovieWindowKind, "one");
+  KindWindow* second = OpenKind(kGraphWindowKind, "two");
+  backend.Command(frame->hwnd, 557);
+  backend.Activate(first->hwnd);
+  backend.Command(frame->hwnd, 301);
+  EXPECT_EQ(second->commands, std::vector<int>{557});
+  EXPECT_EQ(first->commands, std::vector<int>{301});
+}
+
+TEST_F(FrameTest, SaveCommandsReachTheDocumentOfTheActiveWindow) {
+  TdvDataObjectWindow* document = frame->NewDocumentWindow();
+  backend.QueueFileAnswer(std::nullopt);
+  backend.Command(frame->hwnd, 156);
+  backend.QueueFileAnswer(std::nullopt);
+  backend.Command(frame->hwnd, 157);
+  ASSERT_EQ(backend.FileDialogs().size(), 2u);
+  EXPECT_EQ(backend.FileDialogs()[0].title, "Save As:") << "a new document has no file yet";
+  EXPECT_FALSE(document->HasFile());
+}
+
+TEST_F(FrameTest, CloseWindowClosesOnlyTheActiveDocumentWindow) {
+  KindWindow* first = OpenKind(kGraphWindowKind, "one");
+  KindWindow* second = OpenKind(kGraphWindowKind, "two");
+  const shell::WindowHandle closed = second->hwnd;
+  backend.Command(frame->hwnd, 154);
+  EXPECT_FALSE(backend.Exists(closed));
+  ASSERT_EQ(frame->docWindows.size(), 1u);
+  EXPECT_EQ(frame->docWindows.front(), first);
+}
+
+// ---------------------------------------------------------------- menus
+
+TEST_F(FrameTest, TheMenuBarFollowsTheKindOfTheActiveWindow) {
+  EXPECT_EQ(ShownMenuBar(), &frame->MenuBar(kMenuInit));
+  EXPECT_EQ(backend.Window(frame->hwnd)->windowMenu, 1);
+  const std::vector<std::pair<int, TdvMenuKind>> kinds = {{kMovieWindowKind, kMenuMoov},
+                                                          {kTableWindowKind, kMenuTable},
+                                                          {kGraphWindowKind, kMenuGraph}};
+  for (auto [kind, menu] : kinds) {
+    OpenKind(kind);
+    EXPECT_EQ(ShownMenuBar(), &frame->MenuBar(menu)) << kind;
+    EXPECT_EQ(backend.Window(frame->hwnd)->windowMenu, WindowMenuIndex(menu));
+  }
+  frame->NewDocumentWindow();
+  EXPECT_EQ(ShownMenuBar(), &frame->MenuBar(kMenuDataObject));
+  EXPECT_EQ(backend.Window(frame->hwnd)->windowMenu, 4);
+}
+
+TEST_F(FrameTest, AfterTheLastCloseTheBarIsTheOneWithoutDocuments) {
+  KindWindow* movie = OpenKind(kMovieWindowKind, "m");
+  KindWindow* graph = OpenKind(kGraphWindowKind, "g");
+  backend.Close(graph->hwnd);
+  EXPECT_EQ(ShownMenuBar(), &frame->MenuBar(kMenuMoov)) << "the remaining window takes over";
+  EXPECT_EQ(frame->activeDocument, movie);
+  backend.Close(movie->hwnd);
+  EXPECT_EQ(ShownMenuBar(), &frame->MenuBar(kMenuInit));
+  EXPECT_EQ(backend.Window(frame->hwnd)->windowMenu, 1);
+  EXPECT_EQ(frame->activeDocument, nullptr);
+  EXPECT_EQ(frame->activeWindow, nullptr);
+}
+
+TEST_F(FrameTest, LiveUpdatesTickFollowsTheSwitchInTheDocumentsMenu) {
+  TdvDataObjectWindow* document = frame->NewDocumentWindow();
+  backend.Command(frame->hwnd, 364);
+  EXPECT_FALSE(TdvDataObjectWindow::liveUpdates);
+  EXPECT_FALSE(FindMenuItem(*frame->installedMenu, 364)->checked);
+  backend.Command(frame->hwnd, 364);
+  EXPECT_TRUE(FindMenuItem(*frame->installedMenu, 364)->checked);
+  EXPECT_EQ(frame->installedMenu, document->menu);
+}
+
+// ---------------------------------------------------------------- the window list
+
+TEST_F(FrameTest, NamesakeDocumentsAreNumberedFromTwo) {
+  TdvDataObjectWindow* first = frame->NewDocumentWindow();
+  TdvDataObjectWindow* second = frame->NewDocumentWindow();
+  TdvDataObjectWindow* third = frame->NewDocumentWindow();
+  EXPECT_EQ(first->title, "Coordinate Systems");
+  EXPECT_EQ(second->title, "Coordinate Systems:2");
+  EXPECT_EQ(third->title, "Coordinate Systems:3");
+  EXPECT_EQ(backend.Window(third->hwnd)->title, "Coordinate Systems:3");
+  KindWindow* graph = OpenKind(kGraphWindowKind, "Coordinate Systems");
+  EXPECT_EQ(graph->title, "Coordinate Systems") << "another kind is no namesake";
+}
+
+TEST_F(FrameTest, ClosingRenumbersTheRemainingWindowsWithoutGaps) {
+  std::vector<TdvDocumentWindow*> windows;
+  for (int i = 0; i < 4; ++i) {
+    windows.push_back(OpenKind(kGraphWindowKind, "g" + std::to_string(i)));
+  }
+  backend.Close(windows[1]->hwnd);
+  backend.Close(windows[2]->hwnd);
+  ASSERT_EQ(frame->docWindows.size(), 2u);
+  EXPECT_EQ(frame->docWindows[0]->documentNumber, 2);
+  EXPECT_EQ(frame->docWindows[1]->documentNumber, 3);
+  EXPECT_EQ(OpenKind(kGraphWindowKind)->documentNumber, 4);
+}
+
+TEST_F(FrameTest, CloseAllStopsAtTheDocumentWhoseSavePromptIsCancelled) {
+  TdvDataObjectWindow* first = frame->NewDocumentWindow();
+  TdvDataObjectWindow* second = frame->NewDocumentWindow();
+  TdvDataObjectWindow* third = frame->NewDocumentWindow();
+  second->modified = true;
+  third->modified = true;
+  const shell::WindowHandle firstWindow = first->hwnd;
+  backend.ExpectMessage("Are you sure you want to close all windows?", MessageAnswer::kOk,
+                        "Close All");
+  backend.ExpectMessage("Do You Want to Save?", MessageAnswer::kCancel,
+                        "Coordinate Systems:2 Has Been Changed");
+  backend.Command(frame->hwnd, 254);
+  backend.RunPosted();
+  EXPECT_FALSE(backend.Exists(firstWindow));
+  EXPECT_EQ(Documents(), (std::vector<TdvDocumentWindow*>{second, third}))
+      << "the third was never asked";
+}
+
+TEST_F(FrameTest, CloseAllAsksFirstAndACancelKeepsEverything) {
+  frame->NewDocumentWindow();
+  backend.ExpectMessage("Are you sure you want to close all windows?", MessageAnswer::kCancel,
+                        "Close All");
+  backend.Command(frame->hwnd, 254);
+  backend.RunPosted();
+  EXPECT_EQ(Documents().size(), 1u);
+}
+
+TEST_F(FrameTest, ExitEndsTheProgramOnlyWhenNoDocumentRefuses) {
+  TdvDataObjectWindow* document = frame->NewDocumentWindow();
+  document->modified = true;
+  backend.ExpectMessage("Do You Want to Save?", MessageAnswer::kCancel);
+  backend.Command(frame->hwnd, 163);
+  EXPECT_TRUE(backend.Exists(frame->hwnd));
+  backend.ExpectMessage("Do You Want to Save?", MessageAnswer::kNo);
+  const shell::WindowHandle frameWindow = frame->hwnd;
+  backend.Command(frameWindow, 163);
+  EXPECT_FALSE(backend.Exists(frameWindow));
+  EXPECT_EQ(shell.Frame(), nullptr);
+}
+
+// ---------------------------------------------------------------- places
+
+TEST_F(FrameTest, NewWindowsGoBesideAndBelowTheMovie) {
+  shell::SystemMetrics metrics;
+  metrics.borderWidth = 1;
+  metrics.captionHeight = 18;
+  backend.SetMetrics(metrics);
+  TdvVideoMotionWindow* other =
+      shell.Keep(std::make_unique<TdvVideoMotionWindow>(&library, &desktop, HelpFolder()));
+  // Borders 2, caption with borders 20: the movie holds 320 by 240 and
+  // two bars of caption height.
+  EXPECT_EQ(other->DefaultRect(kMovieWindowKind), (shell::Rect{0, -2, 322, 296}));
+  EXPECT_EQ(other->DefaultRect(kDataObjectWindowKind), (shell::Rect{328, -2, 604, 296}));
+  EXPECT_EQ(other->DefaultRect(kGraphWindowKind), (shell::Rect{328, -2, 640, 296}));
+  EXPECT_EQ(other->DefaultRect(kTableWindowKind), (shell::Rect{0, 296, 215, 467}));
+  EXPECT_EQ(other->DefaultRect(14), other->defaultRect);
+  EXPECT_EQ(other->defaultRect, other->DefaultRect(kMovieWindowKind));
+}
+
+TEST_F(FrameTest, ANewDocumentOpensAtItsPlace) {
+  TdvDataObjectWindow* document = frame->NewDocumentWindow();
+  EXPECT_EQ(backend.Window(document->hwnd)->outer, frame->DefaultRect(kDataObjectWindowKind));
+  EXPECT_EQ(document->ItemCount(), 1) << "a new document starts with its origin";
+}
+
+TEST_F(FrameTest, AStatusWindowIsMadeButNotOpened) {
+  TdvStatusWindow* status = frame->NewStatusWindow();
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->hwnd, shell::kNoWindow);
+}
+
+// ---------------------------------------------------------------- help
+
+TEST_F(FrameTest, ContextHelpOpensThePageOfTheActiveWindowOrTheContents) {
+  backend.Command(frame->hwnd, 752);
+  KindWindow* movie = OpenKind(kMovieWindowKind);
+  movie->helpContext = 50;
+  backend.Command(frame->hwnd, 752);
+  backend.Command(frame->hwnd, 751);
+  ASSERT_EQ(desktop.OpenedUrls().size(), 3u);
+  EXPECT_EQ(desktop.OpenedUrls()[0], FileUrl(HelpFolder() / "help_1.html"));
+  EXPECT_EQ(desktop.OpenedUrls()[1], FileUrl(HelpFolder() / "help_50.html"));
+  EXPECT_EQ(desktop.OpenedUrls()[2], FileUrl(HelpFolder() / "help_1.html"));
+}
+
+TEST_F(FrameTest, MissingHelpPagesAreReported) {
+  std::filesystem::remove_all(HelpFolder());
+  backend.ExpectMessage("Please make sure that the help file is in the same directory as Kinovex",
+                        MessageAnswer::kOk, "Help file not found");
+  backend.Command(frame->hwnd, 751);
+  EXPECT_TRUE(desktop.OpenedUrls().empty());
+}
+
+TEST_F(FrameTest, APageWithoutABrowserIsReportedToo) {
+  desktop.SetBrowserWorks(false);
+  backend.ExpectMessage("Please make sure that the help file is in the same directory as Kinovex",
+                        MessageAnswer::kOk, "Help file not found");
+  frame->OpenHelpTopic(20);
+}
+
+TEST(HelpPages, FileUrlsEscapeWhatAUrlCannotHold) {
+  EXPECT_EQ(FileUrl("/opt/kinovex/help/help_1.html"), "file:///opt/kinovex/help/help_1.html");
+  EXPECT_EQ(FileUrl("/home/a b/#1%/é.html"), "file:///home/a%20b/%231%25/%C3%A9.html");
+}

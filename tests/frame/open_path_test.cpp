@@ -1,0 +1,128 @@
+#include "frame_fixture.h"
+#include "movie_generator.h"
+
+using shell::MessageAnswer;
+
+TEST(DocumentPaths, OnlyTheLastThreeCharactersInOneCaseMakeADocument) {
+  EXPECT_TRUE(IsDocumentPath("toss.kvx"));
+  EXPECT_TRUE(IsDocumentPath("/data/TOSS.KVX"));
+  EXPECT_TRUE(IsDocumentPath("kvx"));
+  EXPECT_FALSE(IsDocumentPath("toss.Kvx"));
+  EXPECT_FALSE(IsDocumentPath("toss.kvX"));
+  EXPECT_FALSE(IsDocumentPath("toss.kvx "));
+  EXPECT_FALSE(IsDocumentPath("/data.kvx/toss.mov"));
+  EXPECT_FALSE(IsDocumentPath("vx"));
+  EXPECT_FALSE(IsDocumentPath(""));
+}
+
+class OpenPathTest : public FrameTest {
+ protected:
+  // A saved document whose movie is a plain file beside it.
+  std::string SavedDocument(const std::string& name) {
+    const std::string movie = File("toss.mov");
+    WriteFile(movie, "not looked into");
+    const std::string path = File(name);
+    WriteFile(path, DocumentText(movie));
+    return path;
+  }
+
+  void ExpectCannotOpen() {
+    backend.ExpectMessage("Kinovex Cannot Open this Type of File", MessageAnswer::kOk,
+                          "File Open Error");
+  }
+};
+
+TEST_F(OpenPathTest, LowerAndUpperCaseEndingsOpenDocuments) {
+  for (const char* name : {"lower.kvx", "upper.KVX"}) {
+    const std::string path = SavedDocument(name);
+    frame->OpenPath(path);
+    ASSERT_EQ(Documents().size(), 1u) << name;
+    auto* document = static_cast<TdvDataObjectWindow*>(Documents().front());
+    EXPECT_EQ(document->title, std::string("Coord. Sys:") + name);
+    EXPECT_TRUE(document->HasFile());
+    EXPECT_FALSE(frame->DocumentLoading());
+    document->CloseWindow();
+    backend.RunPosted();
+  }
+}
+
+TEST_F(OpenPathTest, AMixedCaseEndingIsTakenForAMovie) {
+  const std::string path = SavedDocument("mixed.Kvx");
+  ExpectCannotOpen();
+  frame->OpenPath(path);
+  EXPECT_TRUE(Documents().empty());
+}
+
+TEST_F(OpenPathTest, AFileThatIsNoMovieIsRefused) {
+  const std::string path = File("notes.txt");
+  WriteFile(path, "shopping list");
+  ExpectCannotOpen();
+  frame->OpenPath(path);
+  ExpectCannotOpen();
+  frame->OpenPath(File("missing.mov"));
+  EXPECT_TRUE(frame->docWindows.empty());
+}
+
+TEST_F(OpenPathTest, AnUnreadableDocumentIsReportedAndNothingOpens) {
+  backend.ExpectMessage("Problem Opening File", MessageAnswer::kOk, "TdvFileParser");
+  frame->OpenPath(File("missing.kvx"));
+  EXPECT_TRUE(frame->docWindows.empty());
+  EXPECT_FALSE(frame->DocumentLoading());
+}
+
+TEST_F(OpenPathTest, AnEmptyPathOpensNothing) {
+  frame->OpenPath("");
+  EXPECT_TRUE(frame->docWindows.empty());
+}
+
+TEST_F(OpenPathTest, EveryPathIsToldToTheObserverFirst) {
+  std::vector<std::string> told;
+  frame->onOpenPath = [&told](const std::string& path) { told.push_back(path); };
+  const std::string path = SavedDocument("seen.kvx");
+  frame->OpenPath(path);
+  EXPECT_EQ(told, std::vector<std::string>{path});
+}
+
+TEST_F(OpenPathTest, AMovieHoldingADocumentOpensThatDocument) {
+  const std::string movie = File("embedded.mov");
+  kinovex::testing::TestMovieSpec spec;
+  spec.path = movie;
+  spec.frameCount = 4;
+  spec.embeddedDocument = DocumentText("/elsewhere/original.mov");
+  ASSERT_TRUE(kinovex::testing::MakeTestMovie(spec).ok);
+  frame->OpenPath(movie);
+  ASSERT_EQ(Documents().size(), 1u);
+  auto* document = static_cast<TdvDataObjectWindow*>(Documents().front());
+  EXPECT_EQ(document->moviePath, movie) << "the movie it came in is its movie";
+  EXPECT_EQ(document->movieName, "embedded.mov");
+  EXPECT_FALSE(document->HasFile()) << "saving must ask where";
+}
+
+TEST_F(OpenPathTest, APlainMovieOpensNoDocument) {
+  const std::string movie = File("plain.mov");
+  kinovex::testing::TestMovieSpec spec;
+  spec.path = movie;
+  spec.frameCount = 4;
+  ASSERT_TRUE(kinovex::testing::MakeTestMovie(spec).ok);
+  frame->OpenPath(movie);
+  EXPECT_TRUE(frame->docWindows.empty());
+}
+
+TEST_F(OpenPathTest, DroppedFilesOpenOneAfterTheOther) {
+  const std::string first = SavedDocument("first.kvx");
+  const std::string second = SavedDocument("second.KVX");
+  backend.DropFiles(frame->hwnd, {first, second});
+  ASSERT_EQ(Documents().size(), 2u);
+  EXPECT_EQ(Documents()[0]->title, "Coord. Sys:first.kvx");
+  EXPECT_EQ(Documents()[1]->title, "Coord. Sys:second.KVX");
+}
+
+TEST_F(OpenPathTest, OpenSavedDataOpensTheChosenDocument) {
+  backend.QueueFileAnswer(std::nullopt);
+  EXPECT_FALSE(frame->OpenSavedData());
+  backend.QueueFileAnswer(SavedDocument("chosen.kvx"));
+  backend.Command(frame->hwnd, 153);
+  ASSERT_EQ(Documents().size(), 1u);
+  ASSERT_EQ(backend.FileDialogs().size(), 2u);
+  EXPECT_EQ(backend.FileDialogs()[1].filters.front().pattern, "*.KVX");
+}

@@ -1,0 +1,77 @@
+#include "frame/startup.h"
+#include "frame_fixture.h"
+
+// The program is started twice in one process: a first start that stays,
+// and a second start on the same screen that finds it.
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() {
+    backend.SetFailureHandler([](const std::string& message) { ADD_FAILURE() << message; });
+    startup.instanceDoor = "OPEN_KX_FILE-tester";
+    startup.desktop = &firstDesktop;
+    startup.trace = [this](const std::string& line) { trace.push_back(line); };
+  }
+
+  shell::HeadlessBackend backend;
+  TdvShell shell{backend};
+  shell::HeadlessDesktop firstDesktop{backend};
+  TdvStartup startup;
+  std::vector<std::string> trace;
+};
+
+TEST_F(StartupTest, TheFirstStartOpensTheFrameAndListens) {
+  EXPECT_EQ(RunKinovex(shell, startup), 0);
+  ASSERT_NE(shell.Frame(), nullptr);
+  const shell::HeadlessWindow* frame = backend.Window(shell.Frame()->hwnd);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->title, "Kinovex 2.1.2");
+  EXPECT_FALSE(frame->accelerators.empty());
+  EXPECT_EQ(trace, std::vector<std::string>{"listening OPEN_KX_FILE-tester"});
+}
+
+TEST_F(StartupTest, ASecondStartHandsItsPathOverAndEnds) {
+  RunKinovex(shell, startup);
+  TdvAppWindow* first = shell.Frame();
+  shell::HeadlessDesktop secondDesktop{backend};
+  TdvStartup second = startup;
+  second.desktop = &secondDesktop;
+  second.commandLine = "/movies/toss.Kvx";
+  second.trace = nullptr;
+  backend.ExpectMessage("Kinovex Cannot Open this Type of File");
+  EXPECT_EQ(RunKinovex(shell, second), 0);
+  EXPECT_EQ(shell.Frame(), first) << "no second frame";
+  backend.RunPosted();
+  EXPECT_EQ(trace.back(), "open /movies/toss.Kvx");
+}
+
+TEST_F(StartupTest, ASecondStartWithoutAPathOnlyBringsTheFirstForward) {
+  RunKinovex(shell, startup);
+  shell::HeadlessDesktop secondDesktop{backend};
+  TdvStartup second = startup;
+  second.desktop = &secondDesktop;
+  EXPECT_EQ(RunKinovex(shell, second), 0);
+  backend.RunPosted();
+  EXPECT_EQ(trace.size(), 1u) << "nothing to open";
+}
+
+TEST_F(StartupTest, ACommandLinePathIsOpenedAtOnce) {
+  startup.commandLine = "/movies/missing.mov";
+  backend.ExpectMessage("Kinovex Cannot Open this Type of File");
+  RunKinovex(shell, startup);
+  EXPECT_EQ(trace.back(), "open /movies/missing.mov");
+}
+
+TEST_F(StartupTest, ADoorHeldByAnotherProgramLeavesThisOneUnreachable) {
+  shell::HeadlessDesktop other{backend};
+  ASSERT_TRUE(other.ListenForOpenRequests("elsewhere", [](const std::string&) {}));
+  EXPECT_FALSE(firstDesktop.ListenForOpenRequests("elsewhere", [](const std::string&) {}));
+}
+
+TEST(InstanceDoor, OneDoorPerUserInsideTheRuntimeFolder) {
+  EXPECT_EQ(InstanceDoorName("ann", "/run/user/1000"), "/run/user/1000/OPEN_KX_FILE-ann");
+  EXPECT_EQ(InstanceDoorName("ann", nullptr), "OPEN_KX_FILE-ann");
+  EXPECT_EQ(InstanceDoorName("ann", ""), "OPEN_KX_FILE-ann");
+  EXPECT_EQ(InstanceDoorName("a/b c", nullptr), "OPEN_KX_FILE-a_b_c");
+  EXPECT_EQ(InstanceDoorName(nullptr, nullptr), "OPEN_KX_FILE-");
+  EXPECT_NE(InstanceDoorName("ann", nullptr), InstanceDoorName("bob", nullptr));
+}
