@@ -16,6 +16,7 @@
 #include "baseline_player.h"
 #include "bench_movies.h"
 #include "movie/ffmpeg/ffmpeg_video_library.h"
+#include "movie/ffmpeg/movie_memory.h"
 
 namespace kinovex::bench {
 namespace {
@@ -44,6 +45,9 @@ class CpuMeter {
   double start_ = 0;
   double total_ = 0;
 };
+
+// The heap settings a program makes in its main(), before any movie opens.
+[[maybe_unused]] const bool memoryTuned = (SetMovieMemoryOptions(), true);
 
 constexpr int kForwardSteps = 240;
 constexpr int kBackSteps = 100;

@@ -1,11 +1,7 @@
 #include "movie/ffmpeg/ffmpeg_video_library.h"
 
-#include <malloc.h>
-
-#include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <limits>
 #include <utility>
 
 #include "movie/ffmpeg/ffmpeg_movie.h"
@@ -18,7 +14,6 @@ namespace kinovex {
 namespace {
 
 constexpr int kMaxPictureSide = 16384;
-constexpr int kLargestHeapFrame = 32 * 1024 * 1024;
 
 TdvVideoOpenResult Failure(TdvVideoOpenError error, std::string detail) {
   TdvVideoOpenResult result;
@@ -105,17 +100,6 @@ TdvFfmpegVideoLibrary::TdvFfmpegVideoLibrary(TdvFfmpegOptions options) : options
   if (options_.quiet) {
     av_log_set_level(AV_LOG_QUIET);
   }
-  // Decoded frames are megabytes each; served from the heap and kept there
-  // when freed, a frame evicted from the cache (or a closed movie's) is
-  // reused without touching fresh pages, which costs tens of microseconds a
-  // page on virtual machines that hand unused memory back to the host. The
-  // decoder's threads allocate too, and per-thread heaps give their memory
-  // back whenever they empty: one heap for all keeps it.
-  mallopt(M_ARENA_MAX, 1);
-  mallopt(M_MMAP_THRESHOLD, kLargestHeapFrame);
-  mallopt(M_TRIM_THRESHOLD,
-          static_cast<int>(std::min<std::size_t>(options_.cacheBytes + kLargestHeapFrame,
-                                                 std::numeric_limits<int>::max())));
 }
 
 TdvVideoOpenResult TdvFfmpegVideoLibrary::VideoOpen(const std::string& path,

@@ -3,12 +3,13 @@
 #include <cstddef>
 #include <string>
 
+#include "movie/ffmpeg/movie_memory.h"
 #include "movie/video_library.h"
 
 namespace kinovex {
 
 struct TdvFfmpegOptions {
-  std::size_t cacheBytes = 256u * 1024 * 1024;
+  std::size_t cacheBytes = kDefaultFrameCacheBytes;
   // Two decoding threads beat the automatic choice on a two-core machine.
   int decoderThreads = 2;
   // Take frame times from a QuickTime/MP4 sample index when there is one,
