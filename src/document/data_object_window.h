@@ -11,6 +11,7 @@
 #include "document/data_table_link.h"
 #include "document/file_location.h"
 #include "document/movie_link.h"
+#include "document/movie_opener.h"
 #include "foundation/lists.h"
 #include "model/series.h"
 #include "model/series_document.h"
@@ -185,6 +186,9 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   // The other windows of the document (not owned).
   void AttachTable(TdvDataTableLink* link) { table = link; }
   void AttachMovie(TdvMovieLink* link) { movie = link; }
+  // What opens the movie FindMovie finds; without one the document only
+  // records where its movie is.
+  void SetMovieOpener(TdvMovieOpener* opener) { movieOpener = opener; }
   void AddGraph(TdvGraphLink* link) { graphs.push_back(link); }
   TdvDataTableLink* Table() const { return table; }
   TdvMovieLink* Movie() const { return movie; }
@@ -261,5 +265,6 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   bool hasFile = false;
   TdvDataTableLink* table = nullptr;
   TdvMovieLink* movie = nullptr;
+  TdvMovieOpener* movieOpener = nullptr;
   std::vector<TdvGraphLink*> graphs;
 };

@@ -32,8 +32,8 @@ void TdvDataObjectWindow::WriteWindowRect(TdvTaggedWriter& writer) const {
 
   writer.OpenRecord('D');
   TdvDocumentWindow::WriteWindowRect(writer);
-  if (movie != nullptr) {
-    writer.RectGroup(kMovieRectTag, movie->WindowRect());
+  if (std::optional<TdvRect> movieRect = movie != nullptr ? movie->WindowRect() : std::nullopt) {
+    writer.RectGroup(kMovieRectTag, *movieRect);
   }
   writer.OpenGroup('b');
   writer.Flag(1, hasMovie, kSeparator);
@@ -190,6 +190,9 @@ bool TdvDataObjectWindow::FindMovie() {
     } else if (Confirm("Do you want to look for it?", "Movie: " + movieName + " not found")) {
       found = LocateMovie();
     }
+  }
+  if (!found.empty() && movieOpener != nullptr && !movieOpener->OpenMovie(*this, found)) {
+    found.clear();
   }
   hasMovie = !found.empty();
   if (hasMovie) {

@@ -184,6 +184,7 @@ void TdvFileParser::ReadDocumentHeader(TdvStringStream& stream) {
   made->loading = true;
   TdvDataObjectWindow* document = TdvShell::Get().Keep(std::move(made));
   document->SetLocation(location_, !movieFromOpenedFile);
+  document->SetMovieOpener(movies_);
   HeaderReceiver receiver(
       *document, [this](TdvRect& rect) { CorrectRect(rect); }, savedDefaultOrigin_);
   ReadRecordBody(stream, receiver);

@@ -7,6 +7,7 @@
 
 #include "document/file_data_object.h"
 #include "document/file_location.h"
+#include "document/movie_opener.h"
 #include "foundation/object.h"
 #include "foundation/tagged_stream.h"
 
@@ -46,7 +47,9 @@ class TdvWindowBuilder {
 // Reads one document file into a new document.
 class TdvFileParser {
  public:
-  explicit TdvFileParser(TdvWindowBuilder* builder = nullptr) : builder_(builder) {}
+  // The documents read get movies through `movies` (see TdvMovieOpener).
+  explicit TdvFileParser(TdvWindowBuilder* builder = nullptr, TdvMovieOpener* movies = nullptr)
+      : builder_(builder), movies_(movies) {}
 
   // Reads the file at location (or text, when it is not empty). The new
   // document, shown and owned by its window, or nullptr when none was
@@ -76,6 +79,7 @@ class TdvFileParser {
   void Finish();
 
   TdvWindowBuilder* builder_;
+  TdvMovieOpener* movies_;
   TdvDataObjectWindow* document_ = nullptr;
   TdvFileLocation location_;
   std::int32_t pathFormat_ = -2;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+
 #include "foundation/geometry.h"
 
-// The movie window as its document sees it.
+// The movie of a document as the document sees it: shown in a movie
+// window, or opened without one.
 class TdvMovieLink {
  public:
   virtual ~TdvMovieLink() = default;
@@ -10,6 +13,7 @@ class TdvMovieLink {
   // Height of the movie's own picture, in pixels.
   virtual int NaturalHeight() const = 0;
   virtual void RedrawMovie() = 0;
-  // The movie window's rectangle, as documents save it.
-  virtual TdvRect WindowRect() const = 0;
+  // The movie window's rectangle, as documents save it; none for a movie
+  // shown in no window.
+  virtual std::optional<TdvRect> WindowRect() const = 0;
 };

@@ -30,7 +30,7 @@ class FakeMovie : public TdvMovieLink {
   explicit FakeMovie(int height) : height(height) {}
   int NaturalHeight() const override { return height; }
   void RedrawMovie() override { ++redraws; }
-  TdvRect WindowRect() const override { return {5, 6, 325, 246}; }
+  std::optional<TdvRect> WindowRect() const override { return TdvRect{5, 6, 325, 246}; }
 
   int height;
   int redraws = 0;
