@@ -1,0 +1,123 @@
+#include "cli/cli_arguments.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <map>
+
+namespace kinovex::cli {
+namespace {
+
+enum Option : unsigned { kOutputOption = 1, kMovieOption = 2 };
+
+struct CommandShape {
+  CliCommand command;
+  std::size_t operands;
+  unsigned options;
+};
+
+const std::map<std::string, CommandShape>& Commands() {
+  static const std::map<std::string, CommandShape> commands = {
+      {"info", {CliCommand::kInfo, 1, 0}},
+      {"frames", {CliCommand::kFrames, 1, 0}},
+      {"frame", {CliCommand::kFrame, 2, kOutputOption}},
+      {"export", {CliCommand::kExport, 1, kOutputOption | kMovieOption}},
+      {"resave", {CliCommand::kResave, 2, kMovieOption}},
+  };
+  return commands;
+}
+
+CliParse Wrong(std::string error) {
+  CliParse parse;
+  parse.error = std::move(error);
+  return parse;
+}
+
+// The field an option fills, or none when the command does not take it.
+std::optional<std::string>* OptionField(CliRequest& request, const std::string& word,
+                                        unsigned allowed) {
+  if (word == "-o" && (allowed & kOutputOption)) {
+    return &request.output;
+  }
+  if (word == "--movie" && (allowed & kMovieOption)) {
+    return &request.movie;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+CliParse ParseArguments(const std::vector<std::string>& args) {
+  if (args.empty()) {
+    return Wrong("no command given");
+  }
+  CliRequest request;
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    request.command = CliCommand::kHelp;
+    return args.size() == 1 ? CliParse{request, ""} : Wrong("--help takes nothing after it");
+  }
+  if (args[0] == "--version") {
+    request.command = CliCommand::kVersion;
+    return args.size() == 1 ? CliParse{request, ""} : Wrong("--version takes nothing after it");
+  }
+  auto found = Commands().find(args[0]);
+  if (found == Commands().end()) {
+    return Wrong("unknown command \"" + args[0] + "\"");
+  }
+  const CommandShape& shape = found->second;
+  request.command = shape.command;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]))) {
+      std::optional<std::string>* field = OptionField(request, word, shape.options);
+      if (field == nullptr) {
+        return Wrong(args[0] + " does not take the option " + word);
+      }
+      if (field->has_value()) {
+        return Wrong("the option " + word + " is given twice");
+      }
+      if (i + 1 == args.size()) {
+        return Wrong("the option " + word + " needs a value");
+      }
+      *field = args[++i];
+      continue;
+    }
+    request.operands.push_back(word);
+  }
+  if (request.operands.size() != shape.operands) {
+    return Wrong(args[0] + " takes " + std::to_string(shape.operands) + " file or value argument" +
+                 (shape.operands == 1 ? "" : "s") + ", not " +
+                 std::to_string(request.operands.size()));
+  }
+  if (request.command == CliCommand::kFrame && !request.output) {
+    return Wrong("frame needs -o FILE.png");
+  }
+  return CliParse{request, ""};
+}
+
+std::optional<int> ParseMovieTime(const std::string& text, int timeScale) {
+  const char* first = text.data();
+  const char* last = first + text.size();
+  if (!text.empty() && text.back() == 's') {
+    double seconds = 0;
+    auto [end, error] = std::from_chars(first, last - 1, seconds);
+    if (error != std::errc() || end != last - 1 || !std::isfinite(seconds)) {
+      return std::nullopt;
+    }
+    double units = std::nearbyint(seconds * timeScale);
+    if (units < std::numeric_limits<int>::min() || units > std::numeric_limits<int>::max()) {
+      return std::nullopt;
+    }
+    return static_cast<int>(units);
+  }
+  int units = 0;
+  auto [end, error] = std::from_chars(first, last, units);
+  if (error != std::errc() || end != last || text.empty()) {
+    return std::nullopt;
+  }
+  return units;
+}
+
+}  // namespace kinovex::cli

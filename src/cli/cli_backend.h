@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "shell/headless_backend.h"
+
+namespace kinovex::cli {
+
+// The headless backend with nobody in front of it: every message box
+// becomes a line on the error stream, and the questions the program asks
+// are answered from the command line. Without a file to offer, every
+// question is declined and every file dialog cancelled.
+class CliBackend : public shell::HeadlessBackend {
+ public:
+  explicit CliBackend(std::ostream& errors);
+
+  // The file the next file dialog chooses (--movie); while it is unused,
+  // questions are answered with OK so that the program comes to ask.
+  void OfferFile(const std::string& path) { offered_ = path; }
+
+  shell::MessageAnswer ShowMessage(shell::MessageKind kind, const std::string& text,
+                                   const std::string& caption) override;
+  std::optional<std::string> AskOpenFile(const shell::FileDialogSpec& request) override;
+  std::optional<std::string> AskSaveFile(const shell::FileDialogSpec& request) override;
+
+ private:
+  std::ostream& errors_;
+  std::optional<std::string> offered_;
+};
+
+}  // namespace kinovex::cli

@@ -1,0 +1,119 @@
+#include "cli/cli_commands.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "cli/cli_output.h"
+#include "cli/cli_session.h"
+#include "cli/cli_usage.h"
+#include "cli/png_writer.h"
+#include "document/data_object_window.h"
+
+namespace kinovex::cli {
+namespace {
+
+int Info(CliSession& session, const CliRequest& request, std::ostream& out) {
+  std::unique_ptr<TdvVideoMovie> movie = session.OpenMovie(request.operands[0]);
+  if (!movie) {
+    return kExitUnusableInput;
+  }
+  PrintMovieInfo(out, *movie);
+  return kExitSuccess;
+}
+
+int Frames(CliSession& session, const CliRequest& request, std::ostream& out) {
+  std::unique_ptr<TdvVideoMovie> movie = session.OpenMovie(request.operands[0]);
+  if (!movie) {
+    return kExitUnusableInput;
+  }
+  PrintFrameTimes(out, *movie);
+  return kExitSuccess;
+}
+
+int Frame(CliSession& session, const CliRequest& request, std::ostream& errors) {
+  std::unique_ptr<TdvVideoMovie> movie = session.OpenMovie(request.operands[0]);
+  if (!movie) {
+    return kExitUnusableInput;
+  }
+  std::optional<int> time = ParseMovieTime(request.operands[1], movie->VideoTimeScale());
+  if (!time) {
+    errors << "kinovex-cli: \"" << request.operands[1]
+           << "\" is no time: give time units (1200) or seconds (2.5s)\n";
+    return kExitUsage;
+  }
+  TdvVideoImage image;
+  if (!movie->VideoFrameImage(*time, image)) {
+    errors << "kinovex-cli: no picture could be decoded at time " << *time << '\n';
+    return kExitUnusableInput;
+  }
+  if (!WritePng(*request.output, image)) {
+    errors << "kinovex-cli: cannot write " << *request.output << '\n';
+    return kExitUnusableInput;
+  }
+  return kExitSuccess;
+}
+
+int Export(CliSession& session, const CliRequest& request, std::ostream& out) {
+  TdvDataObjectWindow* document = session.OpenDocument(request.operands[0], request.movie);
+  if (document == nullptr) {
+    return kExitUnusableInput;
+  }
+  if (!request.output) {
+    document->WriteExport(out);
+    return out.flush() ? kExitSuccess : kExitUnusableInput;
+  }
+  std::ofstream file(*request.output, std::ios::out | std::ios::trunc);
+  if (file.is_open()) {
+    document->WriteExport(file);
+    file.close();
+  }
+  if (!file) {
+    session.Tell("Could not create " + *request.output, "Export Data");
+    return kExitUnusableInput;
+  }
+  return kExitSuccess;
+}
+
+int Resave(CliSession& session, const CliRequest& request) {
+  TdvDataObjectWindow* document = session.OpenDocument(request.operands[0], request.movie);
+  if (document == nullptr) {
+    return kExitUnusableInput;
+  }
+  std::error_code error;
+  std::filesystem::path target = std::filesystem::absolute(request.operands[1], error);
+  document->SetLocation(TdvFileLocation::FromPath(error ? request.operands[1] : target.string()),
+                        true);
+  return document->Save(false) ? kExitSuccess : kExitUnusableInput;
+}
+
+}  // namespace
+
+int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& errors) {
+  switch (request.command) {
+    case CliCommand::kHelp:
+      PrintUsage(out);
+      return kExitSuccess;
+    case CliCommand::kVersion:
+      PrintVersion(out);
+      return kExitSuccess;
+    default:
+      break;
+  }
+  CliSession session(errors);
+  switch (request.command) {
+    case CliCommand::kInfo:
+      return Info(session, request, out);
+    case CliCommand::kFrames:
+      return Frames(session, request, out);
+    case CliCommand::kFrame:
+      return Frame(session, request, errors);
+    case CliCommand::kExport:
+      return Export(session, request, out);
+    case CliCommand::kResave:
+      return Resave(session, request);
+    default:
+      return kExitUsage;
+  }
+}
+
+}  // namespace kinovex::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/cli_backend.h"
+#include "movie/ffmpeg/ffmpeg_video_library.h"
+#include "movie/library_movie.h"
+#include "shell/shell.h"
+
+class TdvDataObjectWindow;
+
+namespace kinovex::cli {
+
+// The program without a display: the backend that turns messages into
+// error lines, the shell, the video library, and the opener that gives
+// documents their movies without movie windows.
+class CliSession {
+ public:
+  explicit CliSession(std::ostream& errors);
+
+  // The movie at path, or nullptr after the program's message.
+  std::unique_ptr<TdvVideoMovie> OpenMovie(const std::string& path);
+
+  // Reads a saved document as the program does, its movie looked for in
+  // the same way; `movie` is the file chosen when the program asks for it.
+  // nullptr when no document could be made (the messages say why).
+  TdvDataObjectWindow* OpenDocument(const std::string& path,
+                                    const std::optional<std::string>& movie);
+
+  // A message as the program shows it.
+  void Tell(const std::string& text, const std::string& caption);
+
+ private:
+  CliBackend backend_;
+  TdvShell shell_{backend_};
+  TdvFfmpegVideoLibrary library_;
+  TdvLibraryMovieOpener movies_{library_};
+};
+
+}  // namespace kinovex::cli

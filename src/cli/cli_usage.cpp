@@ -1,0 +1,29 @@
+#include "cli/cli_usage.h"
+
+namespace kinovex::cli {
+
+void PrintUsage(std::ostream& out) {
+  out << "Usage:\n"
+         "  kinovex-cli info MOVIE\n"
+         "  kinovex-cli frames MOVIE\n"
+         "  kinovex-cli frame MOVIE TIME -o FILE.png\n"
+         "  kinovex-cli export DOC.kvx [-o FILE] [--movie PATH]\n"
+         "  kinovex-cli resave DOC.kvx OUT.kvx [--movie PATH]\n"
+         "  kinovex-cli --help | --version\n"
+         "\n"
+         "  info      size, time scale, duration, frame count and codec of a movie\n"
+         "  frames    the start time of every frame, in time units and in seconds\n"
+         "  frame     the frame shown at TIME (time units, or seconds as in 1.5s) as PNG\n"
+         "  export    a saved analysis as tab-separated text (standard output without -o)\n"
+         "  resave    a saved analysis read and written again in the current file version\n"
+         "\n"
+         "  --movie PATH  the movie to use when the document's own is not found\n"
+         "\n"
+         "Exit status: 0 success, 1 wrong usage, 2 input that cannot be used.\n";
+}
+
+void PrintVersion(std::ostream& out) {
+  out << "kinovex-cli (Kinovex 2.1), document files of version 2 1 2\n";
+}
+
+}  // namespace kinovex::cli
