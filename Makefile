@@ -2,10 +2,18 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps test check-sanitize fuzz bench format clean
+.PHONY: deps run test check-sanitize fuzz bench format clean
 
 deps:
 	scripts/install-deps
+
+# Starts the desktop program as a user does: `make run` shows the About box
+# and then the Startup dialog; `make run ARGS=path` opens that path.
+ARGS ?=
+run: deps
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build --target kinovex -j $(JOBS)
+	build/src/app/kinovex $(ARGS)
 
 test: deps
 	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
