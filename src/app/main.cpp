@@ -9,6 +9,8 @@
 #include <string>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "frame/startup.h"
 #include "movie/ffmpeg/ffmpeg_video_library.h"
 #include "movie/ffmpeg/movie_memory.h"
@@ -39,6 +41,17 @@ std::string CommandLine(int argc, char** argv) {
   return line;
 }
 
+// The user the door belongs to, as the login knows them.
+std::string UserName() {
+  for (const char* variable : {"USER", "LOGNAME"}) {
+    const char* name = std::getenv(variable);
+    if (name != nullptr && *name != '\0') {
+      return name;
+    }
+  }
+  return std::to_string(getuid());
+}
+
 void Trace(const std::string& line) {
   std::cerr << "kinovex: " << line << std::endl;
 }
@@ -55,7 +68,7 @@ int main(int argc, char** argv) {
   TdvStartup startup;
   startup.commandLine = CommandLine(argc, argv);
   startup.helpFolder = ProgramFolder(argv[0]) / "help";
-  startup.instanceDoor = InstanceDoorName(std::getenv("USER"), std::getenv("XDG_RUNTIME_DIR"));
+  startup.instanceDoor = InstanceDoorName(UserName().c_str(), std::getenv("XDG_RUNTIME_DIR"));
   startup.videoLibrary = &videoLibrary;
   startup.desktop = &desktop;
   const char* trace = std::getenv("KINOVEX_TRACE");
