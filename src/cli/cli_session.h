@@ -35,9 +35,11 @@ class CliSession {
 
  private:
   CliBackend backend_;
-  TdvShell shell_{backend_};
   TdvFfmpegVideoLibrary library_;
+  // Documents point at the movies the opener owns: the shell, which owns
+  // the documents, goes first.
   TdvLibraryMovieOpener movies_{library_};
+  TdvShell shell_{backend_};
 };
 
 }  // namespace kinovex::cli

@@ -32,9 +32,9 @@ struct HeadlessProgram {
   }
 
   shell::HeadlessBackend backend;
-  TdvShell shell{backend};
   TdvFfmpegVideoLibrary library;
   TdvLibraryMovieOpener movies{library};
+  TdvShell shell{backend};
 };
 
 }  // namespace

@@ -98,15 +98,6 @@ TEST_F(CliMovieTest, TimeThatIsNoNumberIsWrongUsage) {
   EXPECT_NE(run.err.find("\"1.5\" is no time"), std::string::npos) << run.err;
 }
 
-TEST_F(CliMovieTest, FramePictureHasTheMovieSize) {
-  Make("clip.mp4");
-  ASSERT_EQ(Run({"frame", "clip.mp4", "0", "-o", "f.png"}).status, 0);
-  std::optional<TdvVideoImage> image = DecodePng(folder.File("f.png"));
-  ASSERT_TRUE(image.has_value());
-  EXPECT_EQ(image->width, 160);
-  EXPECT_EQ(image->height, 120);
-}
-
 TEST_F(CliMovieTest, FilesThatAreNoMovieAreRefusedWithTheProgramsMessage) {
   std::ofstream(folder.File("notes.mp4")) << "not a movie at all";
   std::ofstream(folder.File("empty.mov"));

@@ -43,9 +43,9 @@ class LibraryMovieTest : public ::testing::Test {
   testing::TestFolder folder;
   testing::GeneratedMovie made;
   shell::HeadlessBackend backend;
-  TdvShell shell{backend};
   TdvFfmpegVideoLibrary library;
   TdvLibraryMovieOpener movies{library};
+  TdvShell shell{backend};
 };
 
 TEST_F(LibraryMovieTest, DocumentTakesTheMoviesTimeBase) {
