@@ -7,6 +7,7 @@
 #include "kinematics/data_table_object.h"
 #include "kinematics/quantity_table.h"
 #include "kinematics/unit_table.h"
+#include "kinematics/value_list_rewrite.h"
 
 namespace {
 
@@ -137,26 +138,23 @@ void TdvModelCalculatedGroup::ComputeFull(double mass) {
   }
 }
 
-void TdvModelCalculatedGroup::ComputeFrame(std::int32_t frame, double mass) {
-  std::optional<double> a = inputs[0]->GetValue(frame);
-  if (!a) {
-    return;
-  }
+std::optional<double> TdvModelCalculatedGroup::ComputeFrame(std::int32_t frame, double a,
+                                                            double mass) {
   if (!twoInputs) {
-    values.emplace(frame, Combine1(*a, mass));
-  } else if (std::optional<double> b = inputs[1]->GetValue(frame)) {
-    values.emplace(frame, Combine2(*a, *b, mass));
+    return Combine1(a, mass);
   }
+  if (std::optional<double> b = inputs[1]->GetValue(frame)) {
+    return Combine2(a, *b, mass);
+  }
+  return std::nullopt;
 }
 
 void TdvModelCalculatedGroup::ComputeSpans(const TdvChangedFrames& inputChanges, double mass) {
   const TdvDataValueList& first = inputs[0]->Values();
   for (const TdvChangedFrames::Span& span : inputChanges.Spans()) {
-    values.erase(values.lower_bound(span.first), values.upper_bound(span.last));
-    for (auto it = first.lower_bound(span.first); it != first.end() && it->first <= span.last;
-         ++it) {
-      ComputeFrame(it->first, mass);
-    }
+    RewriteRange(values, span.first, span.last, first.lower_bound(span.first),
+                 first.upper_bound(span.last),
+                 [&](auto it) { return ComputeFrame(it->first, it->second, mass); });
     changes.Add(span.first, span.last);
   }
 }

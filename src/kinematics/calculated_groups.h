@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "kinematics/model_value_group.h"
 
@@ -25,8 +26,8 @@ class TdvModelCalculatedGroup : public TdvModelDataValueGroup {
 
  private:
   void ComputeFull(double mass);
-  // The value at one frame from the inputs there, or none.
-  void ComputeFrame(std::int32_t frame, double mass);
+  // The value at one frame from the first input's value a there, or none.
+  std::optional<double> ComputeFrame(std::int32_t frame, double a, double mass);
   void ComputeSpans(const TdvChangedFrames& inputChanges, double mass);
 
   bool twoInputs = false;

@@ -1,8 +1,12 @@
 #include "kinematics/derivative.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <iterator>
 #include <optional>
+
+#include "kinematics/value_list_rewrite.h"
 
 namespace {
 
@@ -66,8 +70,16 @@ void ExtrapolateEnds(const TdvDataValueList& source, TdvDataValueList& target) {
              Extrapolate(target, std::next(first)->first, std::next(first, 2)->first));
 }
 
-void EraseRange(TdvDataValueList& list, std::int32_t from, std::int32_t to) {
-  list.erase(list.lower_bound(from), list.upper_bound(to));
+std::optional<double> ValueAt(const TdvDataValueList& list, std::int32_t frame) {
+  auto it = list.find(frame);
+  return it == list.end() ? std::nullopt : std::optional<double>(it->second);
+}
+
+bool SameValue(std::optional<double> a, std::optional<double> b) {
+  if (!a || !b) {
+    return !a && !b;
+  }
+  return std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b);
 }
 
 // The window [lo, hi) of source around a changed span, widened by `reach`
@@ -138,20 +150,27 @@ void DerivativeUpdate(const TdvDataValueList& time, const TdvDataValueList& sour
   }
   for (const TdvChangedFrames::Span& span : sourceChanges.Spans()) {
     Window w = WidenedWindow(source, span, 1);
-    EraseRange(target, w.from, w.to);
-    for (Iter it = w.lo; it != w.hi; ++it) {
+    RewriteRange(target, w.from, w.to, w.lo, w.hi, [&](Iter it) -> std::optional<double> {
       if (!HasNeighbours(source, it, 1)) {
-        continue;
+        return std::nullopt;
       }
-      if (auto d = ThreePoint(time, std::prev(it), it, std::next(it))) {
-        target.emplace(it->first, *d);
-      }
-    }
+      return ThreePoint(time, std::prev(it), it, std::next(it));
+    });
     targetChanges.Add(w.from, w.to);
   }
+  std::int32_t first = source.begin()->first;
+  std::int32_t last = source.rbegin()->first;
+  std::optional<double> oldFirst = ValueAt(target, first);
+  std::optional<double> oldLast = ValueAt(target, last);
   ExtrapolateEnds(source, target);
-  targetChanges.Add(source.begin()->first, source.begin()->first);
-  targetChanges.Add(source.rbegin()->first, source.rbegin()->first);
+  // An end that comes out as before is left out, so that groups computed from
+  // this one do not recompute there on every change.
+  if (!SameValue(oldFirst, ValueAt(target, first))) {
+    targetChanges.Add(first, first);
+  }
+  if (!SameValue(oldLast, ValueAt(target, last))) {
+    targetChanges.Add(last, last);
+  }
 }
 
 void SmoothFull(const TdvDataValueList& raw, TdvDataValueList& smoothed) {
@@ -183,12 +202,12 @@ void SmoothUpdate(const TdvDataValueList& raw, std::size_t oldRawCount,
     // A value needs two neighbours on each side, so an inserted or removed
     // value changes the standing of two values on either side of it.
     Window w = WidenedWindow(raw, span, 2);
-    EraseRange(smoothed, w.from, w.to);
-    for (Iter it = w.lo; it != w.hi; ++it) {
-      if (HasNeighbours(raw, it, 2)) {
-        smoothed.emplace(it->first, SmoothedAt(it));
+    RewriteRange(smoothed, w.from, w.to, w.lo, w.hi, [&](Iter it) -> std::optional<double> {
+      if (!HasNeighbours(raw, it, 2)) {
+        return std::nullopt;
       }
-    }
+      return SmoothedAt(it);
+    });
     smoothedChanges.Add(w.from, w.to);
   }
 }
