@@ -59,8 +59,8 @@ TdvGraphPlot* TdvGraphObject::PlotAt(std::int32_t index) const {
 }
 
 int TdvGraphObject::RemovePlotsOf(std::int32_t seriesId) {
-  return static_cast<int>(
-      std::erase_if(plots_, [seriesId](const auto& plot) { return plot->seriesId == seriesId; }));
+  return RemovePlotsWhere(
+      [seriesId](const TdvGraphPlot& plot) { return plot.seriesId == seriesId; });
 }
 
 void TdvGraphObject::BindGroups(TdvGraphSource& source) {

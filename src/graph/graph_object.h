@@ -37,6 +37,12 @@ class TdvGraphObject : public TdvObject, public TdvTaggedReceiver {
   // Drops the plots of a series that is gone, whose groups the data table
   // has destroyed with it; answers how many went.
   int RemovePlotsOf(std::int32_t seriesId);
+  // Drops the plots for which drop(plot) holds, with no group given back.
+  template <typename Drop>
+  int RemovePlotsWhere(Drop drop) {
+    return static_cast<int>(
+        std::erase_if(plots_, [&drop](const auto& plot) { return drop(*plot); }));
+  }
   // Every plot takes its group from source (one use each); groups shown
   // before are given back.
   void BindGroups(TdvGraphSource& source);
