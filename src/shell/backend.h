@@ -40,6 +40,8 @@ struct SystemMetrics {
   int dialogFrameWidth = 4;
   int dialogFrameHeight = 4;
   Size dialogBaseUnits{8, 16};
+  // The screen without task bars and docks, where centred boxes go.
+  Rect workArea{0, 0, 1024, 768};
 };
 
 // ---------------------------------------------------------------- controls
@@ -204,6 +206,8 @@ class Backend {
   virtual void PopupSetLabel(WindowHandle popup, const std::string& label) = 0;
   virtual void SetRedraw(WindowHandle control, bool redraw) = 0;
   virtual void SelectText(WindowHandle edit, int start, int end) = 0;
+  // The text shown while the mouse rests on a control; empty removes it.
+  virtual void SetToolTip(WindowHandle control, const std::string& text) = 0;
 
   // Menus. The backend keeps the pointer and reads the items again on
   // RefreshMenuBar; the window list goes into popup `windowMenu` of the bar.

@@ -900,6 +900,12 @@ void HeadlessBackend::SelectText(WindowHandle edit, int start, int end) {
   }
 }
 
+void HeadlessBackend::SetToolTip(WindowHandle control, const std::string& text) {
+  if (HeadlessWindow* target = Find(control)) {
+    target->toolTip = text;
+  }
+}
+
 // ------------------------------------------------------------------ menus
 
 void HeadlessBackend::SetMenuBar(WindowHandle frame, const MenuItem* bar, int windowMenu) {

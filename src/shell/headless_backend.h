@@ -72,6 +72,7 @@ struct HeadlessWindow {
   std::set<int> listSelection;
   int popupShown = 0;
   std::pair<int, int> textSelection{0, 0};
+  std::string toolTip;
   const MenuItem* menuBar = nullptr;
   int windowMenu = 0;
   std::vector<Accelerator> accelerators;
@@ -205,6 +206,7 @@ class HeadlessBackend : public Backend {
   void PopupSetLabel(WindowHandle popup, const std::string& label) override;
   void SetRedraw(WindowHandle control, bool redraw) override;
   void SelectText(WindowHandle edit, int start, int end) override;
+  void SetToolTip(WindowHandle control, const std::string& text) override;
   void SetMenuBar(WindowHandle frame, const MenuItem* bar, int windowMenu) override;
   void RefreshMenuBar(WindowHandle frame) override;
   void SetAccelerators(WindowHandle frame, const std::vector<Accelerator>& keys) override;

@@ -345,6 +345,24 @@ void HeadlessSurface::DrawIcon(int resourceId, Point topLeft) {
   }
 }
 
+void HeadlessSurface::DrawIconScaled(int resourceId, const Rect& to) {
+  std::optional<Picture> icon = icons_ ? icons_(resourceId) : std::nullopt;
+  const Rect target = Ordered(to);
+  Begin(DrawOp::kIcon, target, {{target.left, target.top}}, {}, resourceId);
+  if (!icon || icon->Empty()) {
+    return;
+  }
+  const int width = RectWidth(target);
+  const int height = RectHeight(target);
+  for (int y = 0; y < height; ++y) {
+    const int sy = static_cast<int>(static_cast<long long>(y) * icon->Height() / height);
+    for (int x = 0; x < width; ++x) {
+      const int sx = static_cast<int>(static_cast<long long>(x) * icon->Width() / width);
+      Plot(target.left + x, target.top + y, icon->At(sx, sy), false);
+    }
+  }
+}
+
 Picture HeadlessSurface::ReadPicture(const Rect& rect) const {
   const Rect r = Ordered(rect);
   Picture copy(RectWidth(r), RectHeight(r));

@@ -80,6 +80,7 @@ class HeadlessSurface : public Surface {
   void DrawVerticalText(std::string_view text, Point baseline) override;
   void DrawPicture(const Picture& picture, const Rect& from, const Rect& to) override;
   void DrawIcon(int resourceId, Point topLeft) override;
+  void DrawIconScaled(int resourceId, const Rect& to) override;
   Picture ReadPicture(const Rect& rect) const override;
 
   const Picture& Pixels() const { return *pixels_; }

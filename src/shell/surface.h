@@ -52,6 +52,8 @@ class Surface {
   virtual void DrawPicture(const Picture& picture, const Rect& from, const Rect& to) = 0;
   // An icon resource at its own size, transparent where the icon is.
   virtual void DrawIcon(int resourceId, Point topLeft) = 0;
+  // The same icon stretched into `to`.
+  virtual void DrawIconScaled(int resourceId, const Rect& to) = 0;
   // Pixels of the surface inside `rect` (clipped to the surface).
   virtual Picture ReadPicture(const Rect& rect) const = 0;
 };

@@ -264,6 +264,7 @@ class TdvWindow : public TdvTaggedReceiver {
 
   shell::FontSpec TextFont() const;
   void SelectTextFont();
+  void DrawControlIcon(int resource, shell::Size area);
   void DrawWithRaster(shell::RasterMode mode, const std::function<void()>& draw);
   bool BeginPrint();
   void PrintPage(const std::string& movieName, const std::string& printTitle, bool frameIt,

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "shell/numeric_filter.h"
@@ -289,6 +290,23 @@ int TdvWindow::FilterControlChar(int id, int character) {
   return NumericFilterAccepts(numericKind, character) ? kTdvNotHandled : 0;
 }
 
+// An icon larger than its button is shrunk to fit, keeping its shape and
+// centred; a smaller one sits in the corner at its own size.
+void TdvWindow::DrawControlIcon(int resource, shell::Size area) {
+  std::optional<shell::Picture> icon = Backend().IconResource(resource);
+  if (!icon || (icon->Width() <= area.width && icon->Height() <= area.height)) {
+    dc->DrawIcon(resource, {0, 0});
+    return;
+  }
+  const double fit = std::min(static_cast<double>(area.width) / icon->Width(),
+                              static_cast<double>(area.height) / icon->Height());
+  const int width = std::max(1, static_cast<int>(icon->Width() * fit));
+  const int height = std::max(1, static_cast<int>(icon->Height() * fit));
+  const int left = (area.width - width) / 2;
+  const int top = (area.height - height) / 2;
+  dc->DrawIconScaled(resource, {left, top, left + width, top + height});
+}
+
 void TdvWindow::UpdateOwnerControl(int id) {
   TdvControlInfo* control = FindControl(id);
   if (control == nullptr || control->window == shell::kNoWindow) {
@@ -307,7 +325,7 @@ void TdvWindow::UpdateOwnerControl(int id) {
     dc = surface.get();
     GfxApplyPen();
     if (control->option == 1) {
-      dc->DrawIcon(control->value, {0, 0});
+      DrawControlIcon(control->value, surface->PixelSize());
     } else {
       DrawControl(id);
     }

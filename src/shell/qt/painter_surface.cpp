@@ -315,6 +315,18 @@ void PainterSurface::DrawIcon(int resourceId, Point topLeft) {
   painter_.drawImage(QPoint(topLeft.x, topLeft.y), icon);
 }
 
+// Icons are pictures for people, not pixels to be compared: they may blend.
+void PainterSurface::DrawIconScaled(int resourceId, const Rect& to) {
+  const QImage icon = icons_ ? icons_(resourceId) : QImage();
+  if (icon.isNull() || RectEmpty(to)) {
+    return;
+  }
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter_.drawImage(ToQRect(to), icon);
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
 Picture PainterSurface::ReadPicture(const Rect& rect) const {
   const QRect wanted = ToQRect(rect).intersected(QRect(0, 0, size_.width, size_.height));
   if (image_ == nullptr || wanted.isEmpty()) {

@@ -54,6 +54,7 @@ class PainterSurface final : public Surface {
 
   void DrawPicture(const Picture& picture, const Rect& from, const Rect& to) override;
   void DrawIcon(int resourceId, Point topLeft) override;
+  void DrawIconScaled(int resourceId, const Rect& to) override;
   Picture ReadPicture(const Rect& rect) const override;
 
  private:

@@ -42,8 +42,8 @@ class QtBackend final : public Backend, private WindowHost {
   ~QtBackend() override;
 
   void SetTestHooks(QtTestHooks hooks) { hooks_ = std::move(hooks); }
-  // The folder holding the program's pictures: bitmaps/<id>.png and
-  // icons/<id>.png.
+  // The folder holding the program's pictures: bitmaps/<id> and icons/<id>,
+  // each a PNG, BMP or SVG file.
   void SetResourceFolder(std::string folder);
   // The widget of a window's client area or of a control (for tests and
   // for embedding); nullptr for an unknown handle.
@@ -104,6 +104,7 @@ class QtBackend final : public Backend, private WindowHost {
   void PopupSetLabel(WindowHandle popup, const std::string& label) override;
   void SetRedraw(WindowHandle control, bool redraw) override;
   void SelectText(WindowHandle edit, int start, int end) override;
+  void SetToolTip(WindowHandle control, const std::string& text) override;
 
   void SetMenuBar(WindowHandle frame, const MenuItem* bar, int windowMenu) override;
   void RefreshMenuBar(WindowHandle frame) override;
@@ -174,6 +175,7 @@ class QtBackend final : public Backend, private WindowHost {
   void DropTimer(std::map<std::pair<WindowHandle, int>, QPointer<QTimer>>::iterator timer);
   QImage IconImage(int id) const;
   QImage LoadResource(const char* kind, int id) const;
+  static QImage RenderSvg(const QString& path);
 
   std::unique_ptr<QApplication> ownApplication_;
   EventSink* sink_ = nullptr;

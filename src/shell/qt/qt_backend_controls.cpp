@@ -342,4 +342,10 @@ void QtBackend::SelectText(WindowHandle edit, int start, int end) {
   }
 }
 
+void QtBackend::SetToolTip(WindowHandle control, const std::string& text) {
+  if (const Record* record = Find(control)) {
+    record->outer->setToolTip(ToQString(text));
+  }
+}
+
 }  // namespace shell::qt

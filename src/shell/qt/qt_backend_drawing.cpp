@@ -1,6 +1,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <cstdlib>
 
 #include "shell/qt/backing_store.h"
@@ -48,7 +50,22 @@ QImage QtBackend::LoadResource(const char* kind, int id) const {
       return image;
     }
   }
-  return QImage();
+  return RenderSvg(dir.filePath(QString::number(id) + QStringLiteral(".svg")));
+}
+
+// A drawing is rendered once at its own size, transparent where it draws
+// nothing; drawings made of whole-pixel rectangles come out pixel-exact.
+QImage QtBackend::RenderSvg(const QString& path) {
+  QSvgRenderer renderer(path);
+  const QSize size = renderer.defaultSize();
+  if (!renderer.isValid() || size.isEmpty()) {
+    return QImage();
+  }
+  QImage image(size, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  return image;
 }
 
 QImage QtBackend::IconImage(int id) const {

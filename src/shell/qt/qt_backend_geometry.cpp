@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QStyle>
 
 #include "shell/qt/backing_store.h"
@@ -30,6 +31,9 @@ SystemMetrics QtBackend::Metrics() const {
   metrics.dialogFrameWidth = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
   metrics.dialogFrameHeight = metrics.dialogFrameWidth;
   metrics.dialogBaseUnits = DialogBaseUnits();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    metrics.workArea = ToRect(screen->availableGeometry());
+  }
   return metrics;
 }
 
