@@ -128,8 +128,10 @@ int TdvDataObjectWindow::DoCommand(int id) {
   }
 }
 
+// The tool bar sends the selection codes 0 and 1 with a flag in the high
+// byte; only the low byte names the action.
 int TdvDataObjectWindow::DoToolCommand(int code) {
-  switch (code) {
+  switch (code & 0xFF) {
     case 0:
       SelectItem(kNoItem, 0);
       return 1;

@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "frame/bitmap_marker.h"
+#include "frame/program_cursor.h"
+#include "shell/app_window.h"
+#include "shell/headless_backend.h"
+#include "shell/shell.h"
+#include "svg_pixel_sheet.h"
+
+namespace {
+
+const shell::Rgb kBackground = shell::MakeRgb(20, 90, 160);
+const shell::Rgb kRed = shell::MakeRgb(255, 0, 0);
+const shell::Rgb kGreen = shell::MakeRgb(0, 255, 0);
+
+std::string MarkerFolder() {
+  const char* source = std::getenv("KINOVEX_SOURCE_DIR");
+  return std::string(source != nullptr ? source : ".") + "/resources/markers/";
+}
+
+class MarkerFrame : public TdvAppWindow {
+ public:
+  void OpenPath(const std::string&) override {}
+  void OpenHelpTopic(int) override {}
+};
+
+class Canvas : public TdvWindow {
+ public:
+  int OpenWindow() override {
+    shell::ChildSpec request{"canvas", {0, 0, 60, 50}, false};
+    return CreateThroughBackend([&] {
+             return Backend().CreateChild(TdvShell::Get().Frame()->hwnd, request);
+           }) != shell::kNoWindow
+               ? 1
+               : 0;
+  }
+};
+
+class BitmapMarkerTest : public ::testing::Test {
+ protected:
+  BitmapMarkerTest() {
+    backend.SetFailureHandler([](const std::string& message) { ADD_FAILURE() << message; });
+    images = svg_pixel_sheet::Read(MarkerFolder() + "marker_sheet.svg");
+    masks = svg_pixel_sheet::Read(MarkerFolder() + "marker_masks.svg");
+    backend.AddBitmapResource(TdvMarkerSheets::kImageSheet, images);
+    backend.AddBitmapResource(TdvMarkerSheets::kMaskSheet, masks);
+    frame = shell.Keep(std::make_unique<MarkerFrame>());
+    frame->OpenWindow();
+    canvas = shell.Keep(std::make_unique<Canvas>());
+    canvas->OpenWindow();
+    canvas->BeforePaint();
+    canvas->GfxSetFGColor(kBackground);
+    canvas->GfxFillRect({0, 0, 60, 50});
+    canvas->AfterPaint();
+  }
+
+  const shell::Picture& Pixels() const { return backend.Pixels(canvas->hwnd); }
+
+  // True where the marker of that shape and size is not transparent.
+  bool InMask(int shape, int sizeClass, int x, int y) const {
+    const shell::Point cell = TdvMarkerSheets::MaskCell(shape, sizeClass);
+    return masks.At(cell.x + x, cell.y + y) == shell::kBlack;
+  }
+
+  shell::HeadlessBackend backend;
+  TdvShell shell{backend};
+  MarkerFrame* frame = nullptr;
+  Canvas* canvas = nullptr;
+  shell::Picture images;
+  shell::Picture masks;
+  TdvMarkerSheets sheets;
+};
+
+// ---------------------------------------------------------------- the sheets
+
+TEST_F(BitmapMarkerTest, SheetsHaveTheirSizesAndEveryMarkerHasAMask) {
+  ASSERT_EQ(images.Width(), 225);
+  ASSERT_EQ(images.Height(), 240);
+  ASSERT_EQ(masks.Width(), 150);
+  ASSERT_EQ(masks.Height(), 49);
+  for (int shape = 0; shape < TdvMarkerSheets::kShapes; ++shape) {
+    for (int sizeClass = 0; sizeClass < 3; ++sizeClass) {
+      const int size = TdvMarkerSheets::CellSize(sizeClass);
+      // Every marker is drawn on the pixel it marks.
+      EXPECT_TRUE(InMask(shape, sizeClass, size / 2, size / 2)) << shape << "/" << sizeClass;
+      for (int colour = 0; colour < TdvMarkerSheets::kColours; ++colour) {
+        const shell::Point cell = TdvMarkerSheets::ImageCell(shape, sizeClass, colour);
+        EXPECT_TRUE(images.Contains(cell.x + size - 1, cell.y + size - 1));
+      }
+    }
+  }
+  EXPECT_EQ(TdvMarkerSheets::CellSize(7), 25);
+  EXPECT_EQ(TdvMarkerSheets::CellSize(-1), 25);
+}
+
+// ---------------------------------------------------------------- drawing
+
+TEST_F(BitmapMarkerTest, AMarkerCoversExactlyItsMaskAroundThePoint) {
+  sheets.DrawBitmapMarker(20, 20, 0, 1, 0, canvas);
+  const int size = 15;
+  const shell::Point cell = TdvMarkerSheets::ImageCell(0, 1, 0);
+  for (int y = 0; y < 50; ++y) {
+    for (int x = 0; x < 60; ++x) {
+      const int cx = x - (20 - size / 2);
+      const int cy = y - (20 - size / 2);
+      const bool inside = cx >= 0 && cy >= 0 && cx < size && cy < size;
+      const shell::Rgb expected =
+          inside && InMask(0, 1, cx, cy) ? images.At(cell.x + cx, cell.y + cy) : kBackground;
+      ASSERT_EQ(Pixels().At(x, y), expected) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(BitmapMarkerTest, ColourAndShapePickTheirCells) {
+  sheets.DrawBitmapMarker(10, 10, 0, 0, 0, canvas);
+  sheets.DrawBitmapMarker(40, 10, 0, 0, 2, canvas);
+  EXPECT_EQ(Pixels().At(10, 10), kRed);
+  EXPECT_EQ(Pixels().At(40, 10), kGreen);
+  // The rim of every marker is black.
+  EXPECT_EQ(Pixels().At(10, 6), shell::kBlack);
+
+  sheets.DrawBitmapMarker(30, 30, 3, 2, 0, canvas);
+  // A thin upright cross leaves its diagonals alone.
+  EXPECT_EQ(Pixels().At(30 - 10, 30 - 10), kBackground);
+  EXPECT_NE(Pixels().At(30, 30 - 10), kBackground);
+}
+
+TEST_F(BitmapMarkerTest, InExclusiveOrModeDrawingTwiceErases) {
+  const shell::Picture before = Pixels();
+  canvas->GfxSetPenMode(kTdvPenXor);
+  sheets.DrawBitmapMarker(25, 25, 5, 2, 4, canvas);
+  EXPECT_NE(Pixels(), before);
+  sheets.DrawBitmapMarker(25, 25, 5, 2, 4, canvas);
+  EXPECT_EQ(Pixels(), before);
+}
+
+TEST_F(BitmapMarkerTest, AMarkerAtTheEdgeDrawsItsVisiblePart) {
+  sheets.DrawBitmapMarker(0, 0, 0, 0, 0, canvas);
+  EXPECT_EQ(Pixels().At(0, 0), kRed);
+  EXPECT_EQ(Pixels().At(0, 4), shell::kBlack);
+  sheets.DrawBitmapMarker(59, 49, 1, 2, 2, canvas);
+  EXPECT_NE(Pixels().At(59, 49), kBackground);
+  canvas->GfxSetPenMode(kTdvPenXor);
+  const shell::Picture before = Pixels();
+  sheets.DrawBitmapMarker(-3, 48, 4, 2, 1, canvas);
+  sheets.DrawBitmapMarker(-3, 48, 4, 2, 1, canvas);
+  EXPECT_EQ(Pixels(), before);
+  // Entirely outside: nothing to draw.
+  sheets.DrawBitmapMarker(500, -500, 0, 0, 0, canvas);
+  EXPECT_EQ(Pixels(), before);
+}
+
+TEST_F(BitmapMarkerTest, UnknownShapesAndColoursDrawNothing) {
+  const shell::Picture before = Pixels();
+  for (auto [shape, colour] : {std::pair{6, 0}, {-1, 0}, {0, 9}, {0, -1}, {1000, 1000}}) {
+    sheets.DrawBitmapMarker(20, 20, shape, 2, colour, canvas);
+  }
+  EXPECT_EQ(Pixels(), before);
+  EXPECT_TRUE(backend.Messages().empty());
+}
+
+TEST_F(BitmapMarkerTest, WithoutWindowOrSheetsNothingIsDrawn) {
+  backend.ExpectMessage("HDC PWIN", shell::MessageAnswer::kOk, "EMPTY");
+  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, nullptr);
+
+  Canvas closed;
+  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, &closed);
+  EXPECT_FALSE(sheets.Loaded());
+
+  const shell::Picture before = Pixels();
+  backend.AddBitmapResource(TdvMarkerSheets::kMaskSheet, shell::Picture());
+  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, canvas);
+  EXPECT_FALSE(sheets.Loaded());
+  EXPECT_EQ(Pixels(), before);
+
+  // Once the sheets are there, markers appear.
+  backend.AddBitmapResource(TdvMarkerSheets::kMaskSheet, masks);
+  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, canvas);
+  EXPECT_TRUE(sheets.Loaded());
+  EXPECT_EQ(Pixels().At(20, 20), kRed);
+}
+
+TEST_F(BitmapMarkerTest, SheetsAreLoadedOnceAndKept) {
+  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, canvas);
+  ASSERT_TRUE(sheets.Loaded());
+  // A later change of the resources does not reach markers already cut.
+  backend.AddBitmapResource(TdvMarkerSheets::kImageSheet, shell::Picture(225, 240, kGreen));
+  sheets.DrawBitmapMarker(40, 20, 0, 0, 0, canvas);
+  EXPECT_EQ(Pixels().At(40, 20), kRed);
+  sheets.Release();
+  sheets.DrawBitmapMarker(40, 40, 0, 0, 0, canvas);
+  EXPECT_EQ(Pixels().At(40, 40), kGreen);
+}
+
+// ---------------------------------------------------------------- cursors
+
+TEST(CursorSelector, CodesNameTheCursorsAndOnlyChangesAreSet) {
+  shell::HeadlessBackend backend;
+  TdvCursorSelector cursors;
+  cursors.Select(TdvCursorSelector::kTakeData, backend);
+  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kTakeData);
+  cursors.Select(TdvCursorSelector::kHand, backend);
+  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kHand);
+  cursors.Select(TdvCursorSelector::kCrosshairs, backend);
+  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kCrosshairs);
+
+  // Asking again for the cursor already chosen sets nothing.
+  backend.SetCursor(shell::Cursor::kWait);
+  cursors.Select(TdvCursorSelector::kCrosshairs, backend);
+  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kWait);
+
+  cursors.Select(9, backend);
+  cursors.Select(-1, backend);
+  EXPECT_EQ(cursors.Current(), TdvCursorSelector::kCrosshairs);
+  cursors.Select(TdvCursorSelector::kArrow, backend);
+  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kArrow);
+}
+
+}  // namespace
