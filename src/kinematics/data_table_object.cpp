@@ -156,7 +156,8 @@ std::optional<double> TdvDataTableObject::RawValue(std::int32_t frame, int quant
     return std::nullopt;
   }
   if (IsTimeObject()) {
-    return document->FrameTime(frame);
+    return quantity == kQuantityTime ? std::optional<double>(document->FrameTime(frame))
+                                     : std::nullopt;
   }
   return document->RawValue(seriesId, frame, quantity);
 }

@@ -210,6 +210,8 @@ TEST_F(OperationsTest, FramesFollowTheDataOfEverySeries) {
   EXPECT_FALSE(table.TimeGroup()->GetValue(9));
   Erase(kBall, 5);  // the origin still holds data there
   EXPECT_TRUE(table.AllFrames().contains(5));
+  // The time has no position to differentiate.
+  EXPECT_TRUE(table.FindGroup(TdvDataTable::kTimeSeries, kQuantityXVelocity)->Values().empty());
 }
 
 TEST_F(OperationsTest, RemovingClearingAndAnnouncing) {
