@@ -19,6 +19,7 @@ shell::MessageAnswer CliBackend::ShowMessage(shell::MessageKind kind, const std:
   } else if (kind == shell::MessageKind::kSavePrompt) {
     answer = shell::MessageAnswer::kNo;
   }
+  ++shown_;
   errors_ << "kinovex-cli: " << caption << ": " << text;
   if (kind != shell::MessageKind::kInformation) {
     errors_ << (answer == shell::MessageAnswer::kOk ? " (OK)" : " (no)");

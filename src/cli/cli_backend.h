@@ -19,6 +19,8 @@ class CliBackend : public shell::HeadlessBackend {
   // The file the next file dialog chooses (--movie); while it is unused,
   // questions are answered with OK so that the program comes to ask.
   void OfferFile(const std::string& path) { offered_ = path; }
+  // How many message boxes the program has shown.
+  int MessagesShown() const { return shown_; }
 
   shell::MessageAnswer ShowMessage(shell::MessageKind kind, const std::string& text,
                                    const std::string& caption) override;
@@ -28,6 +30,7 @@ class CliBackend : public shell::HeadlessBackend {
  private:
   std::ostream& errors_;
   std::optional<std::string> offered_;
+  int shown_ = 0;
 };
 
 }  // namespace kinovex::cli

@@ -7,13 +7,28 @@
 
 namespace kinovex::cli {
 
-CliSession::CliSession(std::ostream& errors) : backend_(errors) {}
+namespace {
+
+// Only plain files are read: opening a pipe or a device could block the
+// tool for good, and a folder reads as nothing.
+bool IsPlainFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+CliSession::CliSession(std::ostream& errors) : errors_(errors), backend_(errors) {}
 
 void CliSession::Tell(const std::string& text, const std::string& caption) {
   shell_.Message(shell::MessageKind::kInformation, text, caption);
 }
 
 std::unique_ptr<TdvVideoMovie> CliSession::OpenMovie(const std::string& path) {
+  if (!IsPlainFile(path)) {
+    Tell(kCannotOpenFileMessage, kCannotOpenFileCaption);
+    return nullptr;
+  }
   TdvVideoOpenResult opened = library_.VideoOpen(path, nullptr);
   if (!opened.movie) {
     Tell(MovieOpenFailureText(opened).value_or(kCannotOpenFileMessage), kCannotOpenFileCaption);
@@ -23,6 +38,10 @@ std::unique_ptr<TdvVideoMovie> CliSession::OpenMovie(const std::string& path) {
 
 TdvDataObjectWindow* CliSession::OpenDocument(const std::string& path,
                                               const std::optional<std::string>& movie) {
+  if (!IsPlainFile(path)) {
+    Tell("Problem Opening File", "TdvFileParser");
+    return nullptr;
+  }
   if (movie) {
     backend_.OfferFile(*movie);
   }
@@ -31,7 +50,14 @@ TdvDataObjectWindow* CliSession::OpenDocument(const std::string& path,
   std::error_code error;
   std::filesystem::path full = std::filesystem::absolute(path, error);
   TdvFileParser parser(nullptr, &movies_);
-  return parser.Parse(TdvFileLocation::FromPath(error ? path : full.string()));
+  const int shownBefore = backend_.MessagesShown();
+  TdvDataObjectWindow* document =
+      parser.Parse(TdvFileLocation::FromPath(error ? path : full.string()));
+  // A file without a document header gives no document and no message.
+  if (document == nullptr && backend_.MessagesShown() == shownBefore) {
+    errors_ << "kinovex-cli: " << path << " holds no document\n";
+  }
+  return document;
 }
 
 }  // namespace kinovex::cli

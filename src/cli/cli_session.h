@@ -34,6 +34,7 @@ class CliSession {
   void Tell(const std::string& text, const std::string& caption);
 
  private:
+  std::ostream& errors_;
   CliBackend backend_;
   TdvFfmpegVideoLibrary library_;
   // Documents point at the movies the opener owns: the shell, which owns

@@ -1,6 +1,7 @@
 // kinovex-cli on analyses saved by the program: export and resave, the
 // movie found where the program finds it, and the messages when it is not.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -127,9 +128,17 @@ TEST_F(CliDocumentTest, DocumentWithoutMovieNeedsOne) {
 }
 
 TEST_F(CliDocumentTest, UnreadableDocumentIsReported) {
-  CliRun run = Run({"export", "none.kvx"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "kinovex-cli: TdvFileParser: Problem Opening File\n");
+  ASSERT_EQ(mkfifo(File("pipe.kvx").c_str(), 0600), 0);
+  for (const char* path : {"none.kvx", "pipe.kvx", "lab"}) {
+    CliRun run = Run({"export", path});
+    EXPECT_EQ(run.status, 2) << path;
+    EXPECT_EQ(run.err, "kinovex-cli: TdvFileParser: Problem Opening File\n");
+  }
+  std::ofstream(File("notes.kvx")) << "just some notes";
+  CliRun notes = Run({"resave", "notes.kvx", "out.kvx"});
+  EXPECT_EQ(notes.status, 2);
+  EXPECT_EQ(notes.err, "kinovex-cli: notes.kvx holds no document\n");
+  EXPECT_FALSE(fs::exists(File("out.kvx")));
 }
 
 }  // namespace

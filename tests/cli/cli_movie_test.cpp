@@ -1,6 +1,7 @@
 // kinovex-cli on generated movies whose frames carry their own number:
 // what info and frames report, and which picture frame writes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <sstream>
@@ -101,7 +102,9 @@ TEST_F(CliMovieTest, TimeThatIsNoNumberIsWrongUsage) {
 TEST_F(CliMovieTest, FilesThatAreNoMovieAreRefusedWithTheProgramsMessage) {
   std::ofstream(folder.File("notes.mp4")) << "not a movie at all";
   std::ofstream(folder.File("empty.mov"));
-  for (const char* file : {"notes.mp4", "empty.mov", "missing.mp4"}) {
+  // A pipe would block whoever opens it for reading.
+  ASSERT_EQ(mkfifo(folder.File("pipe.mp4").c_str(), 0600), 0);
+  for (const char* file : {"notes.mp4", "empty.mov", "missing.mp4", "pipe.mp4", "."}) {
     for (const char* command : {"info", "frames"}) {
       CliRun run = Run({command, file});
       EXPECT_EQ(run.status, 2) << command << " " << file;
