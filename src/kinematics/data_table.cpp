@@ -164,7 +164,9 @@ void TdvDataTable::SeriesChanged(std::int32_t seriesId, std::int32_t frame, int 
     frameListChanged = FollowFrameOf(frame);
     changedFrame = frame;
   } else {
+    std::set<std::int32_t> before = allFrames;
     RefreshFrames();
+    frameListChanged = before != allFrames;
   }
   if (TdvDataTableObject* object = FindObject(seriesId)) {
     Mark(*object, changedFrame);
@@ -173,19 +175,19 @@ void TdvDataTable::SeriesChanged(std::int32_t seriesId, std::int32_t frame, int 
   affected.push_back(seriesId);
   Propagate(changedFrame, affected);
   if (frameListChanged) {
-    RefreshFrameOnAll(frame, seriesId, affected);
+    RefreshFramesOnAll(changedFrame, seriesId, affected);
   }
 }
 
-void TdvDataTable::RefreshFrameOnAll(std::int32_t frame, std::int32_t changedSeries,
-                                     std::vector<std::int32_t>& affected) {
+void TdvDataTable::RefreshFramesOnAll(std::optional<std::int32_t> frame, std::int32_t changedSeries,
+                                      std::vector<std::int32_t>& affected) {
   // Series with a value on every frame (fixed points, rotations) gain or lose
-  // one on a frame that starts or stops holding data.
+  // values where frames start or stop holding data.
   for (const auto& object : objects) {
     if (object->IsTimeObject() || object->SeriesId() == changedSeries) {
       continue;
     }
-    object->MarkFrame(frame);
+    Mark(*object, frame);
     object->Recompute(false);
     affected.push_back(object->SeriesId());
   }

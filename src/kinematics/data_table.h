@@ -77,8 +77,10 @@ class TdvDataTable : public TdvObject {
   // Adds frame to the frame list or drops it, as the document now says; true
   // when the list changed.
   bool FollowFrameOf(std::int32_t frame);
-  void RefreshFrameOnAll(std::int32_t frame, std::int32_t changedSeries,
-                         std::vector<std::int32_t>& affected);
+  // Brings every other series up to date with a changed frame list: on
+  // frame, or without one on every frame.
+  void RefreshFramesOnAll(std::optional<std::int32_t> frame, std::int32_t changedSeries,
+                          std::vector<std::int32_t>& affected);
   // Marks frame (or, without one, every frame) on the series that depend on
   // the entries of affected and recomputes them, appending them in turn.
   void Propagate(std::optional<std::int32_t> frame, std::vector<std::int32_t>& affected);

@@ -86,9 +86,12 @@ class IncrementalTableTest : public TableFixture {
       ball.lengthUnit = ball.lengthUnit == 1 ? 2 : 1;
       ball.angleUnit = random() % 2 == 0 ? 7 : 8;
       table.UnitsChanged(kBall);
-    } else if (kind < 95) {
+    } else if (kind < 94) {
       doc.times[frame] = doc.FrameTime(frame) + position(random) * 0.001;
       table.SeriesChanged(TdvDataTable::kTimeSeries, 0, 0, affected);
+    } else if (kind < 95) {
+      doc.series[id].points.clear();
+      table.SeriesChanged(id, 0, 0, affected);
     } else {
       ToggleShown(id);
     }
