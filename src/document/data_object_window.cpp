@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "document/document_table_source.h"
+#include "kinematics/data_table.h"
 #include "model/calculated_point_series.h"
 #include "model/count_series.h"
 #include "model/point_series.h"
@@ -54,9 +56,13 @@ void RemoveId(LList& list, std::int32_t id) {
 
 }  // namespace
 
-TdvDataObjectWindow::TdvDataObjectWindow() {
+TdvDataObjectWindow::TdvDataObjectWindow()
+    : tableSource(std::make_unique<TdvDocumentTableSource>(*this)),
+      dataTable(std::make_unique<TdvDataTable>()) {
   title = "Coordinate Systems";
   className = "TdvDataObjectWindow";
+  dataTable->SetDocument(tableSource.get());
+  dataTable->RefreshFrames();
   AddCoordinateFrame(kVideoOriginRef);
 }
 
@@ -144,7 +150,10 @@ std::int32_t TdvDataObjectWindow::ObjectNewObject(int typeCode, const std::strin
   return id;
 }
 
+// Items read from a file join the table too: the table puts them in the
+// order of the file while the document is loading.
 void TdvDataObjectWindow::RegisterNew(std::int32_t id) {
+  dataTable->AddSeries(id);
   if (loading) {
     return;
   }
@@ -152,9 +161,6 @@ void TdvDataObjectWindow::RegisterNew(std::int32_t id) {
   GetItem(id)->SetMarkerColour(kColourSequence[id % 7]);
   ++creationCounter;
   RedrawWindows();
-  if (table != nullptr) {
-    table->ItemCreated(id);
-  }
 }
 
 std::int32_t TdvDataObjectWindow::AddObject(std::unique_ptr<TdvDataObject> item,

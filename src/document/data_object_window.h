@@ -8,14 +8,17 @@
 #include <vector>
 
 #include "document/coordinate_frame.h"
-#include "document/data_table_link.h"
 #include "document/file_location.h"
 #include "document/movie_link.h"
 #include "document/movie_opener.h"
+#include "document/window_links.h"
 #include "foundation/lists.h"
 #include "model/series.h"
 #include "model/series_document.h"
 #include "shell/document_window.h"
+
+class TdvDataTable;
+class TdvDocumentTableSource;
 
 // Kind codes of ObjectNewObject.
 enum TdvItemKind : int {
@@ -184,13 +187,20 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   void RecalculateAll();
 
   // The other windows of the document (not owned).
-  void AttachTable(TdvDataTableLink* link) { table = link; }
+  // The data table window hears of every group of the table; nullptr
+  // when it closes.
+  void AttachTableWindow(TdvTableWindowLink* window);
   void AttachMovie(TdvMovieLink* link) { movie = link; }
   // What opens the movie FindMovie finds; without one the document only
   // records where its movie is.
   void SetMovieOpener(TdvMovieOpener* opener) { movieOpener = opener; }
   void AddGraph(TdvGraphLink* link) { graphs.push_back(link); }
-  TdvDataTableLink* Table() const { return table; }
+  TdvTableWindowLink* TableWindow() const { return tableWindow; }
+  // The derived quantities of the document's series, made and destroyed
+  // with the document.
+  TdvDataTable& DataTable() const { return *dataTable; }
+  // A column named in a document file: its group is made and kept in use.
+  void RestoreColumn(std::int32_t itemRef, int quantity);
   TdvMovieLink* Movie() const { return movie; }
 
   // The application-wide switches: Live Updates and the recalculation of
@@ -244,6 +254,11 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   bool LocateTest(std::int32_t id);
   std::vector<std::int32_t> FrameOrderItems();
   bool IsScaleEnd(std::int32_t id);
+  // The table recomputes the series on that frame alone, or on every frame
+  // for any other kind, and whatever depends on it.
+  void TableSeriesChanged(std::int32_t id, std::int32_t frame, int kind);
+  // The time of frames changed: every value that leans on it is recomputed.
+  void TableTimeChanged();
   bool PointValue(double& value, double& previous, TdvDataObject& item, std::int32_t time,
                   int component);
   std::int32_t StepFrames(std::int32_t time, int index, bool forward) const;
@@ -263,7 +278,9 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   std::vector<std::int32_t> frameTimes;
   TdvFileLocation location;
   bool hasFile = false;
-  TdvDataTableLink* table = nullptr;
+  std::unique_ptr<TdvDocumentTableSource> tableSource;
+  std::unique_ptr<TdvDataTable> dataTable;
+  TdvTableWindowLink* tableWindow = nullptr;
   TdvMovieLink* movie = nullptr;
   TdvMovieOpener* movieOpener = nullptr;
   std::vector<TdvGraphLink*> graphs;

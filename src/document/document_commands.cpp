@@ -172,7 +172,7 @@ int TdvDataObjectWindow::DoClose() {
       return 0;
     }
   }
-  table = nullptr;
+  AttachTableWindow(nullptr);
   movie = nullptr;
   graphs.clear();
   ClearSelectionList();

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "document/data_object_window.h"
+#include "kinematics/data_table.h"
 #include "shell/shell.h"
 
 void TdvDataObjectWindow::WriteExport(std::ostream& out) {
@@ -30,9 +31,7 @@ void TdvDataObjectWindow::WriteExport(std::ostream& out) {
     }
   }
   out << '\n';
-  if (table != nullptr) {
-    table->WriteText(out);
-  }
+  dataTable->WriteText(out);
 }
 
 void TdvDataObjectWindow::ExportData() {

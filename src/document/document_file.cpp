@@ -92,8 +92,8 @@ void TdvDataObjectWindow::WriteDocument(std::string& out) {
       }
     }
   }
-  if (table != nullptr) {
-    table->WriteRecord(writer);
+  if (tableWindow != nullptr) {
+    tableWindow->WriteRecord(writer);
   }
   for (TdvGraphLink* graph : graphs) {
     graph->WriteRecord(writer);

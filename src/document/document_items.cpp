@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "document/data_object_window.h"
+#include "kinematics/data_table.h"
 #include "model/calculated_series.h"
 #include "model/point_series.h"
 
@@ -173,9 +174,7 @@ void TdvDataObjectWindow::RemoveItem(std::int32_t id) {
   if (currentItem == id) {
     currentItem = kNoItem;
   }
-  if (table != nullptr) {
-    table->ItemRemoved(id);
-  }
+  dataTable->RemoveSeries(id);
   for (TdvGraphLink* graph : graphs) {
     graph->ItemRemoved(id);
   }
@@ -245,9 +244,6 @@ void TdvDataObjectWindow::ClearFrame() {
     bool point = item->IsA(kDataPointCode) && item->GetSampleType() != kFixed;
     if (point || item->IsA(kCountObjectCode)) {
       item->ClearFrame(displayedTime);
-      if (table != nullptr && recalculateOnChange) {
-        table->SeriesChangedAt(item->GetId(), displayedTime, item->GetSampleType());
-      }
     }
   }
   if (currentItem != kNoItem) {

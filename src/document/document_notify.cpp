@@ -2,23 +2,6 @@
 #include "document/text_prompt_dialog.h"
 #include "shell/shell.h"
 
-void TdvDataObjectWindow::SeriesChangedAt(TdvDataObject& series, std::int32_t frame,
-                                          int sampleType) {
-  if (table != nullptr && recalculateOnChange) {
-    table->SeriesChangedAt(series.GetId(), frame, sampleType);
-  }
-}
-
-void TdvDataObjectWindow::SeriesChanged(TdvDataObject& series) {
-  if (table != nullptr && recalculateOnChange) {
-    table->SeriesChanged(series.GetId());
-  }
-}
-
-void TdvDataObjectWindow::RedrawRow(TdvDataObject&) {
-  RedrawWindows();
-}
-
 void TdvDataObjectWindow::RelayoutBox(TdvDataObject& series) {
   if (TdvCoordinateFrame* frame = frames.Get(series.GetId())) {
     frame->scale = series.GetScaleId();
@@ -50,21 +33,6 @@ void TdvDataObjectWindow::SeriesNoLongerFixed(TdvDataObject& series) {
   SeriesChanged(series);
 }
 
-// A fixed origin moves or turns on every frame at once: everything that
-// reports relative to it changes everywhere.
-void TdvDataObjectWindow::FixedOriginRotated(TdvDataObject& series, double, double) {
-  SeriesChanged(series);
-  for (std::int32_t id : Members(series.GetId())) {
-    if (TdvDataObject* member = GetItem(id)) {
-      SeriesChanged(*member);
-    }
-  }
-}
-
-void TdvDataObjectWindow::FixedOriginMoved(TdvDataObject& series, double value) {
-  FixedOriginRotated(series, value, value);
-}
-
 void TdvDataObjectWindow::RedrawWindows() {
   if (hwnd != shell::kNoWindow) {
     Backend().Invalidate(hwnd, std::nullopt);
@@ -91,13 +59,4 @@ std::optional<std::string> TdvDataObjectWindow::AskText(const std::string& promp
                                                         const std::string& caption,
                                                         const std::string& initial) {
   return TdvTextPromptDialog::Ask(prompt, caption, initial);
-}
-
-void TdvDataObjectWindow::RecalculateAll() {
-  for (TdvDataObject* item : AllItems()) {
-    item->Refresh();
-  }
-  if (table != nullptr) {
-    table->RecalculateAll();
-  }
 }

@@ -90,4 +90,5 @@ void TdvDataObjectWindow::SetTimeBase(std::int32_t scale, std::vector<std::int32
   timeScale = scale;
   std::sort(times.begin(), times.end());
   frameTimes = std::move(times);
+  TableTimeChanged();
 }

@@ -256,14 +256,14 @@ void TdvFileParser::ReadWindowRecord(TdvStringStream& stream, int code) {
 void TdvFileParser::ReadTableColumn(TdvStringStream& stream) {
   TdvFileDataObject record(kTdvCodeTableColumn);
   ReadRecordBody(stream, record);
-  if (document_ == nullptr || document_->Table() == nullptr) {
+  if (document_ == nullptr || document_->TableWindow() == nullptr) {
     return;
   }
   std::int32_t item = 0;
   std::int32_t quantity = 0;
   record.GetTaggedInt(kColumnItemTag, item);
   record.GetTaggedInt(kColumnQuantityTag, quantity);
-  document_->Table()->AddColumn(MapSavedId(item), quantity);
+  document_->RestoreColumn(MapSavedId(item), quantity);
 }
 
 // Negative references other than the default origin name no saved item and

@@ -128,10 +128,11 @@ void TdvDataObject::SetSampleType(int type) {
     if (kept != nullptr) {
       frameData.Set(0, std::move(kept));
     }
+    // The document reads the series again when told: it must find it Fixed.
+    sampleType = kFixed;
     if (document != nullptr) {
       document->SeriesBecameFixed(*this);
     }
-    sampleType = kFixed;
     return;
   }
   bool wasFixed = sampleType == kFixed;

@@ -1,7 +1,8 @@
 #include <sstream>
 
-#include "document/data_table_link.h"
+#include "document/window_links.h"
 #include "document_fixture.h"
+#include "kinematics/data_table.h"
 #include "model/calculated_series.h"
 
 namespace {
@@ -15,22 +16,16 @@ const std::string kBannerAndHeading =
     "\n"
     "Name\t\t\tType\tMass\tOrigin\tIs An Origin?\tCalibrate\tSample Type\tIncluded Objects\t";
 
-// A table whose part of the export is one recognisable line.
-class TextTable : public TdvDataTableLink {
+// A table window that notes the columns it is offered.
+class ColumnWindow : public TdvTableWindowLink {
  public:
-  void ItemCreated(std::int32_t id) override { created.push_back(id); }
-  void ItemRemoved(std::int32_t id) override { removed.push_back(id); }
-  void SeriesChangedAt(std::int32_t, std::int32_t, int) override { ++changes; }
-  void SeriesChanged(std::int32_t) override { ++changes; }
-  void RecalculateAll() override { ++recalculations; }
-  void AddColumn(std::int32_t, std::int32_t) override {}
-  void WriteText(std::ostream& out) override { out << "\nTime\tBall x\n0\t1\n"; }
+  void ColumnAvailable(std::int32_t seriesId, int quantity) override {
+    columns.emplace_back(seriesId, quantity);
+  }
+  void GroupActiveChanged(std::int32_t, int) override {}
   void WriteRecord(TdvTaggedWriter& writer) override { writer.Text("T[];\r\n"); }
 
-  std::vector<std::int32_t> created;
-  std::vector<std::int32_t> removed;
-  int changes = 0;
-  int recalculations = 0;
+  std::vector<std::pair<std::int32_t, int>> columns;
 };
 
 std::string Export(TdvDataObjectWindow& doc) {
@@ -41,8 +36,10 @@ std::string Export(TdvDataObjectWindow& doc) {
 
 TEST_F(DocumentTest, NewDocumentExportsOrigin1) {
   TdvDataObjectWindow* doc = NewDocument();
-  EXPECT_EQ(Export(*doc),
-            kBannerAndHeading + "\nOrigin 1\t\t\tPt.\t0.100000\tVideo Origin\tTrue\t\tFixed\t\n");
+  // The table part: the headings alone, as no frame holds data yet.
+  EXPECT_EQ(Export(*doc), kBannerAndHeading +
+                              "\nOrigin 1\t\t\tPt.\t0.100000\tVideo Origin\tTrue\t\tFixed\t\n"
+                              "\ntime(s)\tOrigin 1:x-pos(pixels)\tOrigin 1:y-pos(pixels)\t\n");
 }
 
 TEST_F(DocumentTest, ExportLinesFollowTheItemOrder) {
@@ -56,10 +53,7 @@ TEST_F(DocumentTest, ExportLinesFollowTheItemOrder) {
   ends.Append(std::make_unique<TdvInt>(cart->GetId()));
   static_cast<TdvCalculatedObject*>(doc->GetItem(distance))->SetIncluded(ends);
   doc->DoCommand(351);  // the recording point is never exported
-  TextTable table;
-  doc->AttachTable(&table);
   std::string text = Export(*doc);
-  doc->AttachTable(nullptr);
   std::string gap = doc->GetItem(distance)->GetTypeLabel();
   EXPECT_EQ(text, kBannerAndHeading +
                       "\nOrigin 1\t\t\tPt.\t0.100000\tVideo Origin\tTrue\t\tFixed\t"
@@ -68,7 +62,9 @@ TEST_F(DocumentTest, ExportLinesFollowTheItemOrder) {
                       "\nGap\t\t\t" +
                       gap +
                       "\t0.100000\tOrigin 1\tFalse\t\tFrame by Frame\tBall\tCart\t\n"
-                      "\nTime\tBall x\n0\t1\n");
+                      "\ntime(s)\tOrigin 1:x-pos(pixels)\tOrigin 1:y-pos(pixels)\t"
+                      "Ball:x-pos(pixels)\tBall:y-pos(pixels)\tCart:x-pos(pixels)\t"
+                      "Cart:y-pos(pixels)\tGap:length(pixels)\t\n");
 }
 
 TEST_F(DocumentTest, ExportAsksForAFileAndReportsOneItCannotCreate) {
@@ -96,24 +92,28 @@ TEST_F(DocumentTest, ExportAsksForAFileAndReportsOneItCannotCreate) {
   EXPECT_FALSE(doc->modified);
 }
 
-TEST_F(DocumentTest, TableHearsOfItemsComingChangingAndGoing) {
+TEST_F(DocumentTest, TableWindowHearsOfColumnsAndIsSavedWhileOpen) {
   TdvDataObjectWindow* doc = NewDocument();
-  TextTable table;
-  doc->AttachTable(&table);
+  ColumnWindow window;
+  doc->AttachTableWindow(&window);
+  std::int32_t origin = doc->DefaultOrigin();
+  // Opening the window offers what the table already has.
+  EXPECT_EQ(window.columns, (std::vector<std::pair<std::int32_t, int>>{
+                                {kTimeItemRef, 1}, {origin, 2}, {origin, 3}}));
+  window.columns.clear();
   TdvDataPoint* ball = AddPoint(*doc, "Ball");
-  ball->TakeData(1, -1, 0);
-  EXPECT_EQ(table.created, std::vector<std::int32_t>{ball->GetId()});
-  EXPECT_GT(table.changes, 0);
   std::int32_t id = ball->GetId();
+  EXPECT_EQ(window.columns, (std::vector<std::pair<std::int32_t, int>>{{id, 2}, {id, 3}}));
   doc->DeleteItem(id);
-  EXPECT_EQ(table.removed, std::vector<std::int32_t>{id});
-  doc->SetFrameRate(25.0);
-  EXPECT_EQ(table.recalculations, 1);
-  // The file holds the table's record after the items.
+  EXPECT_EQ(doc->DataTable().FindObject(id), nullptr);
+  // The file holds the window's record after the items.
   std::string text;
   doc->WriteDocument(text);
   EXPECT_EQ(text.substr(text.size() - 6), "T[];\r\n");
-  doc->AttachTable(nullptr);
+  doc->AttachTableWindow(nullptr);
+  text.clear();
+  doc->WriteDocument(text);
+  EXPECT_EQ(text.find("T["), std::string::npos);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <filesystem>
 
-#include "document/data_table_link.h"
 #include "document/file_parser.h"
 #include "document/text_prompt_dialog.h"
+#include "document/window_links.h"
 #include "document_fixture.h"
+#include "kinematics/data_table.h"
 #include "model/calculated_point_series.h"
 #include "model/count_series.h"
 #include "model/scale_series.h"
@@ -446,30 +448,25 @@ TEST_F(FileTest, WindowPlacesNoScreenHasAreIgnored) {
 
 namespace {
 
-class ColumnTable : public TdvDataTableLink {
+class ColumnWindow : public TdvTableWindowLink {
  public:
-  void ItemCreated(std::int32_t) override {}
-  void ItemRemoved(std::int32_t) override {}
-  void SeriesChangedAt(std::int32_t, std::int32_t, int) override {}
-  void SeriesChanged(std::int32_t) override {}
-  void RecalculateAll() override {}
-  void AddColumn(std::int32_t itemRef, std::int32_t quantity) override {
+  void ColumnAvailable(std::int32_t itemRef, int quantity) override {
     columns.emplace_back(itemRef, quantity);
   }
-  void WriteText(std::ostream&) override {}
+  void GroupActiveChanged(std::int32_t, int) override {}
   void WriteRecord(TdvTaggedWriter&) override {}
 
-  std::vector<std::pair<std::int32_t, std::int32_t>> columns;
+  std::vector<std::pair<std::int32_t, int>> columns;
 };
 
 class TableBuilder : public TdvWindowBuilder {
  public:
   void BuildTable(TdvDataObjectWindow& document, const TdvFileDataObject&) override {
-    document.AttachTable(&table);
+    document.AttachTableWindow(&window);
   }
   void BuildGraph(TdvDataObjectWindow&, const TdvFileDataObject&, TdvFileParser&) override {}
 
-  ColumnTable table;
+  ColumnWindow window;
 };
 
 TEST_F(FileTest, TableColumnsReachTheTableWithNewIds) {
@@ -487,10 +484,18 @@ TEST_F(FileTest, TableColumnsReachTheTableWithNewIds) {
   TdvFileParser parser(&builder);
   TdvDataObjectWindow* doc = Open(path, &parser);
   ASSERT_NE(doc, nullptr);
-  // A column before the table exists has nowhere to go.
-  EXPECT_EQ(builder.table.columns,
-            (std::vector<std::pair<std::int32_t, std::int32_t>>{{1, 10}, {kTimeItemRef, 1}}));
-  doc->AttachTable(nullptr);
+  // The columns name groups of the new ids, which stay in use and so are
+  // computed; a column before the table window exists has nowhere to go.
+  TdvDataTable& table = doc->DataTable();
+  TdvDataValueGroup* speed = table.FindObject(1)->ExistingGroup(10);
+  ASSERT_NE(speed, nullptr);
+  EXPECT_EQ(speed->UseCount(), 1);
+  EXPECT_TRUE(speed->IsActive());
+  EXPECT_EQ(table.FindObject(0)->ExistingGroup(10), nullptr);
+  std::vector<std::pair<std::int32_t, int>> offered = builder.window.columns;
+  EXPECT_NE(std::find(offered.begin(), offered.end(), std::pair<std::int32_t, int>{1, 10}),
+            offered.end());
+  doc->AttachTableWindow(nullptr);
 }
 
 TEST(FileDataObject, KeepsFifteenValuesOfAKindAndFiveLists) {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "kinematics/data_table_document.h"
+
+class TdvTaggedWriter;
+
+// The data table window as its document sees it: it shows the groups of
+// the document's table as columns (it hears of them as the table's
+// listener) and saves its own record in the document file.
+class TdvTableWindowLink : public TdvDataTableListener {
+ public:
+  virtual void WriteRecord(TdvTaggedWriter& writer) = 0;
+};
+
+// A graph window as its document sees it.
+class TdvGraphLink {
+ public:
+  virtual ~TdvGraphLink() = default;
+
+  virtual void ItemRemoved(std::int32_t id) = 0;
+  virtual void TimeChanged(std::int32_t time) = 0;
+  virtual void WriteRecord(TdvTaggedWriter& writer) = 0;
+};
