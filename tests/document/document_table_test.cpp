@@ -1,0 +1,487 @@
+// The document's table of derived quantities: what the document tells it
+// and what it reads back.
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "document/document_table_source.h"
+#include "document_fixture.h"
+#include "foundation/format_significant.h"
+#include "kinematics/data_table.h"
+#include "kinematics/data_value_group.h"
+#include "kinematics/quantity_table.h"
+#include "kinematics/unit_table.h"
+#include "model/calculated_point_series.h"
+#include "model/calculated_series.h"
+#include "model/scale_series.h"
+
+namespace {
+
+constexpr std::int32_t kFrameStep = 20;  // 1/30 s at 600 units per second
+constexpr int kMovieHeight = 240;
+
+// Attaches a movie for the length of a test, so that the Video Origin
+// converts positions.
+class MovieAttached {
+ public:
+  MovieAttached(TdvDataObjectWindow& doc) : doc(doc) { doc.AttachMovie(&movie); }
+  ~MovieAttached() { doc.AttachMovie(nullptr); }
+
+ private:
+  TdvDataObjectWindow& doc;
+  FakeMovie movie{kMovieHeight};
+};
+
+class TableTest : public DocumentTest {
+ protected:
+  // A new document over a movie of frameCount frames of 1/30 s.
+  TdvDataObjectWindow* MovieDocument(int frameCount) {
+    TdvDataObjectWindow* doc = NewDocument();
+    std::vector<std::int32_t> keys;
+    for (int i = 0; i < frameCount; ++i) {
+      keys.push_back(i * kFrameStep);
+    }
+    doc->SetTimeBase(600, keys);
+    return doc;
+  }
+
+  TdvDataPoint* Origin1(TdvDataObjectWindow& doc) {
+    return static_cast<TdvDataPoint*>(doc.GetItem(doc.DefaultOrigin()));
+  }
+
+  template <typename Item>
+  Item* Calculated(TdvDataObjectWindow& doc, int kind, const std::string& name,
+                   const std::vector<std::int32_t>& inputs) {
+    std::int32_t id = doc.ObjectNewObject(kind, name);
+    auto* item = static_cast<Item*>(doc.GetItem(id));
+    LList list;
+    for (std::int32_t input : inputs) {
+      list.Append(std::make_unique<TdvInt>(input));
+    }
+    item->SetIncluded(list);
+    return item;
+  }
+
+  static std::optional<double> Value(TdvDataObjectWindow& doc, const TdvDataObject* item,
+                                     int quantity, std::int32_t frame) {
+    TdvDataValueGroup* group = doc.DataTable().FindGroup(item->GetId(), quantity);
+    return group != nullptr ? group->GetValue(frame) : std::nullopt;
+  }
+
+  static TdvDataValueGroup& Use(TdvDataObjectWindow& doc, const TdvDataObject* item, int quantity) {
+    TdvDataValueGroup* group = doc.DataTable().FindGroup(item->GetId(), quantity);
+    EXPECT_NE(group, nullptr) << "quantity " << quantity;
+    group->Use(true);
+    return *group;
+  }
+};
+
+// ---------------------------------------------------------------------------
+// Incremental equals full.
+
+// Two groups hold the same frames, the same unit and bit for bit the same
+// values; the first difference, or the empty text.
+std::string Difference(const TdvDataValueGroup& kept, const TdvDataValueGroup& fresh) {
+  std::ostringstream out;
+  if (kept.Unit() != fresh.Unit()) {
+    out << "unit " << kept.Unit() << " instead of " << fresh.Unit();
+    return out.str();
+  }
+  auto a = kept.Values().begin();
+  auto b = fresh.Values().begin();
+  for (; a != kept.Values().end() && b != fresh.Values().end(); ++a, ++b) {
+    if (a->first != b->first) {
+      out << "frame " << a->first << " where a fresh table has frame " << b->first;
+      return out.str();
+    }
+    if (std::bit_cast<std::uint64_t>(a->second) != std::bit_cast<std::uint64_t>(b->second)) {
+      out.precision(17);
+      out << "frame " << a->first << ": " << a->second << " instead of " << b->second;
+      return out.str();
+    }
+  }
+  if (a != kept.Values().end() || b != fresh.Values().end()) {
+    out << kept.Values().size() << " values instead of " << fresh.Values().size();
+  }
+  return out.str();
+}
+
+// Builds a table afresh over the document, with the same groups in use, and
+// compares every active group of the document's table with it.
+std::string CompareWithFreshTable(TdvDataObjectWindow& doc) {
+  TdvDocumentTableSource source(doc);
+  TdvDataTable fresh;
+  fresh.SetDocument(&source);
+  fresh.RefreshFrames();
+  for (std::int32_t id : doc.ItemOrder()) {
+    fresh.AddSeries(id);
+  }
+  const TdvDataTable& kept = doc.DataTable();
+  if (kept.AllFrames() != fresh.AllFrames()) {
+    return "the rows differ";
+  }
+  for (const auto& object : kept.Objects()) {
+    for (const auto& group : object->Groups()) {
+      if (group->IsActive() && !group->IsRaw()) {
+        fresh.FindGroup(object->SeriesId(), group->Quantity())->Use(true);
+      }
+    }
+  }
+  for (const auto& object : kept.Objects()) {
+    for (const auto& group : object->Groups()) {
+      if (!group->IsActive()) {
+        continue;
+      }
+      TdvDataValueGroup* other = fresh.FindGroup(object->SeriesId(), group->Quantity());
+      std::string difference = other == nullptr ? "missing" : Difference(*group, *other);
+      if (!difference.empty()) {
+        return "series " + std::to_string(object->SeriesId()) + " quantity " +
+               std::to_string(group->Quantity()) + ": " + difference;
+      }
+    }
+  }
+  return "";
+}
+
+// A document with every kind of dependency: a fixed origin with a scale, a
+// moving origin inside it, points in both, a Semi-Fixed point, a clone, and
+// a distance, an angle and a centre of mass built on the points.
+struct Scene {
+  TdvDataObjectWindow* doc = nullptr;
+  TdvDataPoint* origin = nullptr;
+  TdvDataPoint* mover = nullptr;
+  TdvDataPoint* ball = nullptr;
+  TdvDataPoint* cart = nullptr;
+  TdvDataPoint* semi = nullptr;
+  std::vector<TdvDataPoint*> tracked;
+  std::vector<TdvDataObject*> all;
+};
+
+class IncrementalTest : public TableTest {
+ protected:
+  static constexpr int kFrames = 12;
+
+  Scene Build() {
+    Scene scene;
+    scene.doc = MovieDocument(kFrames);
+    TdvDataObjectWindow& doc = *scene.doc;
+    scene.origin = Origin1(doc);
+    scene.origin->TakeData(100, -400, 0);
+    TdvDataPoint* zero = AddPoint(doc, "Zero", kFixed);
+    TdvDataPoint* metre = AddPoint(doc, "Metre", kFixed);
+    zero->TakeData(100, -400, 0);
+    metre->TakeData(300, -400, 0);
+    auto* stick =
+        Calculated<TdvCalibrateObject>(doc, kItemScale, "Stick", {zero->GetId(), metre->GetId()});
+    stick->SetKnownLength(2.0);
+    scene.mover = static_cast<TdvDataPoint*>(doc.GetItem(doc.ObjectNewObject(kItemOrigin, "Car")));
+    scene.ball = AddPoint(doc, "Ball");
+    scene.cart = AddPoint(doc, "Cart");
+    scene.cart->SetOriginId(scene.mover->GetId());
+    scene.semi = AddPoint(doc, "Lamp", kSemiFixed);
+    auto* clone = static_cast<TdvClonePoint*>(doc.GetItem(doc.ObjectNewObject(kItemClone, "Twin")));
+    clone->SetSource(scene.ball->GetId());
+    auto* gap = Calculated<TdvCalculatedLine>(doc, kItemDistance, "Gap",
+                                              {scene.ball->GetId(), scene.cart->GetId()});
+    auto* turn = Calculated<TdvCalculatedAngle>(
+        doc, kItemAngle, "Turn", {scene.ball->GetId(), scene.semi->GetId(), scene.cart->GetId()});
+    auto* centre = Calculated<TdvCalculatedCM>(doc, kItemCentreOfMass, "Centre",
+                                               {scene.ball->GetId(), scene.cart->GetId()});
+    scene.tracked = {scene.ball, scene.cart, scene.semi, scene.mover};
+    scene.all = {scene.origin, zero,       metre, stick, scene.mover, scene.ball,
+                 scene.cart,   scene.semi, clone, gap,   turn,        centre};
+
+    for (int quantity : {4, 5, 8, 9, 11, 15, 16, 18, 22, 23, 25, 30, 32, 35, 42, 44}) {
+      Use(doc, scene.ball, quantity);
+    }
+    for (int quantity : {8, 17, 26, 30}) {
+      Use(doc, scene.cart, quantity);
+    }
+    for (int quantity : {11, 15, 40}) {
+      Use(doc, centre, quantity);
+    }
+    Use(doc, scene.semi, 8);
+    Use(doc, scene.mover, 9);
+    Use(doc, clone, 27);
+    return scene;
+  }
+
+  // One random edit of the kinds a user makes; its description.
+  std::string Edit(Scene& scene, std::mt19937& random) {
+    auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    std::int32_t frame = pick(kFrames) * kFrameStep;
+    TdvDataPoint* point = scene.tracked[pick(static_cast<int>(scene.tracked.size()))];
+    std::string what = point->GetName() + " at frame " + std::to_string(frame) + ": ";
+    switch (pick(9)) {
+      case 0:
+      case 1:
+        point->TakeData(pick(640), -pick(480), frame);
+        return what + "add";
+      case 2:
+        point->SelectDatum();
+        point->MoveTransformPoint(pick(21) - 10, pick(21) - 10, frame);
+        return what + "move";
+      case 3:
+        point->ClearFrame(frame);
+        return what + "delete";
+      case 4:
+        point->SetMass(0.05 * (1 + pick(100)));
+        return what + "mass";
+      case 5: {
+        TdvDataObject* item = scene.all[pick(static_cast<int>(scene.all.size()))];
+        switch (pick(3)) {
+          case 0:
+            item->SetLengthUnit(static_cast<std::uint8_t>(1 + pick(5)));
+            break;
+          case 1:
+            item->SetAngleUnit(pick(2) == 0 ? 7 : 8);
+            break;
+          default:
+            item->SetMassUnit(static_cast<std::uint8_t>(1 + pick(2)));
+        }
+        return item->GetName() + ": units";
+      }
+      case 6:
+        scene.mover->TakeData(pick(640), -pick(480), frame);
+        scene.mover->SetValue(0.01 * pick(628), frame);
+        return "Car moved and turned at frame " + std::to_string(frame);
+      case 7:
+        scene.origin->SelectDatum();
+        scene.origin->MoveTransformPoint(pick(11) - 5, pick(11) - 5, frame);
+        return "Origin 1 moved";
+      default:
+        scene.origin->SetValue(0.01 * pick(628), frame);
+        return "Origin 1 turned";
+    }
+  }
+};
+
+// Unoptimised and sanitised builds run a third of the edits.
+int EditCount() {
+#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+  return 1000;
+#else
+  return 3000;
+#endif
+}
+
+TEST_F(IncrementalTest, EveryEditLeavesTheValuesAFreshTableComputes) {
+  Scene scene = Build();
+  MovieAttached movie(*scene.doc);
+  ASSERT_EQ(CompareWithFreshTable(*scene.doc), "");
+  std::mt19937 random(20240611);
+  int edits = EditCount();
+  for (int i = 0; i < edits; ++i) {
+    std::string edit = Edit(scene, random);
+    std::string difference = CompareWithFreshTable(*scene.doc);
+    ASSERT_EQ(difference, "") << "after edit " << i << " (" << edit << ")";
+  }
+  // The edits reached the derived groups rather than leaving them empty.
+  EXPECT_FALSE(scene.doc->DataTable().FindGroup(scene.ball->GetId(), 30)->Values().empty());
+}
+
+// ---------------------------------------------------------------------------
+// Dependency propagation.
+
+TEST_F(TableTest, MovingAnOriginUpdatesItsMembersOnEveryFrameItReaches) {
+  TdvDataObjectWindow* doc = MovieDocument(10);
+  MovieAttached movie(*doc);
+  TdvDataPoint* origin = Origin1(*doc);
+  origin->TakeData(100, -100, 0);
+  auto* car = static_cast<TdvDataPoint*>(doc->GetItem(doc->ObjectNewObject(kItemOrigin, "Car")));
+  TdvDataPoint* rider = AddPoint(*doc, "Rider");
+  rider->SetOriginId(car->GetId());
+  TdvDataPoint* ball = AddPoint(*doc, "Ball");
+  for (std::int32_t frame : {20, 40}) {
+    car->TakeData(150, -50, frame);
+    rider->TakeData(170, -20, frame);
+    ball->TakeData(130, -60, frame);
+  }
+  EXPECT_EQ(Value(*doc, rider, kQuantityXPos, 20), 20.0);
+  EXPECT_EQ(Value(*doc, rider, kQuantityYPos, 20), 30.0);
+
+  // A moving origin moved on one frame: its member follows there only.
+  car->TakeData(160, -50, 20);
+  EXPECT_EQ(Value(*doc, rider, kQuantityXPos, 20), 10.0);
+  EXPECT_EQ(Value(*doc, rider, kQuantityXPos, 40), 20.0);
+
+  // The fixed origin moved: its members change on every frame, the members
+  // of the origin inside it keep their values.
+  origin->SelectDatum();
+  origin->MoveTransformPoint(10, 0, 0);
+  for (std::int32_t frame : {20, 40}) {
+    EXPECT_EQ(Value(*doc, ball, kQuantityXPos, frame), 20.0);
+    EXPECT_EQ(Value(*doc, ball, kQuantityYPos, frame), 40.0);
+    EXPECT_EQ(Value(*doc, car, kQuantityXPos, frame), frame == 20 ? 50.0 : 40.0);
+  }
+  EXPECT_EQ(Value(*doc, rider, kQuantityXPos, 20), 10.0);
+
+  // The fixed origin turned a quarter turn: (20, 40) is now seen as (40, -20).
+  origin->SetValue(std::acos(0.0), 0);
+  for (std::int32_t frame : {20, 40}) {
+    EXPECT_NEAR(*Value(*doc, ball, kQuantityXPos, frame), 40.0, 1e-9);
+    EXPECT_NEAR(*Value(*doc, ball, kQuantityYPos, frame), -20.0, 1e-9);
+  }
+}
+
+TEST_F(TableTest, ChangingAPointUpdatesTheDistanceAngleAndCentreBuiltOnIt) {
+  TdvDataObjectWindow* doc = MovieDocument(10);
+  TdvDataPoint* origin = Origin1(*doc);
+  origin->TakeData(0, 0, 0);
+  TdvDataPoint* a = AddPoint(*doc, "A");
+  TdvDataPoint* b = AddPoint(*doc, "B");
+  TdvDataPoint* vertex = AddPoint(*doc, "Vertex", kFixed);
+  vertex->TakeData(0, 0, 0);
+  auto* gap = Calculated<TdvCalculatedLine>(*doc, kItemDistance, "Gap", {a->GetId(), b->GetId()});
+  auto* turn = Calculated<TdvCalculatedAngle>(*doc, kItemAngle, "Turn",
+                                              {a->GetId(), vertex->GetId(), b->GetId()});
+  auto* centre =
+      Calculated<TdvCalculatedCM>(*doc, kItemCentreOfMass, "Centre", {a->GetId(), b->GetId()});
+  Use(*doc, centre, kQuantityXVelocity);
+  for (std::int32_t frame : {20, 40, 60}) {
+    a->TakeData(10, 0, frame);
+    b->TakeData(10, 20, frame);
+  }
+  EXPECT_EQ(Value(*doc, gap, kQuantityLength, 40), 20.0);
+  EXPECT_NEAR(*Value(*doc, turn, kQuantityAngle, 40), std::atan2(20.0, 10.0), 1e-12);
+  EXPECT_EQ(Value(*doc, centre, kQuantityYPos, 40), 10.0);
+  EXPECT_EQ(Value(*doc, centre, kQuantityXVelocity, 40), 0.0);
+
+  b->TakeData(10, 40, 40);
+  b->TakeData(16, 20, 60);
+  EXPECT_EQ(Value(*doc, gap, kQuantityLength, 40), 40.0);
+  EXPECT_NEAR(*Value(*doc, turn, kQuantityAngle, 40), std::atan2(40.0, 10.0), 1e-12);
+  EXPECT_EQ(Value(*doc, centre, kQuantityYPos, 40), 20.0);
+  // Other frames keep their values; the velocity of the centre follows the
+  // move of B between frames 40 and 60 (3 units in 1/30 s).
+  EXPECT_EQ(Value(*doc, gap, kQuantityLength, 20), 20.0);
+  EXPECT_NEAR(*Value(*doc, centre, kQuantityXVelocity, 40), 3.0 / (2.0 / 30.0), 1e-9);
+
+  // A point that goes takes the values built on it along.
+  doc->DeleteItem(b->GetId());
+  EXPECT_EQ(Value(*doc, gap, kQuantityLength, 40), std::nullopt);
+  EXPECT_EQ(Value(*doc, turn, kQuantityAngle, 40), std::nullopt);
+}
+
+TEST_F(TableTest, FixedSeriesFollowTheRowsThatDataMakeAndRemove) {
+  TdvDataObjectWindow* doc = MovieDocument(10);
+  Origin1(*doc)->TakeData(0, 0, 0);
+  TdvDataPoint* post = AddPoint(*doc, "Post", kFixed);
+  post->TakeData(5, 5, 0);
+  TdvDataPoint* ball = AddPoint(*doc, "Ball");
+  // A Fixed datum makes no row of its own.
+  EXPECT_TRUE(doc->DataTable().AllFrames().empty());
+  EXPECT_EQ(Value(*doc, post, kQuantityXPos, 0), std::nullopt);
+
+  ball->TakeData(1, 1, 60);
+  EXPECT_EQ(Value(*doc, post, kQuantityXPos, 60), 5.0);
+  EXPECT_EQ(doc->DataTable().TimeGroup()->GetValue(60), 0.1);
+  ball->ClearFrame(60);
+  EXPECT_EQ(Value(*doc, post, kQuantityXPos, 60), std::nullopt);
+  EXPECT_EQ(doc->DataTable().TimeGroup()->GetValue(60), std::nullopt);
+
+  // A point made Fixed answers on every row from then on.
+  TdvDataPoint* flag = AddPoint(*doc, "Flag");
+  flag->TakeData(7, 7, 60);
+  ball->TakeData(1, 1, 20);
+  doc->SetDisplayedTime(60);
+  flag->SetSampleType(kFixed);
+  EXPECT_EQ(Value(*doc, flag, kQuantityXPos, 20), 7.0);
+  EXPECT_EQ(Value(*doc, flag, kQuantityXPos, 60), std::nullopt);
+  doc->DeleteItem(flag->GetId());
+
+  // Clearing a whole series takes its rows away too.
+  ball->TakeData(1, 1, 20);
+  ball->TakeData(1, 1, 40);
+  doc->SelectItem(ball->GetId(), 0);
+  doc->ClearSelection(true);
+  EXPECT_TRUE(doc->DataTable().AllFrames().empty());
+  EXPECT_EQ(Value(*doc, post, kQuantityXPos, 20), std::nullopt);
+}
+
+TEST_F(TableTest, UnitsTimeAndMassReachTheValues) {
+  TdvDataObjectWindow* doc = MovieDocument(10);
+  TdvDataPoint* origin = Origin1(*doc);
+  origin->TakeData(0, 0, 0);
+  TdvDataPoint* zero = AddPoint(*doc, "Zero", kFixed);
+  TdvDataPoint* metre = AddPoint(*doc, "Metre", kFixed);
+  zero->TakeData(0, 0, 0);
+  metre->TakeData(100, 0, 0);
+  TdvDataPoint* ball = AddPoint(*doc, "Ball");
+  ball->TakeData(50, 0, 0);
+  ball->TakeData(80, 0, 20);
+  ball->TakeData(110, 0, 40);
+  TdvDataValueGroup& energy = Use(*doc, ball, kQuantityKineticEnergy);
+  std::string unit;
+  UnitText(unit, doc->DataTable().FindGroup(ball->GetId(), kQuantityXPos)->Unit());
+  EXPECT_EQ(unit, "pixels");
+  EXPECT_EQ(Value(*doc, ball, kQuantityXPos, 20), 80.0);
+
+  // A scale of 100 pixels to the metre calibrates everything in Origin 1.
+  Calculated<TdvCalibrateObject>(*doc, kItemScale, "Stick", {zero->GetId(), metre->GetId()});
+  UnitText(unit, doc->DataTable().FindGroup(ball->GetId(), kQuantityXPos)->Unit());
+  EXPECT_EQ(unit, "m");
+  EXPECT_DOUBLE_EQ(*Value(*doc, ball, kQuantityXPos, 20), 0.8);
+  ball->SetLengthUnit(2);
+  UnitText(unit, doc->DataTable().FindGroup(ball->GetId(), kQuantityXPos)->Unit());
+  EXPECT_EQ(unit, "cm");
+  EXPECT_DOUBLE_EQ(*Value(*doc, ball, kQuantityXPos, 20), 80.0);
+
+  // Back in metres: 0.3 m per 1/30 s is 9 m/s, and 2 kg at 9 m/s carry
+  // 81 J.
+  ball->SetLengthUnit(1);
+  ball->SetMass(2.0);
+  ASSERT_TRUE(energy.GetValue(20).has_value());
+  EXPECT_NEAR(*energy.GetValue(20), 0.5 * 2.0 * 9.0 * 9.0, 1e-9);
+
+  // A movie of 300 time units per second: frame 20 is at 1/15 s.
+  std::vector<std::int32_t> keys = doc->FrameKeys();
+  doc->SetTimeBase(300, keys);
+  EXPECT_EQ(doc->DataTable().TimeGroup()->GetValue(20), 20.0 / 300.0);
+  EXPECT_NEAR(*energy.GetValue(20), 0.5 * 2.0 * 4.5 * 4.5, 1e-9);
+
+  // An own frame rate of 10 frames per second makes frame 40 the third.
+  doc->SetFrameRate(10.0);
+  EXPECT_EQ(doc->DataTable().TimeGroup()->GetValue(40), 0.2);
+  EXPECT_NEAR(*energy.GetValue(20), 0.5 * 2.0 * 3.0 * 3.0, 1e-9);
+}
+
+// ---------------------------------------------------------------------------
+// Export.
+
+TEST_F(TableTest, ExportEndsWithTheTableHeadingsAndRows) {
+  TdvDataObjectWindow* doc = MovieDocument(10);
+  MovieAttached movie(*doc);
+  // Origin 1 at the bottom-left corner of the picture, a scale of 100
+  // pixels to the metre along its x axis, a ball 0.5 m up.
+  Origin1(*doc)->TakeData(0, -2 * kMovieHeight, 0);
+  TdvDataPoint* zero = AddPoint(*doc, "Zero", kFixed);
+  TdvDataPoint* metre = AddPoint(*doc, "Metre", kFixed);
+  zero->TakeData(0, -2 * kMovieHeight, 0);
+  metre->TakeData(100, -2 * kMovieHeight, 0);
+  Calculated<TdvCalibrateObject>(*doc, kItemScale, "Stick", {zero->GetId(), metre->GetId()});
+  TdvDataPoint* ball = AddPoint(*doc, "Ball");
+  ball->TakeData(50, 50 - 2 * kMovieHeight, 0);
+  ball->TakeData(60, 50 - 2 * kMovieHeight, 20);
+
+  std::ostringstream out;
+  doc->WriteExport(out);
+  std::string text = out.str();
+  std::string table = text.substr(text.find("\n\ntime(s)") + 1);
+  // The Fixed ends have their values on every row although they hold data
+  // on no row of their own.
+  EXPECT_EQ(table,
+            "\ntime(s)\tOrigin 1:x-pos(pixels)\tOrigin 1:y-pos(pixels)\tZero:x-pos(m)\t"
+            "Zero:y-pos(m)\tMetre:x-pos(m)\tMetre:y-pos(m)\tStick:scale(pixel/m)\t"
+            "Ball:x-pos(m)\tBall:y-pos(m)\t\n"
+            "0.000\t0.000\t0.000\t0.000\t0.000\t1.000\t0.000\t100.0\t0.5000\t0.5000\t\n"
+            "0.03333\t0.000\t0.000\t0.000\t0.000\t1.000\t0.000\t100.0\t0.6000\t0.5000\t\n");
+}
+
+}  // namespace
