@@ -18,9 +18,11 @@ void TdvVideoMotionWindow::OpenPath(const std::string& path) {
     onOpenPath(path);
   }
   if (path.empty()) {
+    OpenStartupDialog();
     return;
   }
   if (IsDocumentPath(path)) {
+    CloseStartupDialog();
     OpenDocument(TdvFileLocation::FromPath(path), "", false);
     return;
   }
@@ -30,6 +32,7 @@ void TdvVideoMotionWindow::OpenPath(const std::string& path) {
 // A movie may carry a whole document in its user data; it then opens as
 // that document, with the movie file standing for the document's file.
 void TdvVideoMotionWindow::OpenMovieFile(const std::string& path) {
+  OpenToolBar();
   kinovex::TdvVideoOpenResult opened;
   if (videoLibrary_ != nullptr) {
     opened = videoLibrary_->VideoOpen(path, {});
@@ -42,6 +45,7 @@ void TdvVideoMotionWindow::OpenMovieFile(const std::string& path) {
       opened.movie->VideoUserText(kinovex::kEmbeddedDocumentType);
   opened.movie.reset();
   if (embedded && !embedded->empty()) {
+    CloseStartupDialog();
     OpenDocument(TdvFileLocation::FromPath(path), *embedded, true);
   }
 }

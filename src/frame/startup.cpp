@@ -60,7 +60,11 @@ int RunKinovex(TdvShell& shell, const TdvStartup& startup) {
     startup.trace("listening " + startup.instanceDoor);
   }
   shell.Backend().Show(frame->hwnd, shell::ShowCommand::kMaximize);
-  if (!startup.commandLine.empty()) {
+  frame->OpenToolBar();
+  if (startup.commandLine.empty()) {
+    frame->OpenAboutDialog();
+    frame->OpenStartupDialog();
+  } else {
     frame->OpenPath(startup.commandLine);
   }
   return shell.Backend().Run();

@@ -1,11 +1,15 @@
 #include "frame/video_motion_window.h"
 
+#include "dialogs/about_dialog.h"
+#include "dialogs/setup_dialog.h"
 #include "document/data_object_window.h"
+#include "frame/tool_window.h"
 #include "shell/shell.h"
 #include "shell/status_window.h"
 
 namespace {
 
+constexpr int kNewStartupCommand = 151;
 constexpr int kOpenMovieCommand = 152;
 constexpr int kOpenSavedDataCommand = 153;
 constexpr int kSaveCommand = 156;
@@ -13,6 +17,7 @@ constexpr int kSaveAsCommand = 157;
 constexpr int kPrinterSetupCommand = 160;
 constexpr int kTileCommand = 251;
 constexpr int kHelpContentsCommand = 751;
+constexpr int kAboutCommand = 753;
 
 // Document actions the frame's commands ask for.
 constexpr int kSaveAction = 9;
@@ -98,6 +103,9 @@ void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
 
 int TdvVideoMotionWindow::DoCommand(int id) {
   switch (id) {
+    case kNewStartupCommand:
+      OpenStartupDialog();
+      return 0;
     case kOpenMovieCommand:
       DocumentAction(kAttachMovieAction);
       return 0;
@@ -120,6 +128,9 @@ int TdvVideoMotionWindow::DoCommand(int id) {
       return 0;
     case kTdvContextHelpCommand:
       OpenHelpTopic(activeWindow != nullptr ? activeWindow->helpContext : kContentsTopic);
+      return 0;
+    case kAboutCommand:
+      OpenAboutDialog();
       return 0;
     default:
       return TdvAppWindow::DoCommand(id);
@@ -173,6 +184,39 @@ TdvDataObjectWindow* TdvVideoMotionWindow::NewDocumentWindow() {
   document->rect = DefaultRect(kDataObjectWindowKind);
   document->OpenWindow();
   return document;
+}
+
+void TdvVideoMotionWindow::OpenToolBar() {
+  if (toolWindow == nullptr) {
+    TdvShell::Get().Keep(std::make_unique<TdvToolWindow>())->OpenWindow();
+  }
+}
+
+void TdvVideoMotionWindow::OpenAboutDialog() {
+  TdvShell::Get().Keep(std::make_unique<TdvAboutDialog>())->OpenWindow();
+}
+
+TdvWindow* TdvVideoMotionWindow::StartupDialog() const {
+  return startupDialog_ != nullptr && startupDialog_->hwnd != shell::kNoWindow
+             ? startupDialog_.get()
+             : nullptr;
+}
+
+// There is never more than one start-up dialog: asking again brings the
+// open one forward.
+void TdvVideoMotionWindow::OpenStartupDialog() {
+  if (TdvWindow* open = StartupDialog()) {
+    Backend().BringToTop(open->hwnd);
+    return;
+  }
+  startupDialog_ = std::make_unique<TdvSetupDialog_A>();
+  startupDialog_->OpenWindow();
+}
+
+void TdvVideoMotionWindow::CloseStartupDialog() {
+  if (TdvWindow* open = StartupDialog()) {
+    open->CloseWindow();
+  }
 }
 
 void TdvVideoMotionWindow::Inform(const std::string& text, const std::string& caption) const {

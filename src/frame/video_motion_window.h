@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "frame/command_table.h"
@@ -50,6 +51,15 @@ class TdvVideoMotionWindow : public TdvAppWindow {
   // A new, open coordinate-systems document at its default place.
   virtual TdvDataObjectWindow* NewDocumentWindow();
 
+  // Makes sure the tool bar is there.
+  void OpenToolBar();
+  // Both run the dialog and return once it has closed.
+  void OpenAboutDialog();
+  void OpenStartupDialog();
+  // The start-up dialog still open, if any.
+  TdvWindow* StartupDialog() const;
+  void CloseStartupDialog();
+
   // The open-saved-data command: true when a document was opened.
   bool OpenSavedData();
   // Reads a document from `where`, or from `text` when it is not empty
@@ -78,6 +88,9 @@ class TdvVideoMotionWindow : public TdvAppWindow {
   std::filesystem::path helpFolder_;
   std::array<shell::MenuItem, kMenuKindCount> menus_;
   shell::Rect movieRect_;
+  // Kept by the frame, not the shell, so that the frame can tell whether it
+  // is still open after its window has gone.
+  std::unique_ptr<TdvWindow> startupDialog_;
   bool documentLoading_ = false;
 };
 

@@ -120,17 +120,6 @@ TEST(MenuBars, ToggleCommandsStartTickedAsTheProgramStarts) {
   EXPECT_FALSE(Item(document, 351)->checked);
 }
 
-TEST(MenuBars, CopyIsNamedAfterWhatEachWindowCopies) {
-  const std::map<TdvMenuKind, std::string> expected = {{kMenuMoov, "&Copy Movie\tCtrl+C"},
-                                                       {kMenuTable, "&Copy Data\tCtrl+C"},
-                                                       {kMenuDataObject, "&Copy Window\tCtrl+C"},
-                                                       {kMenuGraph, "&Copy Graph\tCtrl+C"}};
-  for (const auto& [kind, text] : expected) {
-    shell::MenuItem bar = BuildMenuBar(kind, true);
-    EXPECT_EQ(Item(bar, 462)->text, text);
-  }
-}
-
 TEST(MenuBars, AcceleratorsMatchTheShortcutsTheMenusShow) {
   std::map<std::string, int> byKeys;
   for (const shell::Accelerator& key : Accelerators()) {

@@ -39,16 +39,6 @@ TEST_F(FrameTest, ForwardedCommandsAreHandledOnlyWhenTheWindowTakesThem) {
   EXPECT_EQ(window->commands, (std::vector<int>{451, 452, 10001}));
 }
 
-TEST_F(FrameTest, CommandsGoToTheActiveDocumentWindow) {
-  KindWindow* first = OpenKind(kMovieWindowKind, "one");
-  KindWindow* second = OpenKind(kGraphWindowKind, "two");
-  backend.Command(frame->hwnd, 557);
-  backend.Activate(first->hwnd);
-  backend.Command(frame->hwnd, 301);
-  EXPECT_EQ(second->commands, std::vector<int>{557});
-  EXPECT_EQ(first->commands, std::vector<int>{301});
-}
-
 TEST_F(FrameTest, SaveCommandsReachTheDocumentOfTheActiveWindow) {
   TdvDataObjectWindow* document = frame->NewDocumentWindow();
   backend.QueueFileAnswer(std::nullopt);
@@ -68,6 +58,33 @@ TEST_F(FrameTest, CloseWindowClosesOnlyTheActiveDocumentWindow) {
   EXPECT_FALSE(backend.Exists(closed));
   ASSERT_EQ(frame->docWindows.size(), 1u);
   EXPECT_EQ(frame->docWindows.front(), first);
+}
+
+TEST_F(FrameTest, NewStartupKeepsASingleStartupDialog) {
+  int opened = 0;
+  backend.QueueModal([&](shell::WindowHandle dialog) {
+    ++opened;
+    backend.Command(frame->hwnd, 151);
+    backend.PressButton(dialog, 133);
+  });
+  backend.Command(frame->hwnd, 151);
+  EXPECT_EQ(opened, 1);
+  backend.QueueModal([&](shell::WindowHandle dialog) {
+    ++opened;
+    backend.PressButton(dialog, 133);
+  });
+  backend.Command(frame->hwnd, 151);
+  EXPECT_EQ(opened, 2) << "a closed one does not count";
+}
+
+TEST_F(FrameTest, AboutShowsTheAboutBox) {
+  std::string title;
+  backend.QueueModal([&](shell::WindowHandle dialog) {
+    title = backend.Window(dialog)->title;
+    backend.PressButton(dialog, 103);
+  });
+  backend.Command(frame->hwnd, 753);
+  EXPECT_EQ(title, "About Kinovex");
 }
 
 // ---------------------------------------------------------------- menus
@@ -99,16 +116,6 @@ TEST_F(FrameTest, AfterTheLastCloseTheBarIsTheOneWithoutDocuments) {
   EXPECT_EQ(backend.Window(frame->hwnd)->windowMenu, 1);
   EXPECT_EQ(frame->activeDocument, nullptr);
   EXPECT_EQ(frame->activeWindow, nullptr);
-}
-
-TEST_F(FrameTest, LiveUpdatesTickFollowsTheSwitchInTheDocumentsMenu) {
-  TdvDataObjectWindow* document = frame->NewDocumentWindow();
-  backend.Command(frame->hwnd, 364);
-  EXPECT_FALSE(TdvDataObjectWindow::liveUpdates);
-  EXPECT_FALSE(FindMenuItem(*frame->installedMenu, 364)->checked);
-  backend.Command(frame->hwnd, 364);
-  EXPECT_TRUE(FindMenuItem(*frame->installedMenu, 364)->checked);
-  EXPECT_EQ(frame->installedMenu, document->menu);
 }
 
 // ---------------------------------------------------------------- the window list
@@ -156,15 +163,6 @@ TEST_F(FrameTest, CloseAllStopsAtTheDocumentWhoseSavePromptIsCancelled) {
       << "the third was never asked";
 }
 
-TEST_F(FrameTest, CloseAllAsksFirstAndACancelKeepsEverything) {
-  frame->NewDocumentWindow();
-  backend.ExpectMessage("Are you sure you want to close all windows?", MessageAnswer::kCancel,
-                        "Close All");
-  backend.Command(frame->hwnd, 254);
-  backend.RunPosted();
-  EXPECT_EQ(Documents().size(), 1u);
-}
-
 TEST_F(FrameTest, ExitEndsTheProgramOnlyWhenNoDocumentRefuses) {
   TdvDataObjectWindow* document = frame->NewDocumentWindow();
   document->modified = true;
@@ -201,12 +199,6 @@ TEST_F(FrameTest, ANewDocumentOpensAtItsPlace) {
   TdvDataObjectWindow* document = frame->NewDocumentWindow();
   EXPECT_EQ(backend.Window(document->hwnd)->outer, frame->DefaultRect(kDataObjectWindowKind));
   EXPECT_EQ(document->ItemCount(), 1) << "a new document starts with its origin";
-}
-
-TEST_F(FrameTest, AStatusWindowIsMadeButNotOpened) {
-  TdvStatusWindow* status = frame->NewStatusWindow();
-  ASSERT_NE(status, nullptr);
-  EXPECT_EQ(status->hwnd, shell::kNoWindow);
 }
 
 // ---------------------------------------------------------------- help

@@ -70,9 +70,53 @@ TEST_F(OpenPathTest, AnUnreadableDocumentIsReportedAndNothingOpens) {
   EXPECT_FALSE(frame->DocumentLoading());
 }
 
-TEST_F(OpenPathTest, AnEmptyPathOpensNothing) {
+TEST_F(OpenPathTest, AnEmptyPathOpensTheStartupDialog) {
+  std::string title;
+  backend.QueueModal([&](shell::WindowHandle dialog) {
+    title = backend.Window(dialog)->title;
+    EXPECT_EQ(frame->StartupDialog()->hwnd, dialog);
+    backend.PressButton(dialog, 133);
+  });
   frame->OpenPath("");
+  EXPECT_EQ(title, "Startup");
+  EXPECT_EQ(frame->StartupDialog(), nullptr);
   EXPECT_TRUE(frame->docWindows.empty());
+}
+
+// The start-up dialog is modal; a path can still arrive meanwhile from a
+// second start of the program.
+TEST_F(OpenPathTest, OpeningADocumentClosesTheStartupDialog) {
+  const std::string path = SavedDocument("while.kvx");
+  bool closedByTheFrame = false;
+  backend.QueueModal([&](shell::WindowHandle dialog) {
+    frame->OpenPath(path);
+    closedByTheFrame = !backend.Exists(dialog);
+  });
+  backend.Command(frame->hwnd, 151);
+  EXPECT_TRUE(closedByTheFrame);
+  EXPECT_EQ(Documents().size(), 1u);
+}
+
+TEST_F(OpenPathTest, AFileThatIsNoMovieLeavesTheStartupDialogOpen) {
+  const std::string path = File("notes.txt");
+  WriteFile(path, "shopping list");
+  backend.QueueModal([&](shell::WindowHandle dialog) {
+    ExpectCannotOpen();
+    frame->OpenPath(path);
+    EXPECT_TRUE(backend.Exists(dialog));
+    backend.PressButton(dialog, 133);
+  });
+  frame->OpenPath("");
+}
+
+TEST_F(OpenPathTest, OpeningAMovieBringsTheToolBar) {
+  ExpectCannotOpen();
+  frame->OpenPath(File("missing.avi"));
+  ASSERT_NE(frame->toolWindow, nullptr);
+  TdvWindow* tools = frame->toolWindow;
+  ExpectCannotOpen();
+  frame->OpenPath(File("missing.avi"));
+  EXPECT_EQ(frame->toolWindow, tools) << "only one tool bar";
 }
 
 TEST_F(OpenPathTest, EveryPathIsToldToTheObserverFirst) {

@@ -12,14 +12,28 @@ class StartupTest : public ::testing::Test {
     startup.trace = [this](const std::string& line) { trace.push_back(line); };
   }
 
+  // The About box and then the Startup dialog, each closed by its user.
+  void ExpectStartDialogs() {
+    backend.QueueModal([this](shell::WindowHandle about) {
+      shown.push_back(backend.Window(about)->title);
+      backend.PressButton(about, 103);
+    });
+    backend.QueueModal([this](shell::WindowHandle setup) {
+      shown.push_back(backend.Window(setup)->title);
+      backend.PressButton(setup, 133);
+    });
+  }
+
   shell::HeadlessBackend backend;
   TdvShell shell{backend};
+  std::vector<std::string> shown;
   shell::HeadlessDesktop firstDesktop{backend};
   TdvStartup startup;
   std::vector<std::string> trace;
 };
 
 TEST_F(StartupTest, TheFirstStartOpensTheFrameAndListens) {
+  ExpectStartDialogs();
   EXPECT_EQ(RunKinovex(shell, startup), 0);
   ASSERT_NE(shell.Frame(), nullptr);
   const shell::HeadlessWindow* frame = backend.Window(shell.Frame()->hwnd);
@@ -27,9 +41,13 @@ TEST_F(StartupTest, TheFirstStartOpensTheFrameAndListens) {
   EXPECT_EQ(frame->title, "Kinovex 2.1.2");
   EXPECT_FALSE(frame->accelerators.empty());
   EXPECT_EQ(trace, std::vector<std::string>{"listening OPEN_KX_FILE-tester"});
+  ASSERT_NE(shell.Frame()->toolWindow, nullptr);
+  EXPECT_TRUE(shell.Frame()->toolWindow->IsA(16));
+  EXPECT_EQ(shown, (std::vector<std::string>{"About Kinovex", "Startup"}));
 }
 
 TEST_F(StartupTest, ASecondStartHandsItsPathOverAndEnds) {
+  ExpectStartDialogs();
   RunKinovex(shell, startup);
   TdvAppWindow* first = shell.Frame();
   shell::HeadlessDesktop secondDesktop{backend};
@@ -45,6 +63,7 @@ TEST_F(StartupTest, ASecondStartHandsItsPathOverAndEnds) {
 }
 
 TEST_F(StartupTest, ASecondStartWithoutAPathOnlyBringsTheFirstForward) {
+  ExpectStartDialogs();
   RunKinovex(shell, startup);
   shell::HeadlessDesktop secondDesktop{backend};
   TdvStartup second = startup;
@@ -59,6 +78,7 @@ TEST_F(StartupTest, ACommandLinePathIsOpenedAtOnce) {
   backend.ExpectMessage("Kinovex Cannot Open this Type of File");
   RunKinovex(shell, startup);
   EXPECT_EQ(trace.back(), "open /movies/missing.mov");
+  EXPECT_TRUE(shown.empty()) << "a path skips the About box and the Startup dialog";
 }
 
 TEST_F(StartupTest, ADoorHeldByAnotherProgramLeavesThisOneUnreachable) {
