@@ -4,6 +4,7 @@
 #include "document/document_table_source.h"
 #include "kinematics/data_table.h"
 #include "kinematics/data_value_group.h"
+#include "kinematics/quantity_table.h"
 
 namespace {
 
@@ -27,9 +28,11 @@ void TdvDataObjectWindow::AttachTableWindow(TdvTableWindowLink* window) {
   }
 }
 
+// A file may name anything; the time has only its time column.
 void TdvDataObjectWindow::RestoreColumn(std::int32_t itemRef, int quantity) {
   bool series = itemRef >= 0 && GetItem(itemRef) != nullptr;
-  if (!series && itemRef != kTimeItemRef) {
+  bool time = itemRef == kTimeItemRef && quantity == kQuantityTime;
+  if (!series && !time) {
     return;
   }
   if (TdvDataValueGroup* group = dataTable->EnsureGroup(itemRef, quantity)) {
@@ -73,21 +76,19 @@ void TdvDataObjectWindow::SeriesChangedAt(TdvDataObject& series, std::int32_t fr
 }
 
 // Settings changed as well as data: the origin, scale or inputs the series
-// depends on may be others now.
+// depends on may be others now, and with another origin or scale its units.
 void TdvDataObjectWindow::SeriesChanged(TdvDataObject& series) {
   if (!recalculateOnChange) {
     return;
   }
   dataTable->RefreshDependencies(series.GetId());
+  dataTable->UnitsChanged(series.GetId());
   TableSeriesChanged(series.GetId(), 0, kEveryFrame);
 }
 
 // Units, scales and angle ranges change through the row of the series.
 void TdvDataObjectWindow::RedrawRow(TdvDataObject& series) {
-  if (recalculateOnChange) {
-    dataTable->UnitsChanged(series.GetId());
-    SeriesChanged(series);
-  }
+  SeriesChanged(series);
   RedrawWindows();
 }
 

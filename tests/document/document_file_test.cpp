@@ -479,7 +479,9 @@ TEST_F(FileTest, TableColumnsReachTheTableWithNewIds) {
                       "O5x1[s(570x\"Ball\" )];\r\n"
                       "T[r(1000x0 0 300 200)];\r\n"
                       "C[i(687x5 p850x10 )];\r\n"
-                      "C[i(687x-31 p850x1 )];\r\n");
+                      "C[i(687x-31 p850x1 )];\r\n"
+                      "C[i(687x-31 p850x2 )];\r\n"
+                      "C[i(687x77 p850x2 )];\r\n");
   TableBuilder builder;
   TdvFileParser parser(&builder);
   TdvDataObjectWindow* doc = Open(path, &parser);
@@ -492,6 +494,9 @@ TEST_F(FileTest, TableColumnsReachTheTableWithNewIds) {
   EXPECT_EQ(speed->UseCount(), 1);
   EXPECT_TRUE(speed->IsActive());
   EXPECT_EQ(table.FindObject(0)->ExistingGroup(10), nullptr);
+  // Columns of no item, or of the time but no time, are left out.
+  EXPECT_EQ(table.FindObject(kTimeItemRef)->ExistingGroup(2), nullptr);
+  EXPECT_EQ(table.FindObject(77), nullptr);
   std::vector<std::pair<std::int32_t, int>> offered = builder.window.columns;
   EXPECT_NE(std::find(offered.begin(), offered.end(), std::pair<std::int32_t, int>{1, 10}),
             offered.end());

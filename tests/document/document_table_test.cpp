@@ -218,7 +218,7 @@ class IncrementalTest : public TableTest {
     std::int32_t frame = pick(kFrames) * kFrameStep;
     TdvDataPoint* point = scene.tracked[pick(static_cast<int>(scene.tracked.size()))];
     std::string what = point->GetName() + " at frame " + std::to_string(frame) + ": ";
-    switch (pick(9)) {
+    switch (pick(10)) {
       case 0:
       case 1:
         point->TakeData(pick(640), -pick(480), frame);
@@ -255,6 +255,12 @@ class IncrementalTest : public TableTest {
         scene.origin->SelectDatum();
         scene.origin->MoveTransformPoint(pick(11) - 5, pick(11) - 5, frame);
         return "Origin 1 moved";
+      case 8: {
+        // Into the car's coordinate system, which has no scale, or back.
+        bool inCar = scene.cart->GetOriginId() == scene.mover->GetId();
+        scene.cart->SetOriginId(inCar ? kDefaultOriginRef : scene.mover->GetId());
+        return "Cart changed its coordinate system";
+      }
       default:
         scene.origin->SetValue(0.01 * pick(628), frame);
         return "Origin 1 turned";
