@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QLocale>
 #include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
 #include <QTime>
 #include <QTimer>
 
@@ -13,13 +15,34 @@
 namespace shell::qt {
 namespace {
 
-Qt::CursorShape ShapeOf(Cursor cursor) {
+// Taking data wants the exact pixel: a cross with an open centre and a
+// small ring, so the point clicked stays visible.
+QCursor TakeDataCursor() {
+  constexpr int kSize = 32;
+  constexpr int kCentre = kSize / 2;
+  constexpr int kGap = 3;
+  QPixmap pixmap(kSize, kSize);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  for (const auto& [colour, width] : {std::pair{Qt::white, 3}, std::pair{Qt::black, 1}}) {
+    painter.setPen(QPen(colour, width));
+    painter.drawLine(kCentre, 2, kCentre, kCentre - kGap - 2);
+    painter.drawLine(kCentre, kCentre + kGap + 2, kCentre, kSize - 3);
+    painter.drawLine(2, kCentre, kCentre - kGap - 2, kCentre);
+    painter.drawLine(kCentre + kGap + 2, kCentre, kSize - 3, kCentre);
+    painter.drawEllipse(QPoint(kCentre, kCentre), kGap + 1, kGap + 1);
+  }
+  return QCursor(pixmap, kCentre, kCentre);
+}
+
+QCursor CursorOf(Cursor cursor) {
   switch (cursor) {
     case Cursor::kArrow:
       return Qt::ArrowCursor;
     case Cursor::kCrosshairs:
-    case Cursor::kTakeData:
       return Qt::CrossCursor;
+    case Cursor::kTakeData:
+      return TakeDataCursor();
     case Cursor::kHand:
       return Qt::PointingHandCursor;
     case Cursor::kWait:
@@ -130,7 +153,7 @@ void QtBackend::SetCursor(Cursor cursor) {
     cursorOverridden_ = false;
   }
   if (QWidget* under = QApplication::widgetAt(QCursor::pos())) {
-    under->setCursor(ShapeOf(cursor));
+    under->setCursor(CursorOf(cursor));
   }
 }
 

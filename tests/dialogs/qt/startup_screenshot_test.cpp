@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -15,6 +16,7 @@
 #include "../../frame/svg_pixel_sheet.h"
 #include "dialogs/setup_dialog.h"
 #include "frame/bitmap_marker.h"
+#include "frame/program_cursor.h"
 #include "frame/tool_window.h"
 #include "frame/video_motion_window.h"
 #include "shell/qt/qt_backend.h"
@@ -119,6 +121,31 @@ TEST_F(StartupScreenshotTest, TheFrameWithItsToolBarAndTheStartupDialogRender) {
   Save(frameImage, QStringLiteral("frame.png"));
   Save(dialogImage, QStringLiteral("startup_dialog.png"));
   Save(composite, QStringLiteral("frame_with_startup.png"));
+  frame->ExitApplication();
+}
+
+// Taking data has a cursor of its own; the other two are the desktop's.
+TEST_F(StartupScreenshotTest, TheCursorsTheProgramChoosesReachTheWindowUnderTheMouse) {
+  auto* frame =
+      shell.Keep(std::make_unique<TdvVideoMotionWindow>(nullptr, nullptr, std::filesystem::path()));
+  ASSERT_EQ(frame->OpenWindow(), 1);
+  backend.MoveWindow(frame->hwnd, {0, 0, 640, 480});
+  backend.Show(frame->hwnd, shell::ShowCommand::kShow);
+  QApplication::processEvents();
+  QWidget* client = backend.Widget(frame->hwnd);
+  ASSERT_NE(client, nullptr);
+  QCursor::setPos(client->mapToGlobal(QPoint(300, 200)));
+  QWidget* under = QApplication::widgetAt(QCursor::pos());
+  ASSERT_NE(under, nullptr);
+
+  TdvCursorSelector cursors;
+  cursors.Select(TdvCursorSelector::kTakeData, backend);
+  EXPECT_EQ(under->cursor().shape(), Qt::BitmapCursor);
+  EXPECT_FALSE(under->cursor().pixmap().isNull());
+  cursors.Select(TdvCursorSelector::kCrosshairs, backend);
+  EXPECT_EQ(under->cursor().shape(), Qt::CrossCursor);
+  cursors.Select(TdvCursorSelector::kHand, backend);
+  EXPECT_EQ(under->cursor().shape(), Qt::PointingHandCursor);
   frame->ExitApplication();
 }
 
