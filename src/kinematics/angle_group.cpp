@@ -42,6 +42,11 @@ void TdvModelAngleGroup::SetupInputs() {
   }
 }
 
+void TdvModelAngleGroup::Clear() {
+  TdvDataValueGroup::Clear();
+  continuous.clear();
+}
+
 double TdvModelAngleGroup::Stored(double radians) const {
   return unit == kUnitDegrees ? RadToDeg(radians) : radians;
 }
@@ -49,7 +54,6 @@ double TdvModelAngleGroup::Stored(double radians) const {
 bool TdvModelAngleGroup::Compute(std::int32_t, bool incremental) {
   if (inputs.size() != 2) {
     Clear();
-    continuous.clear();
     return true;
   }
   if (IsFullPass(incremental)) {

@@ -18,6 +18,7 @@ class TdvModelAngleGroup : public TdvModelDataValueGroup {
   }
   bool Compute(std::int32_t frame, bool incremental) override;
   void SetupInputs() override;
+  void Clear() override;
 
  private:
   void ComputeFull();

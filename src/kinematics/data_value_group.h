@@ -55,7 +55,7 @@ class TdvDataValueGroup : public TdvObject {
   void SetValue(std::int32_t frame, double value);
   // Removes the value at frame from `values` and from `rawValues`.
   void RemoveValue(std::int32_t frame);
-  void Clear();
+  virtual void Clear();
 
   // Time, positions and the values of distance, count, scale and angle
   // series are always computed; other groups only while someone uses them.
