@@ -18,7 +18,12 @@ class TdvDataValueGroup;
 
 // The derived quantities of one document: one object per series plus the
 // time object, each with the groups somebody asked for. The document owns
-// the table and reports every change of its series here.
+// the table and reports every change of its series here: SetDocument and
+// RefreshFrames once, AddSeries for each series made or read, SeriesChanged
+// for every edit (one frame, or every frame), RefreshDependencies when a
+// series' origin, scale or inputs change, UnitsChanged after a change of
+// units, TransformStored when an origin moves or turns on every frame. The
+// frame list follows one-frame changes by itself.
 class TdvDataTable : public TdvObject {
  public:
   static constexpr std::int32_t kTimeSeries = -31;
