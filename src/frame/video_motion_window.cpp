@@ -1,9 +1,13 @@
 #include "frame/video_motion_window.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "dialogs/about_dialog.h"
 #include "dialogs/setup_dialog.h"
 #include "document/data_object_window.h"
 #include "frame/tool_window.h"
+#include "shell/menu.h"
 #include "shell/shell.h"
 #include "shell/status_window.h"
 
@@ -132,9 +136,31 @@ int TdvVideoMotionWindow::DoCommand(int id) {
     case kAboutCommand:
       OpenAboutDialog();
       return 0;
-    default:
-      return TdvAppWindow::DoCommand(id);
+    default: {
+      const int answer = TdvAppWindow::DoCommand(id);
+      KeepTicksInStep(id);
+      return answer;
+    }
   }
+}
+
+// The movie and coordinate-systems bars show the same switches; a switch
+// toggled under one bar is ticked alike under the other.
+void TdvVideoMotionWindow::KeepTicksInStep(int id) {
+  constexpr int kSharedSwitches[] = {351, 352, 353, 364};
+  if (installedMenu == nullptr || std::find(std::begin(kSharedSwitches), std::end(kSharedSwitches),
+                                            id) == std::end(kSharedSwitches)) {
+    return;
+  }
+  const shell::MenuItem* toggled = FindMenuItem(*installedMenu, id);
+  if (toggled == nullptr) {
+    return;
+  }
+  const bool on = toggled->checked;
+  for (TdvMenuKind kind : {kMenuMoov, kMenuDataObject}) {
+    CheckMenuItem(menus_[static_cast<std::size_t>(kind)], id, on);
+  }
+  RefreshMenuBar();
 }
 
 int TdvVideoMotionWindow::DocumentAction(int code) {

@@ -80,6 +80,7 @@ class TdvVideoMotionWindow : public TdvAppWindow {
   // Runs a tool action on the document of the active window; 0 when there
   // is none or it did not handle the action.
   int DocumentAction(int code);
+  void KeepTicksInStep(int id);
   void OpenMovieFile(const std::string& path);
   void Inform(const std::string& text, const std::string& caption) const;
 

@@ -118,6 +118,18 @@ TEST_F(FrameTest, AfterTheLastCloseTheBarIsTheOneWithoutDocuments) {
   EXPECT_EQ(frame->activeWindow, nullptr);
 }
 
+TEST_F(FrameTest, SwitchesShowTheSameTickUnderTheMovieAndDocumentBars) {
+  frame->NewDocumentWindow();
+  const shell::MenuItem& movieBar = frame->MenuBar(kMenuMoov);
+  backend.Command(frame->hwnd, 364);
+  backend.Command(frame->hwnd, 353);
+  EXPECT_FALSE(FindMenuItem(const_cast<shell::MenuItem&>(movieBar), 364)->checked);
+  EXPECT_FALSE(FindMenuItem(const_cast<shell::MenuItem&>(movieBar), 353)->checked);
+  backend.Command(frame->hwnd, 364);
+  EXPECT_TRUE(FindMenuItem(const_cast<shell::MenuItem&>(movieBar), 364)->checked);
+  EXPECT_TRUE(TdvDataObjectWindow::liveUpdates);
+}
+
 // ---------------------------------------------------------------- the window list
 
 TEST_F(FrameTest, NamesakeDocumentsAreNumberedFromTwo) {
@@ -213,6 +225,20 @@ TEST_F(FrameTest, ContextHelpOpensThePageOfTheActiveWindowOrTheContents) {
   EXPECT_EQ(desktop.OpenedUrls()[0], FileUrl(HelpFolder() / "help_1.html"));
   EXPECT_EQ(desktop.OpenedUrls()[1], FileUrl(HelpFolder() / "help_50.html"));
   EXPECT_EQ(desktop.OpenedUrls()[2], FileUrl(HelpFolder() / "help_1.html"));
+}
+
+TEST_F(FrameTest, ContextHelpInADialogOpensTheDialogsPage) {
+  std::filesystem::path page;
+  backend.QueueModal([&](shell::WindowHandle dialog) {
+    const int topic = frame->StartupDialog()->helpContext;
+    ASSERT_NE(topic, 1);
+    page = HelpFolder() / ("help_" + std::to_string(topic) + ".html");
+    WriteFile(page, "<html></html>");
+    backend.Command(dialog, 752);
+    backend.PressButton(dialog, 133);
+  });
+  backend.Command(frame->hwnd, 151);
+  EXPECT_EQ(desktop.OpenedUrls(), std::vector<std::string>{FileUrl(page)});
 }
 
 TEST_F(FrameTest, MissingHelpPagesAreReported) {

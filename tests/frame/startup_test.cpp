@@ -73,6 +73,13 @@ TEST_F(StartupTest, ASecondStartWithoutAPathOnlyBringsTheFirstForward) {
   EXPECT_EQ(trace.size(), 1u) << "nothing to open";
 }
 
+TEST_F(StartupTest, QuitInTheStartupDialogEndsTheProgram) {
+  backend.QueueModal([this](shell::WindowHandle about) { backend.PressButton(about, 103); });
+  backend.QueueModal([this](shell::WindowHandle setup) { backend.PressButton(setup, 163); });
+  EXPECT_EQ(RunKinovex(shell, startup), 0);
+  EXPECT_EQ(shell.Frame(), nullptr) << "the frame is gone";
+}
+
 TEST_F(StartupTest, ACommandLinePathIsOpenedAtOnce) {
   startup.commandLine = "/movies/missing.mov";
   backend.ExpectMessage("Kinovex Cannot Open this Type of File");
