@@ -195,6 +195,12 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   // records where its movie is.
   void SetMovieOpener(TdvMovieOpener* opener) { movieOpener = opener; }
   void AddGraph(TdvGraphLink* link) { graphs.push_back(link); }
+  // A graph window read from a file while no window shows it: the document
+  // keeps it and writes it back.
+  void KeepGraph(std::unique_ptr<TdvGraphLink> graph) {
+    graphs.push_back(graph.get());
+    keptGraphs.push_back(std::move(graph));
+  }
   TdvTableWindowLink* TableWindow() const { return tableWindow; }
   // The derived quantities of the document's series, made and destroyed
   // with the document.
@@ -284,4 +290,7 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   TdvMovieLink* movie = nullptr;
   TdvMovieOpener* movieOpener = nullptr;
   std::vector<TdvGraphLink*> graphs;
+  // After the data table, so that kept graphs give back the groups they use
+  // before the table goes.
+  std::vector<std::unique_ptr<TdvGraphLink>> keptGraphs;
 };

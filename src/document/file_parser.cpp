@@ -230,6 +230,10 @@ void TdvFileParser::ReadSeriesRecord(TdvStringStream& stream) {
 }
 
 void TdvFileParser::ReadWindowRecord(TdvStringStream& stream, int code) {
+  if (code == kTdvCodeGraphRecord && builder_ == nullptr) {
+    ReadGraphWindow(stream);
+    return;
+  }
   TdvFileDataObject record(code);
   ReadRecordBody(stream, record);
   if (document_ == nullptr) {

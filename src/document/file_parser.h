@@ -71,6 +71,8 @@ class TdvFileParser {
   void ReadDocumentHeader(TdvStringStream& stream);
   void ReadSeriesRecord(TdvStringStream& stream);
   void ReadWindowRecord(TdvStringStream& stream, int code);
+  // Into a graph window that the document keeps.
+  void ReadGraphWindow(TdvStringStream& stream);
   void ReadTableColumn(TdvStringStream& stream);
   void SkipRecord(TdvStringStream& stream);
   void CorrectRect(TdvRect& rect) const;
