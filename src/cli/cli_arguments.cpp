@@ -1,5 +1,7 @@
 #include "cli/cli_arguments.h"
 
+#include "cli/quantity_list.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -10,7 +12,7 @@
 namespace kinovex::cli {
 namespace {
 
-enum Option : unsigned { kOutputOption = 1, kMovieOption = 2 };
+enum Option : unsigned { kOutputOption = 1, kMovieOption = 2, kQuantitiesOption = 4 };
 
 struct CommandShape {
   CliCommand command;
@@ -23,7 +25,7 @@ const std::map<std::string, CommandShape>& Commands() {
       {"info", {CliCommand::kInfo, 1, 0}},
       {"frames", {CliCommand::kFrames, 1, 0}},
       {"frame", {CliCommand::kFrame, 2, kOutputOption}},
-      {"export", {CliCommand::kExport, 1, kOutputOption | kMovieOption}},
+      {"export", {CliCommand::kExport, 1, kOutputOption | kMovieOption | kQuantitiesOption}},
       {"resave", {CliCommand::kResave, 2, kMovieOption}},
   };
   return commands;
@@ -36,13 +38,16 @@ CliParse Wrong(std::string error) {
 }
 
 // The field an option fills, or none when the command does not take it.
-std::optional<std::string>* OptionField(CliRequest& request, const std::string& word,
-                                        unsigned allowed) {
+std::optional<std::string>* OptionField(CliRequest& request, std::optional<std::string>& quantities,
+                                        const std::string& word, unsigned allowed) {
   if (word == "-o" && (allowed & kOutputOption)) {
     return &request.output;
   }
   if (word == "--movie" && (allowed & kMovieOption)) {
     return &request.movie;
+  }
+  if (word == "--quantities" && (allowed & kQuantitiesOption)) {
+    return &quantities;
   }
   return nullptr;
 }
@@ -68,10 +73,11 @@ CliParse ParseArguments(const std::vector<std::string>& args) {
   }
   const CommandShape& shape = found->second;
   request.command = shape.command;
+  std::optional<std::string> quantities;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& word = args[i];
     if (word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]))) {
-      std::optional<std::string>* field = OptionField(request, word, shape.options);
+      std::optional<std::string>* field = OptionField(request, quantities, word, shape.options);
       if (field == nullptr) {
         return Wrong(args[0] + " does not take the option " + word);
       }
@@ -93,6 +99,14 @@ CliParse ParseArguments(const std::vector<std::string>& args) {
   }
   if (request.command == CliCommand::kFrame && !request.output) {
     return Wrong("frame needs -o FILE.png");
+  }
+  if (quantities) {
+    std::string error;
+    std::optional<std::vector<int>> codes = ParseQuantityList(*quantities, error);
+    if (!codes) {
+      return Wrong(error);
+    }
+    request.quantities = std::move(*codes);
   }
   return CliParse{request, ""};
 }

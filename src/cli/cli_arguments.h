@@ -15,6 +15,7 @@ struct CliRequest {
   std::vector<std::string> operands;
   std::optional<std::string> output;  // -o
   std::optional<std::string> movie;   // --movie
+  std::vector<int> quantities;        // --quantities, as codes
 };
 
 struct CliParse {

@@ -53,11 +53,23 @@ int Frame(CliSession& session, const CliRequest& request, std::ostream& errors) 
   return kExitSuccess;
 }
 
+// The quantities become columns of the document's table, as if the user
+// had added them for every series; series a quantity does not apply to
+// get no column.
+void UseQuantities(TdvDataObjectWindow& document, const std::vector<int>& quantities) {
+  for (std::int32_t id : document.ItemOrder()) {
+    for (int quantity : quantities) {
+      document.RestoreColumn(id, quantity);
+    }
+  }
+}
+
 int Export(CliSession& session, const CliRequest& request, std::ostream& out) {
   TdvDataObjectWindow* document = session.OpenDocument(request.operands[0], request.movie);
   if (document == nullptr) {
     return kExitUnusableInput;
   }
+  UseQuantities(*document, request.quantities);
   if (!request.output) {
     document->WriteExport(out);
     return out.flush() ? kExitSuccess : kExitUnusableInput;

@@ -7,7 +7,7 @@ void PrintUsage(std::ostream& out) {
          "  kinovex-cli info MOVIE\n"
          "  kinovex-cli frames MOVIE\n"
          "  kinovex-cli frame MOVIE TIME -o FILE.png\n"
-         "  kinovex-cli export DOC.kvx [-o FILE] [--movie PATH]\n"
+         "  kinovex-cli export DOC.kvx [-o FILE] [--movie PATH] [--quantities LIST]\n"
          "  kinovex-cli resave DOC.kvx OUT.kvx [--movie PATH]\n"
          "  kinovex-cli --help | --version\n"
          "\n"
@@ -17,7 +17,9 @@ void PrintUsage(std::ostream& out) {
          "  export    a saved analysis as tab-separated text (standard output without -o)\n"
          "  resave    a saved analysis read and written again in the current file version\n"
          "\n"
-         "  --movie PATH  the movie to use when the document's own is not found\n"
+         "  --movie PATH       the movie to use when the document's own is not found\n"
+         "  --quantities LIST  quantities exported for every series, as codes or short\n"
+         "                     names separated by commas (x-vel.,y-accel.)\n"
          "\n"
          "Exit status: 0 success, 1 wrong usage, 2 input that cannot be used.\n";
 }

@@ -86,6 +86,12 @@ std::string SaveAnalysis(const std::string& docPath, const std::string& moviePat
   doc->movieName = movie.fileName;
 
   const std::vector<std::int32_t> frames = doc->FrameKeys();
+  // Where the program puts the default origin of a new movie: 16 pixels
+  // right of and above the picture's bottom-left corner (movie units are
+  // half pixels, y up from the top edge).
+  const int pictureHeight = doc->Movie()->NaturalHeight();
+  static_cast<TdvDataPoint*>(doc->GetItem(doc->DefaultOrigin()))
+      ->TakeData(32, -2 * pictureHeight + 32, 0);
   auto* ball = static_cast<TdvDataPoint*>(doc->GetItem(doc->ObjectNewObject(kItemPoint, "Ball")));
   for (std::size_t i = 0; i < 4 && i < frames.size(); ++i) {
     const auto step = static_cast<std::int32_t>(i);

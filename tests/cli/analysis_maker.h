@@ -6,8 +6,8 @@
 namespace kinovex::testing {
 
 // Makes an analysis of the movie with the document API, as a user of the
-// program would (the movie opened for a new document, a ball tracked on
-// four frames, a fixed marker) and saves it to docPath. Answers the
+// program would (the movie opened for a new document, its origin placed, a
+// ball tracked on four frames, a fixed marker) and saves it to docPath. Answers the
 // document's export text at the time of saving; empty on failure.
 std::string SaveAnalysis(const std::string& docPath, const std::string& moviePath);
 

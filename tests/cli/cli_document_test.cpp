@@ -47,6 +47,21 @@ TEST_F(CliDocumentTest, ExportEqualsTheProgramsOwnExport) {
   EXPECT_NE(run.out.find("\nMarker\t\t\t"), std::string::npos);
 }
 
+TEST_F(CliDocumentTest, QuantitiesBecomeColumnsOfEverySeries) {
+  CliRun run = Run({"export", "lab/throw.kvx", "--quantities", "x-vel.,16"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ItemLines(run.out), ItemLines(exported));
+  for (const char* heading : {"Ball:x-vel.", "Ball:y-accel.", "Marker:x-vel."}) {
+    EXPECT_NE(run.out.find(heading), std::string::npos) << heading << " in\n" << run.out;
+  }
+  // The ball moves 20 movie units right and 15 up a frame, 30 frames a
+  // second: 600 and 450 units ("pixels") a second.
+  EXPECT_NE(run.out.find("\t28.00\t23.00\t600.0\t450.0\t"), std::string::npos) << run.out;
+  CliRun wrong = Run({"export", "lab/throw.kvx", "--quantities", "x-vel"});
+  EXPECT_EQ(wrong.status, 1);
+  EXPECT_NE(wrong.err.find("\"x-vel\" is no quantity code or name"), std::string::npos);
+}
+
 TEST_F(CliDocumentTest, ExportToAFile) {
   CliRun run = Run({"export", "lab/throw.kvx", "-o", "data.txt"});
   ASSERT_EQ(run.status, 0) << run.err;

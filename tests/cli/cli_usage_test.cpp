@@ -49,6 +49,17 @@ TEST(CliArguments, WrongCommandLinesAreRefused) {
   }
 }
 
+TEST(CliArguments, QuantitiesByCodeShortOrFullName) {
+  CliParse parse =
+      ParseArguments({"export", "d.kvx", "--quantities", "x-vel.,y-acceleration,30,10"});
+  ASSERT_TRUE(parse.request) << parse.error;
+  EXPECT_EQ(parse.request->quantities, (std::vector<int>{8, 16, 30, 10}));
+  for (const char* wrong : {"", "x-vel", "0", "45", "8,,9", "X-VEL.", " x-vel."}) {
+    EXPECT_FALSE(ParseArguments({"export", "d.kvx", "--quantities", wrong}).request) << wrong;
+  }
+  EXPECT_FALSE(ParseArguments({"resave", "d.kvx", "o.kvx", "--quantities", "8"}).request);
+}
+
 TEST(CliArguments, TimesInUnitsOrSeconds) {
   EXPECT_EQ(ParseMovieTime("1200", 600), 1200);
   EXPECT_EQ(ParseMovieTime("-20", 600), -20);
