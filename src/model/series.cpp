@@ -137,8 +137,15 @@ void TdvDataObject::SetSampleType(int type) {
   }
   bool wasFixed = sampleType == kFixed;
   sampleType = static_cast<std::uint8_t>(type);
-  if (wasFixed && document != nullptr) {
+  if (document == nullptr) {
+    return;
+  }
+  // Semi-Fixed data answer for the frames after them as well: the values
+  // change between Frame-by-Frame and Semi-Fixed too.
+  if (wasFixed) {
     document->SeriesNoLongerFixed(*this);
+  } else {
+    document->SeriesChanged(*this);
   }
 }
 

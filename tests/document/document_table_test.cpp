@@ -218,7 +218,7 @@ class IncrementalTest : public TableTest {
     std::int32_t frame = pick(kFrames) * kFrameStep;
     TdvDataPoint* point = scene.tracked[pick(static_cast<int>(scene.tracked.size()))];
     std::string what = point->GetName() + " at frame " + std::to_string(frame) + ": ";
-    switch (pick(10)) {
+    switch (pick(11)) {
       case 0:
       case 1:
         point->TakeData(pick(640), -pick(480), frame);
@@ -261,6 +261,11 @@ class IncrementalTest : public TableTest {
         scene.cart->SetOriginId(inCar ? kDefaultOriginRef : scene.mover->GetId());
         return "Cart changed its coordinate system";
       }
+      case 9:
+        // Made Fixed, the datum of the displayed frame is kept.
+        scene.doc->SetDisplayedTime(frame);
+        point->SetSampleType(1 + pick(3));
+        return what + "sample type " + std::to_string(point->GetSampleType());
       default:
         scene.origin->SetValue(0.01 * pick(628), frame);
         return "Origin 1 turned";
