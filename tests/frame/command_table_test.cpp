@@ -63,19 +63,6 @@ TEST(MenuBars, EachBarShowsExactlyItsCommandsOnce) {
   EXPECT_EQ(Item(movie, 557), nullptr);
 }
 
-TEST(MenuBars, SeparatorsOnlyStandBetweenItems) {
-  for (TdvMenuKind kind : kAllKinds) {
-    for (const shell::MenuItem& popup : BuildMenuBar(kind, true).items) {
-      ASSERT_TRUE(popup.IsPopup());
-      EXPECT_FALSE(popup.items.front().separator) << popup.text;
-      EXPECT_FALSE(popup.items.back().separator) << popup.text;
-      for (std::size_t i = 1; i < popup.items.size(); ++i) {
-        EXPECT_FALSE(popup.items[i].separator && popup.items[i - 1].separator) << popup.text;
-      }
-    }
-  }
-}
-
 TEST(MenuBars, WithoutADocumentOnlyTheApplicationsCommandsCanBeChosen) {
   shell::MenuItem init = BuildMenuBar(kMenuInit, true);
   for (int id : {154, 156, 157, 158, 160, 161, 251, 252, 253, 254}) {

@@ -63,13 +63,6 @@ TEST_F(OpenPathTest, AFileThatIsNoMovieIsRefused) {
   EXPECT_TRUE(frame->docWindows.empty());
 }
 
-TEST_F(OpenPathTest, AnUnreadableDocumentIsReportedAndNothingOpens) {
-  backend.ExpectMessage("Problem Opening File", MessageAnswer::kOk, "TdvFileParser");
-  frame->OpenPath(File("missing.kvx"));
-  EXPECT_TRUE(frame->docWindows.empty());
-  EXPECT_FALSE(frame->DocumentLoading());
-}
-
 TEST_F(OpenPathTest, AnEmptyPathOpensTheStartupDialog) {
   std::string title;
   backend.QueueModal([&](shell::WindowHandle dialog) {
@@ -97,18 +90,6 @@ TEST_F(OpenPathTest, OpeningADocumentClosesTheStartupDialog) {
   EXPECT_EQ(Documents().size(), 1u);
 }
 
-TEST_F(OpenPathTest, AFileThatIsNoMovieLeavesTheStartupDialogOpen) {
-  const std::string path = File("notes.txt");
-  WriteFile(path, "shopping list");
-  backend.QueueModal([&](shell::WindowHandle dialog) {
-    ExpectCannotOpen();
-    frame->OpenPath(path);
-    EXPECT_TRUE(backend.Exists(dialog));
-    backend.PressButton(dialog, 133);
-  });
-  frame->OpenPath("");
-}
-
 TEST_F(OpenPathTest, OpeningAMovieBringsTheToolBar) {
   ExpectCannotOpen();
   frame->OpenPath(File("missing.avi"));
@@ -117,14 +98,6 @@ TEST_F(OpenPathTest, OpeningAMovieBringsTheToolBar) {
   ExpectCannotOpen();
   frame->OpenPath(File("missing.avi"));
   EXPECT_EQ(frame->toolWindow, tools) << "only one tool bar";
-}
-
-TEST_F(OpenPathTest, EveryPathIsToldToTheObserverFirst) {
-  std::vector<std::string> told;
-  frame->onOpenPath = [&told](const std::string& path) { told.push_back(path); };
-  const std::string path = SavedDocument("seen.kvx");
-  frame->OpenPath(path);
-  EXPECT_EQ(told, std::vector<std::string>{path});
 }
 
 TEST_F(OpenPathTest, AMovieHoldingADocumentOpensThatDocument) {

@@ -88,12 +88,6 @@ TEST_F(StartupTest, ACommandLinePathIsOpenedAtOnce) {
   EXPECT_TRUE(shown.empty()) << "a path skips the About box and the Startup dialog";
 }
 
-TEST_F(StartupTest, ADoorHeldByAnotherProgramLeavesThisOneUnreachable) {
-  shell::HeadlessDesktop other{backend};
-  ASSERT_TRUE(other.ListenForOpenRequests("elsewhere", [](const std::string&) {}));
-  EXPECT_FALSE(firstDesktop.ListenForOpenRequests("elsewhere", [](const std::string&) {}));
-}
-
 TEST(InstanceDoor, OneDoorPerUserInsideTheRuntimeFolder) {
   EXPECT_EQ(InstanceDoorName("ann", "/run/user/1000"), "/run/user/1000/OPEN_KX_FILE-ann");
   EXPECT_EQ(InstanceDoorName("ann", nullptr), "OPEN_KX_FILE-ann");
