@@ -14,6 +14,7 @@
 #include <string>
 
 #include "../../frame/svg_pixel_sheet.h"
+#include "dialogs/about_dialog.h"
 #include "dialogs/setup_dialog.h"
 #include "frame/bitmap_marker.h"
 #include "frame/program_cursor.h"
@@ -60,7 +61,9 @@ class StartupScreenshotTest : public ::testing::Test {
   TdvShell shell{backend};
 };
 
-TEST_F(StartupScreenshotTest, TheFrameWithItsToolBarAndTheStartupDialogRender) {
+// Destroying the frame ends the program's event loop for good, so this
+// test, the only one that runs dialogs, comes first.
+TEST_F(StartupScreenshotTest, TheFrameWithItsToolBarTheAboutBoxAndTheStartupDialogRender) {
   auto* frame =
       shell.Keep(std::make_unique<TdvVideoMotionWindow>(nullptr, nullptr, std::filesystem::path()));
   ASSERT_EQ(frame->OpenWindow(), 1);
@@ -69,6 +72,31 @@ TEST_F(StartupScreenshotTest, TheFrameWithItsToolBarAndTheStartupDialogRender) {
   auto* tools = shell.Keep(std::make_unique<TdvToolWindow>());
   ASSERT_EQ(tools->OpenWindow(), 1);
   QApplication::processEvents();
+
+  TdvAboutDialog about;
+  QImage aboutImage;
+  QRect okButton;
+  backend.Post([&] {
+    QApplication::processEvents();
+    aboutImage = Grab(backend.Widget(about.hwnd));
+    if (QWidget* ok = backend.Widget(about.GetControlWindow(TdvAboutDialog::kOkButton))) {
+      okButton = ok->geometry();
+    }
+    about.DoControlCommand(TdvAboutDialog::kOkButton);
+  });
+  ASSERT_EQ(about.OpenWindow(), 1);
+  ASSERT_FALSE(aboutImage.isNull());
+  const shell::Rect aboutRect =
+      TdvDialog::DialogPixelRect(about.rect, backend.Metrics().dialogBaseUnits);
+  EXPECT_EQ(aboutImage.width(), shell::RectWidth(aboutRect));
+  EXPECT_EQ(aboutImage.height(), shell::RectHeight(aboutRect));
+  EXPECT_GT(DistinctColours(aboutImage, QRect(0, 0, aboutImage.width(), aboutImage.height() / 2)),
+            8);
+  // The button is drawn over the picture, not hidden under it.
+  ASSERT_FALSE(okButton.isEmpty());
+  const QImage face = aboutImage.copy(okButton);
+  EXPECT_GT(DistinctColours(face, face.rect()), 2);
+  Save(aboutImage, QStringLiteral("about.png"));
 
   TdvSetupDialog_A startup;
   QImage frameImage;
