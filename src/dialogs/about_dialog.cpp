@@ -62,6 +62,14 @@ int TdvAboutDialog::DoControlCommand(int id) {
   return 0;
 }
 
+bool TdvAboutDialog::FilterEvent(const shell::Event& event) {
+  if (event.kind != shell::EventKind::kKeyDown) {
+    return false;
+  }
+  CloseWindow();
+  return true;
+}
+
 void TdvAboutDialog::DrawControl(int id) {
   if (id == kPictureArea) {
     GfxDrawBitmap(kPicture, {0, 0, kWidth, kHeight}, kOwnSize);

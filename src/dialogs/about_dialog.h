@@ -19,6 +19,8 @@ class TdvAboutDialog : public TdvDialog {
   int OpenWindow() override;
   int DoCreate() override;
   int DoControlCommand(int id) override;
+  // Any key closes the box.
+  bool FilterEvent(const shell::Event& event) override;
   void DrawControl(int id) override;
   void ShowControlHelp(int id, int x, int y) override;
 

@@ -119,6 +119,14 @@ TEST_F(StartupDialogsTest, AboutShowsItsPictureUnscaledWithOkInTheCorner) {
   });
 }
 
+TEST_F(StartupDialogsTest, AnyKeyClosesAbout) {
+  TdvAboutDialog about;
+  Run(about, [&](shell::WindowHandle handle) {
+    backend.PressKey(handle, shell::Key::kOther);
+    EXPECT_FALSE(backend.Exists(handle));
+  });
+}
+
 // ---------------------------------------------------------------- Startup: layout
 
 TEST_F(StartupDialogsTest, StartupOffersFourStackedButtonsWithOpenMovieUnavailable) {
