@@ -75,28 +75,6 @@ class BitmapMarkerTest : public ::testing::Test {
   TdvMarkerSheets sheets;
 };
 
-// ---------------------------------------------------------------- the sheets
-
-TEST_F(BitmapMarkerTest, SheetsHaveTheirSizesAndEveryMarkerHasAMask) {
-  ASSERT_EQ(images.Width(), 225);
-  ASSERT_EQ(images.Height(), 240);
-  ASSERT_EQ(masks.Width(), 150);
-  ASSERT_EQ(masks.Height(), 49);
-  for (int shape = 0; shape < TdvMarkerSheets::kShapes; ++shape) {
-    for (int sizeClass = 0; sizeClass < 3; ++sizeClass) {
-      const int size = TdvMarkerSheets::CellSize(sizeClass);
-      // Every marker is drawn on the pixel it marks.
-      EXPECT_TRUE(InMask(shape, sizeClass, size / 2, size / 2)) << shape << "/" << sizeClass;
-      for (int colour = 0; colour < TdvMarkerSheets::kColours; ++colour) {
-        const shell::Point cell = TdvMarkerSheets::ImageCell(shape, sizeClass, colour);
-        EXPECT_TRUE(images.Contains(cell.x + size - 1, cell.y + size - 1));
-      }
-    }
-  }
-  EXPECT_EQ(TdvMarkerSheets::CellSize(7), 25);
-  EXPECT_EQ(TdvMarkerSheets::CellSize(-1), 25);
-}
-
 // ---------------------------------------------------------------- drawing
 
 TEST_F(BitmapMarkerTest, AMarkerCoversExactlyItsMaskAroundThePoint) {
@@ -182,18 +160,6 @@ TEST_F(BitmapMarkerTest, WithoutWindowOrSheetsNothingIsDrawn) {
   sheets.DrawBitmapMarker(20, 20, 0, 0, 0, canvas);
   EXPECT_TRUE(sheets.Loaded());
   EXPECT_EQ(Pixels().At(20, 20), kRed);
-}
-
-TEST_F(BitmapMarkerTest, SheetsAreLoadedOnceAndKept) {
-  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, canvas);
-  ASSERT_TRUE(sheets.Loaded());
-  // A later change of the resources does not reach markers already cut.
-  backend.AddBitmapResource(TdvMarkerSheets::kImageSheet, shell::Picture(225, 240, kGreen));
-  sheets.DrawBitmapMarker(40, 20, 0, 0, 0, canvas);
-  EXPECT_EQ(Pixels().At(40, 20), kRed);
-  sheets.Release();
-  sheets.DrawBitmapMarker(40, 40, 0, 0, 0, canvas);
-  EXPECT_EQ(Pixels().At(40, 40), kGreen);
 }
 
 // ---------------------------------------------------------------- cursors
