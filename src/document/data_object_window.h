@@ -201,6 +201,12 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
     graphs.push_back(graph.get());
     keptGraphs.push_back(std::move(graph));
   }
+  // The table window read from a file while no window shows it: the
+  // document keeps it and writes it back.
+  void KeepTableWindow(std::unique_ptr<TdvTableWindowLink> window) {
+    keptTable = std::move(window);
+    AttachTableWindow(keptTable.get());
+  }
   TdvTableWindowLink* TableWindow() const { return tableWindow; }
   // The derived quantities of the document's series, made and destroyed
   // with the document.
@@ -284,6 +290,8 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   std::vector<std::int32_t> frameTimes;
   TdvFileLocation location;
   bool hasFile = false;
+  // Before the data table, which it listens to: it goes after the table.
+  std::unique_ptr<TdvTableWindowLink> keptTable;
   std::unique_ptr<TdvDocumentTableSource> tableSource;
   std::unique_ptr<TdvDataTable> dataTable;
   TdvTableWindowLink* tableWindow = nullptr;

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "document/data_object_window.h"
+#include "document/kept_table.h"
 #include "model/calculated_series.h"
 #include "model/point_series.h"
 #include "model/series_record.h"
@@ -248,6 +249,13 @@ void TdvFileParser::ReadWindowRecord(TdvStringStream& stream, int code) {
     }
   }
   if (builder_ == nullptr) {
+    // Without windows the table window's place is kept, as graphs are, so
+    // that saving again loses nothing.
+    if (code == kTdvCodeTableRecord) {
+      TdvRect rect;
+      record.GetTaggedRect(kWindowRectTag, rect);
+      document_->KeepTableWindow(std::make_unique<TdvKeptTable>(rect));
+    }
     return;
   }
   if (code == kTdvCodeTableRecord) {

@@ -87,6 +87,19 @@ TEST_F(CliDocumentTest, ResaveKeepsTheAnalysisAndIsStable) {
   EXPECT_EQ(again.out, ReopenedExport(File("lab/throw.kvx")));
 }
 
+TEST_F(CliDocumentTest, TableWindowAndItsColumnsOutliveAResave) {
+  // The table window's record as a window writes it, and a column of the
+  // ball (saved id 1) read by files of older versions.
+  std::ofstream(File("lab/throw.kvx"), std::ios::app)
+      << "T[r(1000x9 20 300 200)];C[i(687x1 p850x8 )];";
+  ASSERT_EQ(Run({"resave", "lab/throw.kvx", "once.kvx"}).status, 0);
+  const std::string once = ReadWhole(File("once.kvx"));
+  EXPECT_NE(once.find("T[r(1000x9 20 300 200)];"), std::string::npos) << once;
+  CliRun run = Run({"export", "lab/throw.kvx"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Ball:x-vel."), std::string::npos) << run.out;
+}
+
 TEST_F(CliDocumentTest, ResaveToAPlaceThatCannotBeWritten) {
   CliRun run = Run({"resave", "lab/throw.kvx", File("gone/out.kvx")});
   EXPECT_EQ(run.status, 2);
