@@ -20,9 +20,12 @@
 
 namespace {
 
+// The ball is tracked on every other frame of the movie, so that a click
+// on a frame between can make a new row of the table.
 constexpr int kFrames = 100000;
 constexpr std::int32_t kFrameStep = 20;
-constexpr std::int32_t kClickedFrame = (kFrames / 2) * kFrameStep;
+constexpr std::int32_t kClickedFrame = kFrames * kFrameStep;
+constexpr std::int32_t kFrameBetween = kClickedFrame + kFrameStep;
 
 class BenchFrame : public TdvAppWindow {
  public:
@@ -38,7 +41,7 @@ class Fixture {
     document = shell_.Keep(std::make_unique<TdvDataObjectWindow>());
     document->OpenWindow();
     std::vector<std::int32_t> keys;
-    for (int i = 0; i < kFrames; ++i) {
+    for (int i = 0; i < 2 * kFrames; ++i) {
       keys.push_back(i * kFrameStep);
     }
     document->SetTimeBase(600, keys);
@@ -48,8 +51,10 @@ class Fixture {
     // Taking the data is not what is measured: the table follows once.
     TdvDataObjectWindow::recalculateOnChange = false;
     for (int i = 0; i < kFrames; ++i) {
-      ball->TakeData(i % 640, -(i * 7) % 480, i * kFrameStep);
+      ball->TakeData(i % 640, -(i * 7) % 480, 2 * i * kFrameStep);
     }
+    cart = static_cast<TdvDataPoint*>(
+        document->GetItem(document->ObjectNewObject(kItemPoint, "Cart")));
     TdvDataObjectWindow::recalculateOnChange = true;
     document->RecalculateAll();
     for (int quantity : {kQuantityXVelocity, kQuantityYVelocity, kQuantityXAcceleration,
@@ -60,6 +65,7 @@ class Fixture {
 
   TdvDataObjectWindow* document = nullptr;
   TdvDataPoint* ball = nullptr;
+  TdvDataPoint* cart = nullptr;
 
  private:
   shell::HeadlessBackend backend_;
@@ -83,6 +89,18 @@ void BM_ClickOnOneFrame(benchmark::State& state) {
       fixture.document->DataTable().FindGroup(fixture.ball->GetId(), kQuantityKineticEnergy));
 }
 BENCHMARK(BM_ClickOnOneFrame)->Unit(benchmark::kMicrosecond);
+
+// A click on a frame no series holds data on, and its undoing: the frame
+// becomes a row of the table and stops being one.
+void BM_ClickOnANewFrameAndClearIt(benchmark::State& state) {
+  Fixture& fixture = Shared();
+  for (auto _ : state) {
+    fixture.cart->TakeData(300, -200, kFrameBetween);
+    fixture.cart->ClearFrame(kFrameBetween);
+  }
+  benchmark::DoNotOptimize(fixture.document->DataTable().AllFrames().size());
+}
+BENCHMARK(BM_ClickOnANewFrameAndClearIt)->Unit(benchmark::kMicrosecond);
 
 // The table's own share of a click.
 void BM_TableOneFrame(benchmark::State& state) {
