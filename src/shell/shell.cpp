@@ -349,7 +349,8 @@ void TdvShell::OpenPaths(const std::vector<std::string>& paths) {
     if (frame_ == nullptr) {
       return;
     }
-    frame_->OpenPath(path.substr(0, 256));
+    // Passed whole: a path cut to the old buffer length could name another file.
+    frame_->OpenPath(path);
   }
 }
 
