@@ -11,7 +11,6 @@ constexpr TdvCommandOwner kByWindow = TdvCommandOwner::kDocumentWindow;
 
 constexpr unsigned I = MenuBit(kMenuInit);
 constexpr unsigned M = MenuBit(kMenuMoov);
-constexpr unsigned T = MenuBit(kMenuTable);
 constexpr unsigned D = MenuBit(kMenuDataObject);
 constexpr unsigned G = MenuBit(kMenuGraph);
 constexpr unsigned kAll = kAllMenus;
