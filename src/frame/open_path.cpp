@@ -52,7 +52,7 @@ void TdvVideoMotionWindow::OpenMovieFile(const std::string& path) {
 
 bool TdvVideoMotionWindow::OpenDocument(const TdvFileLocation& where, const std::string& text,
                                         bool fromMovie) {
-  TdvFileParser reader;
+  TdvFileParser reader(nullptr, movieOpener_.get());
   reader.movieFromOpenedFile = fromMovie;
   documentLoading_ = true;
   TdvDataObjectWindow* document = reader.Parse(where, text);

@@ -51,6 +51,9 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
                                            std::filesystem::path helpFolder)
     : videoLibrary_(videoLibrary), desktop_(desktop), helpFolder_(std::move(helpFolder)) {
   title = kTitle;
+  if (videoLibrary_ != nullptr) {
+    movieOpener_ = std::make_unique<kinovex::TdvLibraryMovieOpener>(*videoLibrary_);
+  }
   for (int kind = 0; kind < kMenuKindCount; ++kind) {
     menus_[static_cast<std::size_t>(kind)] =
         BuildMenuBar(static_cast<TdvMenuKind>(kind), TdvDataObjectWindow::liveUpdates);
@@ -207,6 +210,7 @@ TdvStatusWindow* TdvVideoMotionWindow::NewStatusWindow() {
 
 TdvDataObjectWindow* TdvVideoMotionWindow::NewDocumentWindow() {
   TdvDataObjectWindow* document = TdvShell::Get().Keep(std::make_unique<TdvDataObjectWindow>());
+  document->SetMovieOpener(movieOpener_.get());
   document->rect = DefaultRect(kDataObjectWindowKind);
   document->OpenWindow();
   return document;

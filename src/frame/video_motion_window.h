@@ -7,6 +7,7 @@
 #include <string>
 
 #include "frame/command_table.h"
+#include "movie/library_movie.h"
 #include "shell/app_window.h"
 #include "shell/desktop_services.h"
 
@@ -87,6 +88,9 @@ class TdvVideoMotionWindow : public TdvAppWindow {
   kinovex::TdvVideoLibrary* videoLibrary_;
   shell::DesktopServices* desktop_;
   std::filesystem::path helpFolder_;
+  // Gives the documents the frame reads or makes their movies' time bases;
+  // none without a video library.
+  std::unique_ptr<kinovex::TdvLibraryMovieOpener> movieOpener_;
   std::array<shell::MenuItem, kMenuKindCount> menus_;
   shell::Rect movieRect_;
   // Kept by the frame, not the shell, so that the frame can tell whether it

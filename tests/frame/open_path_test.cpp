@@ -17,10 +17,15 @@ TEST(DocumentPaths, OnlyTheLastThreeCharactersInOneCaseMakeADocument) {
 
 class OpenPathTest : public FrameTest {
  protected:
-  // A saved document whose movie is a plain file beside it.
+  // A saved document whose movie, a short generated one, lies beside it.
   std::string SavedDocument(const std::string& name) {
     const std::string movie = File("toss.mov");
-    WriteFile(movie, "not looked into");
+    if (!std::filesystem::exists(movie)) {
+      kinovex::testing::TestMovieSpec spec;
+      spec.path = movie;
+      spec.frameCount = 3;
+      EXPECT_TRUE(kinovex::testing::MakeTestMovie(spec).ok);
+    }
     const std::string path = File(name);
     WriteFile(path, DocumentText(movie));
     return path;
@@ -142,4 +147,67 @@ TEST_F(OpenPathTest, OpenSavedDataOpensTheChosenDocument) {
   ASSERT_EQ(Documents().size(), 1u);
   ASSERT_EQ(backend.FileDialogs().size(), 2u);
   EXPECT_EQ(backend.FileDialogs()[1].filters.front().pattern, "*.KVX");
+}
+
+// The document's data are keyed by its movie's frames: an analysis read by
+// the desktop program must take them from the movie, not from defaults.
+class OpenedMovieTest : public OpenPathTest {
+ protected:
+  kinovex::testing::GeneratedMovie MakeUnevenMovie(const std::string& path,
+                                                   const std::string& embedded = "") {
+    kinovex::testing::TestMovieSpec spec;
+    spec.path = path;
+    spec.height = 96;
+    spec.timeScale = 1000;
+    spec.frameTimes = {0, 40, 100, 130, 210};
+    spec.frameCount = 5;
+    spec.embeddedDocument = embedded;
+    return kinovex::testing::MakeTestMovie(spec);
+  }
+
+  static void ExpectTimeBaseOf(const TdvDataObjectWindow& document,
+                               const kinovex::testing::GeneratedMovie& movie) {
+    ASSERT_NE(document.Movie(), nullptr);
+    EXPECT_EQ(document.Movie()->NaturalHeight(), 96);
+    EXPECT_EQ(document.timeScale, movie.timeScale);
+    EXPECT_EQ(document.FrameKeys(), movie.frameTimes);
+  }
+};
+
+TEST_F(OpenedMovieTest, AnOpenedAnalysisTakesItsMoviesFrames) {
+  const std::string movie = File("uneven.mov");
+  const kinovex::testing::GeneratedMovie made = MakeUnevenMovie(movie);
+  ASSERT_TRUE(made.ok) << made.error;
+  ASSERT_EQ(made.frameTimes.size(), 5u);
+  const std::string path = File("uneven.kvx");
+  WriteFile(path, DocumentText(movie));
+  frame->OpenPath(path);
+  ASSERT_EQ(Documents().size(), 1u);
+  ExpectTimeBaseOf(*static_cast<TdvDataObjectWindow*>(Documents().front()), made);
+}
+
+TEST_F(OpenedMovieTest, ADocumentInsideAMovieTakesThatMoviesFrames) {
+  const std::string movie = File("carrier.mov");
+  const kinovex::testing::GeneratedMovie made =
+      MakeUnevenMovie(movie, DocumentText("/elsewhere/original.mov"));
+  ASSERT_TRUE(made.ok) << made.error;
+  frame->OpenPath(movie);
+  ASSERT_EQ(Documents().size(), 1u);
+  ExpectTimeBaseOf(*static_cast<TdvDataObjectWindow*>(Documents().front()), made);
+}
+
+// Its data would be keyed by nothing: the analysis is refused after the
+// message, its file left as it was.
+TEST_F(OpenedMovieTest, AnAnalysisWhoseMovieIsNoMovieIsRefused) {
+  const std::string movie = File("broken.mov");
+  WriteFile(movie, "no movie in here");
+  const std::string path = File("broken.kvx");
+  const std::string saved = DocumentText(movie);
+  WriteFile(path, saved);
+  ExpectCannotOpen();
+  frame->OpenPath(path);
+  backend.RunPosted();
+  EXPECT_TRUE(frame->docWindows.empty());
+  std::ifstream kept(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), saved);
 }
