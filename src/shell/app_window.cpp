@@ -126,6 +126,7 @@ int TdvAppWindow::DoDestroy() {
   TdvWindow::DoDestroy();
   activeDocument = nullptr;
   activeWindow = nullptr;
+  markerSheets.Release();
   return 0;
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "frame/bitmap_marker.h"
+#include "frame/program_cursor.h"
 #include "shell/window.h"
 
 class TdvDocumentWindow;
@@ -49,6 +51,14 @@ class TdvAppWindow : public TdvWindow {
   int NextUniqueId() { return uniqueIdCounter++; }
   TdvDocumentWindow* FindDocWindowById(int uniqueId) const;
 
+  // Services every window reaches through the frame: the series markers
+  // (their sheets stay loaded until the frame is destroyed) and the mouse
+  // cursor, set only when it changes.
+  void DrawBitmapMarker(int x, int y, int shape, int sizeClass, int colour, TdvWindow* window) {
+    markerSheets.DrawBitmapMarker(x, y, shape, sizeClass, colour, window);
+  }
+  void SelectCursor(int code) { cursors.Select(code, Backend()); }
+
   // The frame's own menu, shown while no document window is open (not owned).
   shell::MenuItem* frameMenu = nullptr;
   int frameWindowMenu = 0;
@@ -60,4 +70,6 @@ class TdvAppWindow : public TdvWindow {
   int uniqueIdCounter = 0;
   // Registered document windows, in the order they were opened (not owned).
   std::vector<TdvDocumentWindow*> docWindows;
+  TdvMarkerSheets markerSheets;
+  TdvCursorSelector cursors;
 };

@@ -162,7 +162,36 @@ TEST_F(BitmapMarkerTest, WithoutWindowOrSheetsNothingIsDrawn) {
   EXPECT_EQ(Pixels().At(20, 20), kRed);
 }
 
+// Every window draws markers through the frame, which loads the sheets
+// once and lets them go with its own window.
+TEST_F(BitmapMarkerTest, TheFrameDrawsMarkersUntilItIsDestroyed) {
+  ASSERT_EQ(TdvShell::Get().Frame(), frame) << "reachable from everywhere";
+  TdvShell::Get().Frame()->DrawBitmapMarker(10, 10, 0, 0, 2, canvas);
+  EXPECT_EQ(Pixels().At(10, 10), kGreen);
+  EXPECT_TRUE(frame->markerSheets.Loaded());
+
+  // Sheets changed after loading are not looked at again.
+  backend.AddBitmapResource(TdvMarkerSheets::kMaskSheet, shell::Picture());
+  TdvShell::Get().Frame()->DrawBitmapMarker(40, 10, 0, 0, 0, canvas);
+  EXPECT_EQ(Pixels().At(40, 10), kRed);
+
+  frame->CloseWindow();
+  EXPECT_FALSE(frame->markerSheets.Loaded());
+  backend.RunPosted();
+}
+
 // ---------------------------------------------------------------- cursors
+
+TEST_F(BitmapMarkerTest, TheFrameKeepsOneCursorChoiceForAllWindows) {
+  TdvShell::Get().Frame()->SelectCursor(TdvCursorSelector::kHand);
+  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kHand);
+  backend.SetCursor(shell::Cursor::kWait);
+  frame->SelectCursor(TdvCursorSelector::kHand);
+  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kWait) << "the hand was already chosen";
+  frame->SelectCursor(TdvCursorSelector::kTakeData);
+  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kTakeData);
+  EXPECT_EQ(frame->cursors.Current(), TdvCursorSelector::kTakeData);
+}
 
 TEST(CursorSelector, CodesNameTheCursorsAndOnlyChangesAreSet) {
   shell::HeadlessBackend backend;
