@@ -208,6 +208,9 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
     AttachTableWindow(keptTable.get());
   }
   TdvTableWindowLink* TableWindow() const { return tableWindow; }
+  // Puts this window and the document's movie, table and graph windows in
+  // their fixed places of the frame's client area (window_tiling.h).
+  void TileWindows();
   // The derived quantities of the document's series, made and destroyed
   // with the document.
   TdvDataTable& DataTable() const { return *dataTable; }

@@ -144,6 +144,9 @@ int TdvDataObjectWindow::DoToolCommand(int code) {
     case 10:
       Save(true);
       return 1;
+    case 11:
+      TileWindows();
+      return 1;
     case 13:
       SelectItem(NextInFrameOrder(currentItem, kForwards), 0);
       return 1;

@@ -16,4 +16,7 @@ class TdvMovieLink {
   // The movie window's rectangle, as documents save it; none for a movie
   // shown in no window.
   virtual std::optional<TdvRect> WindowRect() const = 0;
+  // Moves and sizes the movie window to `place` (in the frame's client
+  // area); a movie shown in no window has nothing to place.
+  virtual void PlaceWindow(const TdvRect&) {}
 };

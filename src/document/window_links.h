@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "foundation/geometry.h"
 #include "kinematics/data_table_document.h"
 
 class TdvTaggedWriter;
@@ -12,6 +13,9 @@ class TdvTaggedWriter;
 class TdvTableWindowLink : public TdvDataTableListener {
  public:
   virtual void WriteRecord(TdvTaggedWriter& writer) = 0;
+  // Moves and sizes the window to `place` (in the frame's client area); a
+  // table kept from a file and shown in no window has nothing to place.
+  virtual void PlaceWindow(const TdvRect&) {}
 };
 
 // A graph window as its document sees it.
@@ -22,4 +26,6 @@ class TdvGraphLink {
   virtual void ItemRemoved(std::int32_t id) = 0;
   virtual void TimeChanged(std::int32_t time) = 0;
   virtual void WriteRecord(TdvTaggedWriter& writer) = 0;
+  // As for the table: graphs kept from a file have no window to place.
+  virtual void PlaceWindow(const TdvRect&) {}
 };
