@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -189,6 +190,8 @@ class QtBackend final : public Backend, private WindowHost {
   std::map<std::pair<WindowHandle, int>, QPointer<QTimer>> timers_;  // children of context_
   std::map<WindowHandle, QEventLoop*> modalLoops_;  // loops on the stack of RunModal
   std::set<WindowHandle> endedModal_;
+  QEventLoop* programLoop_ = nullptr;  // the loop of Run, while it runs
+  std::optional<int> pendingQuit_;     // asked for while Run was not running
   bool cursorOverridden_ = false;
   // Parent of queued calls and timers: they die with the backend.
   std::unique_ptr<QObject> context_;

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDate>
+#include <QEventLoop>
 #include <QLocale>
 #include <QMimeData>
 #include <QPainter>
@@ -127,11 +128,37 @@ void QtBackend::Post(std::function<void()> task) {
 }
 
 int QtBackend::Run() {
-  return QApplication::exec();
+  if (pendingQuit_) {
+    const int code = *pendingQuit_;
+    pendingQuit_.reset();
+    return code;
+  }
+  QEventLoop loop;
+  programLoop_ = &loop;
+  const int code = loop.exec();
+  programLoop_ = nullptr;
+  return code;
 }
 
+// Qt's application-wide exit is not used: asked for outside its loop it
+// would make every later event loop of the process, modal dialogs
+// included, return at once, and the loop itself would then forget it.
+// A quit ends the modal dialogs still running (the program is ending and
+// its loop cannot return before them), and ends Run, now or, when the
+// frame closed before Run started, as soon as it is called.
 void QtBackend::Quit(int code) {
-  QCoreApplication::exit(code);
+  std::vector<WindowHandle> running;
+  for (const auto& [dialog, loop] : modalLoops_) {
+    running.push_back(dialog);
+  }
+  for (WindowHandle dialog : running) {
+    EndModal(dialog);
+  }
+  if (programLoop_ != nullptr) {
+    programLoop_->exit(code);
+  } else {
+    pendingQuit_ = code;
+  }
 }
 
 void QtBackend::Beep() {
