@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -57,10 +58,11 @@ void AnswerWhenShown(Dialog& dialog, const Hook& hook) {
   if (!hook) {
     return;
   }
-  QTimer::singleShot(0, &dialog, [&dialog, &hook] {
-    hook(dialog);
-    if (dialog.isVisible()) {
-      dialog.reject();
+  QPointer<Dialog> watched(&dialog);
+  QTimer::singleShot(0, &dialog, [watched, &hook] {
+    hook(*watched);
+    if (!watched.isNull() && watched->isVisible()) {
+      watched->reject();
     }
   });
 }
@@ -85,43 +87,59 @@ void PrepareForNoPrinter(QPrinter& printer, const PrintJobSpec& request) {
 
 }  // namespace
 
+// Prompts live on the heap and are watched: their parent is the active
+// window, and when that is a dialog whose deletion is pending, the deletion
+// runs inside exec() and takes the prompt with it. A prompt gone that way
+// counts as cancelled.
 MessageAnswer QtBackend::ShowMessage(MessageKind kind, const std::string& text,
                                      const std::string& caption) {
   const BoxLayout layout = LayoutOf(kind);
-  QMessageBox box(layout.icon, ToQString(caption), ToQString(text), layout.buttons,
-                  QApplication::activeWindow());
-  box.setTextFormat(Qt::PlainText);
-  box.setWindowModality(Qt::ApplicationModal);
-  box.setDefaultButton(layout.defaultButton);
-  box.setEscapeButton(layout.escapeButton);
-  AnswerWhenShown(box, hooks_.messageBox);
-  box.exec();
-  return AnswerOf(box.standardButton(box.clickedButton()), kind);
+  QPointer<QMessageBox> box = new QMessageBox(layout.icon, ToQString(caption), ToQString(text),
+                                              layout.buttons, QApplication::activeWindow());
+  box->setTextFormat(Qt::PlainText);
+  box->setWindowModality(Qt::ApplicationModal);
+  box->setDefaultButton(layout.defaultButton);
+  box->setEscapeButton(layout.escapeButton);
+  AnswerWhenShown(*box, hooks_.messageBox);
+  box->exec();
+  if (box.isNull()) {
+    return AnswerOf(QMessageBox::NoButton, kind);
+  }
+  const MessageAnswer answer = AnswerOf(box->standardButton(box->clickedButton()), kind);
+  delete box.data();
+  return answer;
 }
 
 std::optional<std::string> QtBackend::AskFile(const FileDialogSpec& request, bool save) {
-  QFileDialog dialog(QApplication::activeWindow(), ToQString(request.title));
-  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  QPointer<QFileDialog> dialog =
+      new QFileDialog(QApplication::activeWindow(), ToQString(request.title));
+  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks before it overwrites a file.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
   if (hooks_.fileDialog) {
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
   }
   const QStringList filters = NameFilters(request.filters);
   if (!filters.isEmpty()) {
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters.front());
+    dialog->setNameFilters(filters);
+    dialog->selectNameFilter(filters.front());
   }
-  dialog.setDefaultSuffix(ToQString(request.defaultExtension));
+  dialog->setDefaultSuffix(ToQString(request.defaultExtension));
   if (!request.initialPath.empty()) {
-    dialog.selectFile(ToQString(request.initialPath));
+    dialog->selectFile(ToQString(request.initialPath));
   }
-  AnswerWhenShown(dialog, hooks_.fileDialog);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+  AnswerWhenShown(*dialog, hooks_.fileDialog);
+  const bool accepted = dialog->exec() == QDialog::Accepted;
+  if (dialog.isNull()) {
     return std::nullopt;
   }
-  return ToStdString(dialog.selectedFiles().front());
+  const QStringList chosen = dialog->selectedFiles();
+  delete dialog.data();
+  if (!accepted || chosen.isEmpty()) {
+    return std::nullopt;
+  }
+  return ToStdString(chosen.front());
 }
 
 std::optional<std::string> QtBackend::AskOpenFile(const FileDialogSpec& request) {

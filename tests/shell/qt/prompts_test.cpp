@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -71,6 +72,26 @@ TEST_F(PromptsTest, InformationHasNoIconAndTakesMarkupAsPlainText) {
   EXPECT_EQ(seen_.icon, QMessageBox::NoIcon);
   EXPECT_EQ(seen_.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
   EXPECT_EQ(seen_.text, QStringLiteral("<b>no document</b> with that number"));
+}
+
+// A prompt's parent is the active window; a dialog deleted while the prompt
+// is open takes the prompt with it, which must neither crash nor answer Yes.
+TEST_F(PromptsTest, PromptWhoseParentGoesAwayIsCancelled) {
+  auto* parent = new QWidget;
+  parent->show();
+  QApplication::setActiveWindow(parent);
+  ASSERT_EQ(QApplication::activeWindow(), parent);
+  QtTestHooks hooks;
+  hooks.messageBox = [](QMessageBox& box) { delete box.parentWidget(); };
+  hooks.fileDialog = [](QFileDialog& dialog) { delete dialog.parentWidget(); };
+  backend_.SetTestHooks(hooks);
+  EXPECT_EQ(backend_.ShowMessage(MessageKind::kSavePrompt, "Do You Want to Save?", "x"),
+            MessageAnswer::kCancel);
+
+  parent = new QWidget;
+  parent->show();
+  QApplication::setActiveWindow(parent);
+  EXPECT_EQ(backend_.AskOpenFile(FileDialogSpec{}), std::nullopt);
 }
 
 TEST_F(PromptsTest, BoxLeftOpenByItsHookIsCancelled) {
