@@ -21,10 +21,10 @@ class OpenPathTest : public FrameTest {
   std::string SavedDocument(const std::string& name) {
     const std::string movie = File("toss.mov");
     if (!std::filesystem::exists(movie)) {
-      kinovex::testing::TestMovieSpec spec;
-      spec.path = movie;
-      spec.frameCount = 3;
-      EXPECT_TRUE(kinovex::testing::MakeTestMovie(spec).ok);
+      kinovex::testing::TestMovieSpec request;
+      request.path = movie;
+      request.frameCount = 3;
+      EXPECT_TRUE(kinovex::testing::MakeTestMovie(request).ok);
     }
     const std::string path = File(name);
     WriteFile(path, DocumentText(movie));
@@ -107,11 +107,11 @@ TEST_F(OpenPathTest, OpeningAMovieBringsTheToolBar) {
 
 TEST_F(OpenPathTest, AMovieHoldingADocumentOpensThatDocument) {
   const std::string movie = File("embedded.mov");
-  kinovex::testing::TestMovieSpec spec;
-  spec.path = movie;
-  spec.frameCount = 4;
-  spec.embeddedDocument = DocumentText("/elsewhere/original.mov");
-  ASSERT_TRUE(kinovex::testing::MakeTestMovie(spec).ok);
+  kinovex::testing::TestMovieSpec request;
+  request.path = movie;
+  request.frameCount = 4;
+  request.embeddedDocument = DocumentText("/elsewhere/original.mov");
+  ASSERT_TRUE(kinovex::testing::MakeTestMovie(request).ok);
   frame->OpenPath(movie);
   ASSERT_EQ(Documents().size(), 1u);
   auto* document = static_cast<TdvDataObjectWindow*>(Documents().front());
@@ -122,10 +122,10 @@ TEST_F(OpenPathTest, AMovieHoldingADocumentOpensThatDocument) {
 
 TEST_F(OpenPathTest, APlainMovieOpensNoDocument) {
   const std::string movie = File("plain.mov");
-  kinovex::testing::TestMovieSpec spec;
-  spec.path = movie;
-  spec.frameCount = 4;
-  ASSERT_TRUE(kinovex::testing::MakeTestMovie(spec).ok);
+  kinovex::testing::TestMovieSpec request;
+  request.path = movie;
+  request.frameCount = 4;
+  ASSERT_TRUE(kinovex::testing::MakeTestMovie(request).ok);
   frame->OpenPath(movie);
   EXPECT_TRUE(frame->docWindows.empty());
 }
@@ -155,14 +155,14 @@ class OpenedMovieTest : public OpenPathTest {
  protected:
   kinovex::testing::GeneratedMovie MakeUnevenMovie(const std::string& path,
                                                    const std::string& embedded = "") {
-    kinovex::testing::TestMovieSpec spec;
-    spec.path = path;
-    spec.height = 96;
-    spec.timeScale = 1000;
-    spec.frameTimes = {0, 40, 100, 130, 210};
-    spec.frameCount = 5;
-    spec.embeddedDocument = embedded;
-    return kinovex::testing::MakeTestMovie(spec);
+    kinovex::testing::TestMovieSpec request;
+    request.path = path;
+    request.height = 96;
+    request.timeScale = 1000;
+    request.frameTimes = {0, 40, 100, 130, 210};
+    request.frameCount = 5;
+    request.embeddedDocument = embedded;
+    return kinovex::testing::MakeTestMovie(request);
   }
 
   static void ExpectTimeBaseOf(const TdvDataObjectWindow& document,
