@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "shell/dib.h"
 #include "shell_fixture.h"
 
@@ -26,8 +28,11 @@ void DrawRedWithBlueSquare(TdvWindow& window) {
 class PrintTest : public ShellTest {
  protected:
   PrintTest() {
+    // Test processes run side by side and sanitizer heaps repeat addresses
+    // between them: the process id keeps each trace file its own.
     tracePath = std::filesystem::temp_directory_path() /
-                ("kinovex_trace_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+                ("kinovex_trace_" + std::to_string(::getpid()) + "_" +
+                 std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     std::filesystem::remove(tracePath);
     shell.SetTracePath(tracePath.string());
     backend.SetNow({"06.12.2026", "17:45"});
