@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -19,8 +20,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Given by the test's environment: __FILE__ may be relative under a compiler
+// cache.
 fs::path RepositoryRoot() {
-  return fs::path(__FILE__).parent_path().parent_path().parent_path();
+  const char* source = std::getenv("KINOVEX_SOURCE_DIR");
+  return fs::path(source != nullptr ? source : ".");
 }
 
 fs::path Resources() {
