@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/coordinate_frame.h"
+#include "document/document_dialogs.h"
 #include "document/file_location.h"
 #include "document/movie_link.h"
 #include "document/movie_opener.h"
@@ -194,6 +195,9 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   // What opens the movie FindMovie finds; without one the document only
   // records where its movie is.
   void SetMovieOpener(TdvMovieOpener* opener) { movieOpener = opener; }
+  // The dialogs this document opens (not owned); none: they do nothing.
+  void SetDialogs(TdvDocumentDialogs* filler) { dialogs = filler; }
+  TdvDocumentDialogs& Dialogs();
   void AddGraph(TdvGraphLink* link) { graphs.push_back(link); }
   // A graph window read from a file while no window shows it: the document
   // keeps it and writes it back.
@@ -300,6 +304,7 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   TdvTableWindowLink* tableWindow = nullptr;
   TdvMovieLink* movie = nullptr;
   TdvMovieOpener* movieOpener = nullptr;
+  TdvDocumentDialogs* dialogs = nullptr;
   std::vector<TdvGraphLink*> graphs;
   // After the data table, so that kept graphs give back the groups they use
   // before the table goes.

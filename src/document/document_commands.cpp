@@ -185,3 +185,8 @@ int TdvDataObjectWindow::DoClose() {
   frameOrder.Clear();
   return kTdvNotHandled;
 }
+
+TdvDocumentDialogs& TdvDataObjectWindow::Dialogs() {
+  static TdvDocumentDialogs none;
+  return dialogs != nullptr ? *dialogs : none;
+}
