@@ -87,6 +87,8 @@ class Picture {
  public:
   Picture() = default;
   Picture(int width, int height, Rgb fill = kWhite);
+  // Takes `pixels`, rows top to bottom; they must number width × height.
+  Picture(int width, int height, std::vector<Rgb> pixels);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
