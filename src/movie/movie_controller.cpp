@@ -1,6 +1,7 @@
 #include "movie/movie_controller.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "shell/shell.h"
@@ -125,7 +126,7 @@ void TdvMovieController::StopPlaying() {
 // one, so that none is skipped however slowly frames are shown.
 void TdvMovieController::Tick() {
   const double elapsed = std::chrono::duration<double>(clock_() - playStart_).count();
-  const double reached = playStartTime_ + elapsed * timeScale_;
+  const double reached = std::round(playStartTime_ + elapsed * timeScale_);
   if (reached >= EndTime()) {
     if (!playEveryFrame_ || index_ + 1 >= frameCount_) {
       Show(frameCount_ - 1);
