@@ -7,6 +7,7 @@
 #include "dialogs/setup_dialog.h"
 #include "document/data_object_window.h"
 #include "frame/tool_window.h"
+#include "movie/movie_window_opener.h"
 #include "shell/menu.h"
 #include "shell/shell.h"
 #include "shell/status_window.h"
@@ -51,9 +52,6 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
                                            std::filesystem::path helpFolder)
     : videoLibrary_(videoLibrary), desktop_(desktop), helpFolder_(std::move(helpFolder)) {
   title = kTitle;
-  if (videoLibrary_ != nullptr) {
-    movieOpener_ = std::make_unique<kinovex::TdvLibraryMovieOpener>(*videoLibrary_);
-  }
   for (int kind = 0; kind < kMenuKindCount; ++kind) {
     menus_[static_cast<std::size_t>(kind)] =
         BuildMenuBar(static_cast<TdvMenuKind>(kind), TdvDataObjectWindow::liveUpdates);
@@ -67,6 +65,9 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
   const int caption = metrics.captionHeight + border;
   movieRect_ = {0, -2, 320 + border, 2 * metrics.captionHeight + caption + 240};
   defaultRect = movieRect_;
+  if (videoLibrary_ != nullptr) {
+    movieOpener_ = std::make_unique<kinovex::TdvMovieWindowOpener>(*videoLibrary_, movieRect_);
+  }
 }
 
 int TdvVideoMotionWindow::OpenWindow() {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "document/movie_opener.h"
 #include "frame/command_table.h"
-#include "movie/library_movie.h"
 #include "shell/app_window.h"
 #include "shell/desktop_services.h"
 
@@ -90,7 +90,7 @@ class TdvVideoMotionWindow : public TdvAppWindow {
   std::filesystem::path helpFolder_;
   // Gives the documents the frame reads or makes their movies' time bases;
   // none without a video library.
-  std::unique_ptr<kinovex::TdvLibraryMovieOpener> movieOpener_;
+  std::unique_ptr<TdvMovieOpener> movieOpener_;
   std::array<shell::MenuItem, kMenuKindCount> menus_;
   shell::Rect movieRect_;
   // Kept by the frame, not the shell, so that the frame can tell whether it

@@ -87,6 +87,8 @@ class Picture {
  public:
   Picture() = default;
   Picture(int width, int height, Rgb fill = kWhite);
+  // Takes `pixels`, rows top to bottom; they must number width × height.
+  Picture(int width, int height, std::vector<Rgb> pixels);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -99,6 +101,10 @@ class Picture {
   void Fill(Rgb colour);
 
   const std::vector<Rgb>& Pixels() const { return pixels_; }
+  // Row `y` for writing many pixels at once; the caller stays inside it.
+  Rgb* Row(int y) {
+    return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+  }
   friend bool operator==(const Picture&, const Picture&) = default;
 
  private:

@@ -319,14 +319,45 @@ void HeadlessSurface::DrawPicture(const Picture& picture, const Rect& from, cons
   if (width <= 0 || height <= 0 || RectEmpty(source)) {
     return;
   }
+  std::vector<int> sourceX(static_cast<std::size_t>(width));
+  for (int x = 0; x < width; ++x) {
+    sourceX[static_cast<std::size_t>(x)] =
+        source.left + static_cast<int>(static_cast<long long>(x) * RectWidth(source) / width);
+  }
   for (int y = 0; y < height; ++y) {
     const int sy =
         source.top + static_cast<int>(static_cast<long long>(y) * RectHeight(source) / height);
-    for (int x = 0; x < width; ++x) {
-      const int sx =
-          source.left + static_cast<int>(static_cast<long long>(x) * RectWidth(source) / width);
-      Plot(target.left + x, target.top + y, picture.At(sx, sy), false);
+    if (mode_ == RasterMode::kCopy) {
+      CopyPictureRow(picture, sy, sourceX, {target.left, target.top + y});
+      continue;
     }
+    for (int x = 0; x < width; ++x) {
+      Plot(target.left + x, target.top + y, picture.At(sourceX[static_cast<std::size_t>(x)], sy),
+           false);
+    }
+  }
+}
+
+// Copying touches each target pixel once, so the row is written directly:
+// a movie frame is drawn many times a second.
+void HeadlessSurface::CopyPictureRow(const Picture& picture, int sourceY,
+                                     const std::vector<int>& sourceX, Point start) {
+  if (start.y < 0 || start.y >= pixels_->Height()) {
+    return;
+  }
+  Rgb* row = pixels_->Row(start.y);
+  const int count = static_cast<int>(sourceX.size());
+  const int first = std::max(0, -start.x);
+  const int last = std::min(count, pixels_->Width() - start.x);
+  const bool rowInside = sourceY >= 0 && sourceY < picture.Height();
+  const Rgb* from = rowInside
+                        ? picture.Pixels().data() + static_cast<std::size_t>(sourceY) *
+                                                        static_cast<std::size_t>(picture.Width())
+                        : nullptr;
+  for (int x = first; x < last; ++x) {
+    const int sx = sourceX[static_cast<std::size_t>(x)];
+    const bool inside = from != nullptr && sx >= 0 && sx < picture.Width();
+    row[start.x + x] = inside ? from[sx] & 0xFFFFFFu : kWhite;
   }
 }
 

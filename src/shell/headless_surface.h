@@ -92,6 +92,8 @@ class HeadlessSurface : public Surface {
              int resource = 0);
   void Plot(int x, int y, Rgb colour, bool invert);
   void PlotInk(int x, int y, Ink ink);
+  void CopyPictureRow(const Picture& picture, int sourceY, const std::vector<int>& sourceX,
+                      Point start);
   void StampPen(int x, int y);
   void FillRectPixels(const Rect& rect, Ink ink);
   bool InEllipse(const Rect& bounds, int x, int y) const;

@@ -1,6 +1,7 @@
 #include "shell/gfx_types.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace shell {
 
@@ -8,6 +9,11 @@ Picture::Picture(int width, int height, Rgb fill)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
+
+Picture::Picture(int width, int height, std::vector<Rgb> pixels)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), pixels_(std::move(pixels)) {
+  pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), kWhite);
+}
 
 Rgb Picture::At(int x, int y) const {
   if (!Contains(x, y)) {

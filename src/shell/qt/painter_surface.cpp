@@ -303,7 +303,7 @@ void PainterSurface::DrawPicture(const Picture& picture, const Rect& from, const
       RectEmpty(from) ? QRect(0, 0, picture.Width(), picture.Height()) : ToQRect(from);
   ApplyMode();
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter_.drawImage(target, ToQImage(picture), source);
+  painter_.drawImage(target, PixelsAsImage(picture), source);
 }
 
 void PainterSurface::DrawIcon(int resourceId, Point topLeft) {

@@ -1,5 +1,7 @@
 #include "shell/qt/qt_convert.h"
 
+#include <bit>
+
 #include <QPainter>
 #include <QStringDecoder>
 #include <algorithm>
@@ -45,6 +47,17 @@ QImage ToQImage(const Picture& picture) {
     }
   }
   return image;
+}
+
+// A pixel 0x00BBGGRR lies in memory as the bytes R, G, B and an unused
+// one: Qt's byte-ordered RGBX format, whose fourth byte it ignores.
+QImage PixelsAsImage(const Picture& picture) {
+  static_assert(std::endian::native == std::endian::little);
+  if (picture.Empty()) {
+    return QImage();
+  }
+  return QImage(reinterpret_cast<const uchar*>(picture.Pixels().data()), picture.Width(),
+                picture.Height(), picture.Width() * 4, QImage::Format_RGBX8888);
 }
 
 Picture ToPicture(const QImage& image) {

@@ -23,6 +23,10 @@ QRect ToQRect(const Rect& rect);
 Rect ToRect(const QRect& rect);
 
 QImage ToQImage(const Picture& picture);
+// The picture's own pixels seen as an image, without copying them: valid
+// while the picture lives and is not changed. Movie frames are drawn this
+// way many times a second.
+QImage PixelsAsImage(const Picture& picture);
 // The picture of an image at its logical size (one pixel per device-independent pixel).
 Picture ToPicture(const QImage& image);
 
