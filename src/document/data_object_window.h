@@ -125,6 +125,15 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   int DoToolCommand(int code);
   int DoCommand(int id) override;
 
+  // The quick scale. StartQuickScale remembers the current item and opens
+  // "Scale Movie", whose OK chooses the scale's length, unit, the origin it
+  // serves (-1 the default origin, -2 none) and its ends' sample type; the
+  // movie window then reports the two clicks (-5 first end, -6 second end,
+  // -4 cancelled).
+  void StartQuickScale();
+  void SetQuickScale(double length, int unitCode, std::int32_t origin, int sampleType);
+  void ScalePoint(int x, int y, int code);
+
   // Positions and values.
   bool ConvertPoint(TdvRealPoint& point, std::int32_t& originRef, std::uint8_t lengthUnit,
                     std::string& unitLabel, std::int32_t frame);
@@ -287,6 +296,10 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   bool MovieFileExists(const std::string& path) const;
   std::string LocateMovie();
 
+  std::int32_t NewScaleEnd(const std::string& suffix, int x, int y);
+  void FinishQuickScale(int x, int y);
+  void SelectItemBeforeScale();
+
   ArrayAsLList<TdvDataObject> items;
   LList itemOrder;
   ArrayAsLList<TdvCoordinateFrame> frames;
@@ -305,6 +318,15 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   TdvMovieLink* movie = nullptr;
   TdvMovieOpener* movieOpener = nullptr;
   TdvDocumentDialogs* dialogs = nullptr;
+  // The quick scale's choices, its first end while the second is awaited
+  // and the item current before it started.
+  std::string quickScaleName = "Scale";
+  double quickScaleLength = 1.0;
+  int quickScaleUnit = 1;
+  std::int32_t quickScaleOrigin = kDefaultOriginRef;
+  int quickScaleSampleType = kFixed;
+  std::int32_t pendingScaleEnd = kNoItem;
+  std::int32_t itemBeforeScale = kNoItem;
   std::vector<TdvGraphLink*> graphs;
   // After the data table, so that kept graphs give back the groups they use
   // before the table goes.
