@@ -4,6 +4,7 @@
 
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
+#include "dialogs/scale_movie_dialog.h"
 #include "shell/shell.h"
 
 namespace {
@@ -15,6 +16,10 @@ void Run(TdvDataObjectWindow& document) {
 }
 
 }  // namespace
+
+void TdvProgramDialogs::ScaleMovie(TdvDataObjectWindow& document) {
+  Run<TdvNewEZCalibDialog>(document);
+}
 
 void TdvProgramDialogs::MovieStepSize(TdvDataObjectWindow& document) {
   Run<TdvMovieStepDialog>(document);

@@ -9,6 +9,7 @@ class TdvProgramDialogs : public TdvDocumentDialogs {
  public:
   explicit TdvProgramDialogs(TdvMovieSetupHost& host) : host_(host) {}
 
+  void ScaleMovie(TdvDataObjectWindow& document) override;
   void MovieStepSize(TdvDataObjectWindow& document) override;
   void ChangeFrameRate(TdvDataObjectWindow& document) override;
   void NumberOfPoints(TdvDataObjectWindow& document, const std::string& moviePath) override;

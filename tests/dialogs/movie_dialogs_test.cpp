@@ -7,7 +7,9 @@
 
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
+#include "dialogs/scale_movie_dialog.h"
 #include "document/data_object_window.h"
+#include "model/scale_series.h"
 #include "shell/app_window.h"
 #include "shell/headless_backend.h"
 #include "shell/shell.h"
@@ -18,6 +20,18 @@ class PlainFrame : public TdvAppWindow {
  public:
   void OpenPath(const std::string&) override {}
   void OpenHelpTopic(int) override {}
+};
+
+// The movie as the document sees it: it only records the messages it is
+// asked to show.
+class MessageMovie : public TdvMovieLink {
+ public:
+  int NaturalHeight() const override { return 240; }
+  void RedrawMovie() override {}
+  std::optional<TdvRect> WindowRect() const override { return std::nullopt; }
+  void ShowMovieMessage(int code) override { messages.push_back(code); }
+
+  std::vector<int> messages;
 };
 
 // What the user sees in a dialog's size popup and its edit field.
@@ -193,6 +207,88 @@ TEST_F(MovieDialogsTest, OkHandsTheRateToTheDocumentAndRefusesATypedNonNumber) {
     backend.PressButton(dialog, Rate::kOk);
   });
   EXPECT_EQ(document.FrameRate(), -1.0) << "back to the movie's own time scale";
+}
+
+// ---------------------------------------------------------------- Scale Movie
+
+class ScaleMovieTest : public MovieDialogsTest {
+ protected:
+  using Scale = TdvNewEZCalibDialog;
+
+  ScaleMovieTest() {
+    document.CreateDefaultOrigin();
+    document.AttachMovie(&movie);
+  }
+
+  // The scales of the document and their ends' sample type, after the two
+  // clicks the movie reports.
+  TdvCalibrateObject* ClickScaleEnds() {
+    document.ScalePoint(-10, -300, -5);
+    document.ScalePoint(190, -300, -6);
+    for (std::int32_t id : document.ItemOrder()) {
+      if (document.GetItem(id)->IsA(kCalibrateObjectCode)) {
+        return static_cast<TdvCalibrateObject*>(document.GetItem(id));
+      }
+    }
+    return nullptr;
+  }
+
+  MessageMovie movie;
+};
+
+TEST_F(ScaleMovieTest, ContinueWithTheDefaultsScalesTheDefaultOriginInMetres) {
+  Run<Scale>([&](shell::WindowHandle dialog) {
+    const shell::HeadlessWindow& origins =
+        *backend.Window(backend.ControlOf(dialog, Scale::kOrigin));
+    EXPECT_EQ(origins.control.items, (std::vector<std::string>{"<Origin 1>", "<None>"}));
+    EXPECT_EQ(origins.popupShown, 1);
+    EXPECT_EQ(backend.Window(backend.ControlOf(dialog, Scale::kLength))->title, "1.00");
+    backend.PressButton(dialog, Scale::kContinue);
+  });
+  EXPECT_EQ(movie.messages, std::vector<int>{90}) << "the movie waits for the two clicks";
+  TdvCalibrateObject* scale = ClickScaleEnds();
+  ASSERT_NE(scale, nullptr);
+  EXPECT_DOUBLE_EQ(scale->GetKnownLength(), 1.0);
+  EXPECT_EQ(scale->GetLengthUnit(), 1);
+  EXPECT_EQ(document.GetItem(document.DefaultOrigin())->GetScaleId(), scale->GetId());
+}
+
+TEST_F(ScaleMovieTest, TheChosenLengthUnitOriginAndTypeReachTheScale) {
+  const std::int32_t second = document.CreateFromMenu(652);
+  Run<Scale>([&](shell::WindowHandle dialog) {
+    EXPECT_EQ(backend.Window(backend.ControlOf(dialog, Scale::kOrigin))->control.items,
+              (std::vector<std::string>{"<Origin 1>", "Origin 2", "<None>"}));
+    backend.TypeText(dialog, Scale::kLength, "\b\b\b\b50");
+    backend.ChoosePopup(dialog, Scale::kUnits, 2);
+    backend.ChoosePopup(dialog, Scale::kOrigin, 2);
+    backend.ChoosePopup(dialog, Scale::kSampleType, 1);
+    backend.PressButton(dialog, Scale::kContinue);
+  });
+  TdvCalibrateObject* scale = ClickScaleEnds();
+  ASSERT_NE(scale, nullptr);
+  EXPECT_DOUBLE_EQ(scale->GetKnownLength(), 0.5) << "50 cm";
+  EXPECT_EQ(scale->GetLengthUnit(), 2);
+  EXPECT_EQ(document.GetItem(second)->GetScaleId(), scale->GetId());
+  for (std::int32_t id : document.ItemOrder()) {
+    TdvDataObject* item = document.GetItem(id);
+    if (item->IsPointType() && !item->IsOrigin()) {
+      EXPECT_EQ(item->GetSampleType(), kFrameByFrame) << item->GetName();
+    }
+  }
+}
+
+TEST_F(ScaleMovieTest, CancelOrALengthThatIsNoPositiveNumberStartsNoScale) {
+  Run<Scale>([&](shell::WindowHandle dialog) {
+    for (const char* typed : {"one metre", "-1"}) {
+      backend.TypeText(dialog, Scale::kLength, std::string(12, '\b') + typed);
+      backend.ExpectMessage("Please enter a number greater than 0.");
+      backend.PressButton(dialog, Scale::kContinue);
+      ASSERT_TRUE(backend.Exists(dialog)) << typed;
+    }
+    backend.PressButton(dialog, Scale::kCancel);
+  });
+  EXPECT_TRUE(movie.messages.empty());
+  EXPECT_EQ(document.ItemCount(), 1) << "only the default origin";
 }
 
 }  // namespace
