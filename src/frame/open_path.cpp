@@ -66,7 +66,7 @@ std::optional<TdvChosenMovie> TdvVideoMotionWindow::ChooseMovie() {
   request.filters = {{"Movies (*.mp4 *.mov *.avi *.mkv *.m4v *.mpg *.wmv)",
                       "*.mp4;*.mov;*.avi;*.mkv;*.m4v;*.mpg;*.wmv"},
                      {"All Files (*.*)", "*.*"}};
-  const std::optional<std::string> chosen = Backend().AskOpenFile(request);
+  const std::optional<std::string> chosen = TdvShell::Get().AskOpenFile(request);
   if (!chosen || chosen->empty()) {
     return std::nullopt;
   }
@@ -88,7 +88,7 @@ bool TdvVideoMotionWindow::OpenSavedData() {
   request.title = "Open Saved Data";
   request.filters = {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}};
   request.defaultExtension = "KVX";
-  const std::optional<std::string> chosen = Backend().AskOpenFile(request);
+  const std::optional<std::string> chosen = TdvShell::Get().AskOpenFile(request);
   if (!chosen || chosen->empty()) {
     return false;
   }

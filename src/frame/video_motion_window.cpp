@@ -69,6 +69,23 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
   const int caption = metrics.captionHeight + border;
   movieRect_ = {0, -2, 320 + border, 2 * metrics.captionHeight + caption + 240};
   defaultRect = movieRect_;
+  TdvShell::Get().SetDocumentFolder([this] { return ActiveDocumentFolder(); });
+}
+
+TdvVideoMotionWindow::~TdvVideoMotionWindow() {
+  if (TdvShell::Exists()) {
+    TdvShell::Get().SetDocumentFolder({});
+  }
+}
+
+std::string TdvVideoMotionWindow::ActiveDocumentFolder() const {
+  TdvDocumentWindow* document = activeDocument != nullptr ? activeDocument->GetDocument() : nullptr;
+  if (document == nullptr || !document->IsA(kDataObjectWindowKind)) {
+    return {};
+  }
+  const auto& analysis = static_cast<const TdvDataObjectWindow&>(*document);
+  return analysis.HasFile() ? std::filesystem::path(analysis.Location().path).parent_path().string()
+                            : std::string();
 }
 
 int TdvVideoMotionWindow::OpenWindow() {

@@ -38,6 +38,7 @@ class TdvVideoMotionWindow : public TdvAppWindow, public TdvMovieSetupHost {
   // movies can then be opened, no help shown).
   TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrary, shell::DesktopServices* desktop,
                        std::filesystem::path helpFolder);
+  ~TdvVideoMotionWindow() override;
 
   int OpenWindow() override;
   int DoCommand(int id) override;
@@ -89,6 +90,8 @@ class TdvVideoMotionWindow : public TdvAppWindow, public TdvMovieSetupHost {
   // Runs a tool action on the document of the active window; 0 when there
   // is none or it did not handle the action.
   int DocumentAction(int code);
+  // The folder of the active document's file; empty without one.
+  std::string ActiveDocumentFolder() const;
   void KeepTicksInStep(int id);
   void OpenMoviePath(const std::string& path);
   // File menu "Open Movie...".
