@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
   TdvStartup startup;
   startup.commandLine = CommandLine(argc, argv);
   startup.helpFolder = ProgramFolder(argv[0]) / "help";
+  startup.samplesFolder = ProgramFolder(argv[0]) / "samples";
   startup.instanceDoor = InstanceDoorName(UserName().c_str(), std::getenv("XDG_RUNTIME_DIR"));
   startup.videoLibrary = &videoLibrary;
   startup.desktop = &desktop;

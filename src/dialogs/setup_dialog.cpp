@@ -1,6 +1,7 @@
 #include "dialogs/setup_dialog.h"
 
 #include <array>
+#include <utility>
 
 #include "dialogs/control_help.h"
 #include "shell/app_window.h"
@@ -37,7 +38,8 @@ constexpr std::array<TdvControlHelp, 4> kHelp{{
 
 }  // namespace
 
-TdvSetupDialog_A::TdvSetupDialog_A() {
+TdvSetupDialog_A::TdvSetupDialog_A(MovieChooser chooseMovie)
+    : chooseMovie_(std::move(chooseMovie)) {
   title = "Startup";
   rect = {40, 45, 510, 380};
   AddControl(kPushButton, kOpenMovie, "Open Movie...", ButtonRect(0), 1, 0, 0);
@@ -54,13 +56,16 @@ bool TdvSetupDialog_A::IsA(int code) const {
 
 int TdvSetupDialog_A::DoCreate() {
   TdvDialog::DoCreate();
-  EnableControl(kOpenMovie, false);
+  EnableControl(kOpenMovie, static_cast<bool>(chooseMovie_));
   ApplyControlHelp(*this, kHelp);
   return 0;
 }
 
 int TdvSetupDialog_A::DoControlCommand(int id) {
   switch (id) {
+    case kOpenMovie:
+      OpenMovie();
+      return 0;
     case kOpenSavedData:
       OpenSavedData();
       return 0;
@@ -73,6 +78,19 @@ int TdvSetupDialog_A::DoControlCommand(int id) {
     default:
       return kTdvNotHandled;
   }
+}
+
+void TdvSetupDialog_A::OpenMovie() {
+  std::optional<TdvChosenMovie> chosen = chooseMovie_ ? chooseMovie_() : std::nullopt;
+  if (!chosen) {
+    return;
+  }
+  chosen_ = std::move(chosen);
+  CloseWindow();
+}
+
+std::optional<TdvChosenMovie> TdvSetupDialog_A::TakeChosenMovie() {
+  return std::exchange(chosen_, std::nullopt);
 }
 
 // The frame may already have closed this dialog when the document opened;

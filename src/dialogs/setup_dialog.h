@@ -1,14 +1,18 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+
+#include "dialogs/movie_setup_host.h"
 #include "shell/dialog.h"
 
 // "Startup": the first dialog of a session. It offers to open a movie, to
 // open saved data, to leave the start-up procedure or to quit, over a
 // picture of the program at work and a few words of welcome.
 //
-// Opening a movie leads to the dialog that asks for the number of points,
-// which this program does not have yet: until it does, "Open Movie..." is
-// shown but cannot be pressed.
+// "Open Movie..." asks for a movie; once one is chosen the dialog closes
+// and hands it over (TakeChosenMovie) for the Number of Points dialog. A
+// cancelled choice leaves the dialog open.
 class TdvSetupDialog_A : public TdvDialog {
  public:
   static constexpr int kClassCode = 30;
@@ -29,7 +33,11 @@ class TdvSetupDialog_A : public TdvDialog {
   static constexpr int kOpenSavedDataCommand = 153;
   static constexpr int kExitCommand = 163;
 
-  TdvSetupDialog_A();
+  // Asks for a movie and opens it; none when the user cancelled or the
+  // file was no movie (the user has been told).
+  using MovieChooser = std::function<std::optional<TdvChosenMovie>()>;
+
+  explicit TdvSetupDialog_A(MovieChooser chooseMovie = {});
 
   bool IsA(int code) const override;
   int DoCreate() override;
@@ -37,7 +45,14 @@ class TdvSetupDialog_A : public TdvDialog {
   void DrawControl(int id) override;
   void ShowControlHelp(int id, int x, int y) override;
 
+  // The movie chosen with "Open Movie...", once.
+  std::optional<TdvChosenMovie> TakeChosenMovie();
+
  private:
+  void OpenMovie();
   void OpenSavedData();
   void Quit();
+
+  MovieChooser chooseMovie_;
+  std::optional<TdvChosenMovie> chosen_;
 };

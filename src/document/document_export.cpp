@@ -41,7 +41,7 @@ void TdvDataObjectWindow::ExportData() {
                      {"All Files (*.*)", "*.*"}};
   request.defaultExtension = "XlS";
   request.initialPath = "untitled.xls";
-  std::optional<std::string> chosen = Backend().AskOpenFile(request);
+  std::optional<std::string> chosen = TdvShell::Get().AskSaveFile(request);
   if (!chosen) {
     return;
   }

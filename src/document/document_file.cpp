@@ -106,7 +106,7 @@ std::optional<TdvFileLocation> TdvDataObjectWindow::AskSaveLocation() {
   request.filters = {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}};
   request.defaultExtension = "KVX";
   request.initialPath = "untitled.kvx";
-  std::optional<std::string> chosen = Backend().AskSaveFile(request);
+  std::optional<std::string> chosen = TdvShell::Get().AskSaveFile(request);
   if (!chosen) {
     return std::nullopt;
   }
@@ -172,7 +172,7 @@ std::string TdvDataObjectWindow::LocateMovie() {
   shell::FileDialogSpec request;
   request.title = "Locate Movie";
   request.filters = {{"All Files (*.*)", "*.*"}};
-  return Backend().AskOpenFile(request).value_or("");
+  return TdvShell::Get().AskOpenFile(request).value_or("");
 }
 
 bool TdvDataObjectWindow::FindMovie() {

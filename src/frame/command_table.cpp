@@ -16,14 +16,9 @@ constexpr unsigned G = MenuBit(kMenuGraph);
 constexpr unsigned kAll = kAllMenus;
 constexpr unsigned kDocs = kDocumentMenus;
 
-// "Open Movie..." waits for the Number of Points dialog, which takes over
-// once a movie is chosen: until then it stays grey everywhere and its key
-// does nothing.
-constexpr unsigned kWaitsForMovieSetup = kAll;
-
 constexpr TdvCommandEntry kCommands[] = {
     {151, "&New Startup..\tCtl+N", "Ctrl+N", kFile, kAll, 0, 0, false, kByFrame},
-    {152, "Open &Movie...\tCtl+O", "Ctrl+O", kFile, kAll, kWaitsForMovieSetup, 0, false, kByFrame},
+    {152, "Open &Movie...\tCtl+O", "Ctrl+O", kFile, kAll, 0, 0, false, kByFrame},
     {153, "&Open Saved Data", "", kFile, kAll, 0, 0, false, kByFrame},
     {154, "&Close Window\tCtl+W", "Ctrl+W", kFile, kAll, I, 0, false, kByFrame},
     {156, "&Save\tCtl+S", "Ctrl+S", kFile, kAll, I, 0, true, kByFrame},

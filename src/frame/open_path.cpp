@@ -26,28 +26,51 @@ void TdvVideoMotionWindow::OpenPath(const std::string& path) {
     OpenDocument(TdvFileLocation::FromPath(path), "", false);
     return;
   }
-  OpenMovieFile(path);
+  OpenMoviePath(path);
 }
 
 // A movie may carry a whole document in its user data; it then opens as
 // that document, with the movie file standing for the document's file.
-void TdvVideoMotionWindow::OpenMovieFile(const std::string& path) {
+void TdvVideoMotionWindow::OpenMoviePath(const std::string& path) {
   OpenToolBar();
+  std::optional<TdvChosenMovie> opened = OpenMovieFile(path);
+  if (!opened) {
+    return;
+  }
+  const std::optional<std::string> embedded =
+      opened->movie->VideoUserText(kinovex::kEmbeddedDocumentType);
+  if (embedded && !embedded->empty()) {
+    opened->movie.reset();
+    CloseStartupDialog();
+    OpenDocument(TdvFileLocation::FromPath(path), *embedded, true);
+    return;
+  }
+  OpenMovieSetup(std::move(*opened), nullptr);
+}
+
+std::optional<TdvChosenMovie> TdvVideoMotionWindow::OpenMovieFile(const std::string& path) {
   kinovex::TdvVideoOpenResult opened;
   if (videoLibrary_ != nullptr) {
     opened = videoLibrary_->VideoOpen(path, {});
   }
   if (!opened.movie) {
     Inform(kinovex::kCannotOpenFileMessage, kinovex::kCannotOpenFileCaption);
-    return;
+    return std::nullopt;
   }
-  const std::optional<std::string> embedded =
-      opened.movie->VideoUserText(kinovex::kEmbeddedDocumentType);
-  opened.movie.reset();
-  if (embedded && !embedded->empty()) {
-    CloseStartupDialog();
-    OpenDocument(TdvFileLocation::FromPath(path), *embedded, true);
+  return TdvChosenMovie{std::move(opened.movie), path};
+}
+
+std::optional<TdvChosenMovie> TdvVideoMotionWindow::ChooseMovie() {
+  shell::FileDialogSpec request;
+  request.title = "Please Locate a Movie";
+  request.filters = {{"Movies (*.mp4 *.mov *.avi *.mkv *.m4v *.mpg *.wmv)",
+                      "*.mp4;*.mov;*.avi;*.mkv;*.m4v;*.mpg;*.wmv"},
+                     {"All Files (*.*)", "*.*"}};
+  const std::optional<std::string> chosen = TdvShell::Get().AskOpenFile(request);
+  if (!chosen || chosen->empty()) {
+    return std::nullopt;
   }
+  return OpenMovieFile(*chosen);
 }
 
 bool TdvVideoMotionWindow::OpenDocument(const TdvFileLocation& where, const std::string& text,
@@ -65,7 +88,7 @@ bool TdvVideoMotionWindow::OpenSavedData() {
   request.title = "Open Saved Data";
   request.filters = {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}};
   request.defaultExtension = "KVX";
-  const std::optional<std::string> chosen = Backend().AskOpenFile(request);
+  const std::optional<std::string> chosen = TdvShell::Get().AskOpenFile(request);
   if (!chosen || chosen->empty()) {
     return false;
   }

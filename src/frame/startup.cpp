@@ -45,6 +45,7 @@ int RunKinovex(TdvShell& shell, const TdvStartup& startup) {
   if (desktop != nullptr && desktop->SendOpenRequest(startup.instanceDoor, startup.commandLine)) {
     return 0;
   }
+  shell.SetSamplesFolder(startup.samplesFolder.string());
   auto* frame = shell.Keep(
       std::make_unique<TdvVideoMotionWindow>(startup.videoLibrary, desktop, startup.helpFolder));
   if (startup.trace) {

@@ -18,6 +18,8 @@ struct TdvStartup {
   // dialog.
   std::string commandLine;
   std::filesystem::path helpFolder;
+  // Where the first file dialog of a session opens.
+  std::filesystem::path samplesFolder;
   // The door of the single running program (InstanceDoorName).
   std::string instanceDoor;
   kinovex::TdvVideoLibrary* videoLibrary = nullptr;

@@ -4,8 +4,10 @@
 #include <iterator>
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/number_of_points_dialog.h"
 #include "dialogs/setup_dialog.h"
 #include "document/data_object_window.h"
+#include "document/file_location.h"
 #include "frame/tool_window.h"
 #include "movie/movie_window_opener.h"
 #include "shell/menu.h"
@@ -68,6 +70,23 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
   if (videoLibrary_ != nullptr) {
     movieOpener_ = std::make_unique<kinovex::TdvMovieWindowOpener>(*videoLibrary_, movieRect_);
   }
+  TdvShell::Get().SetDocumentFolder([this] { return ActiveDocumentFolder(); });
+}
+
+TdvVideoMotionWindow::~TdvVideoMotionWindow() {
+  if (TdvShell::Exists()) {
+    TdvShell::Get().SetDocumentFolder({});
+  }
+}
+
+std::string TdvVideoMotionWindow::ActiveDocumentFolder() const {
+  TdvDocumentWindow* document = activeDocument != nullptr ? activeDocument->GetDocument() : nullptr;
+  if (document == nullptr || !document->IsA(kDataObjectWindowKind)) {
+    return {};
+  }
+  const auto& analysis = static_cast<const TdvDataObjectWindow&>(*document);
+  return analysis.HasFile() ? std::filesystem::path(analysis.Location().path).parent_path().string()
+                            : std::string();
 }
 
 int TdvVideoMotionWindow::OpenWindow() {
@@ -101,6 +120,9 @@ shell::Rect TdvVideoMotionWindow::DefaultRect(int kind) const {
 }
 
 void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
+  if (window.IsA(kDataObjectWindowKind)) {
+    static_cast<TdvDataObjectWindow&>(window).SetDialogs(&dialogs_);
+  }
   if (window.menu != nullptr) {
     return;
   }
@@ -115,7 +137,7 @@ int TdvVideoMotionWindow::DoCommand(int id) {
       OpenStartupDialog();
       return 0;
     case kOpenMovieCommand:
-      DocumentAction(kAttachMovieAction);
+      OpenMovie();
       return 0;
     case kOpenSavedDataCommand:
       OpenSavedData();
@@ -217,6 +239,19 @@ TdvDataObjectWindow* TdvVideoMotionWindow::NewDocumentWindow() {
   return document;
 }
 
+// Until a movie window can show it, the movie is opened for the document's
+// time base alone.
+bool TdvVideoMotionWindow::AttachMovie(TdvDataObjectWindow& document, const std::string& path) {
+  if (movieOpener_ == nullptr || !movieOpener_->OpenMovie(document, path)) {
+    return false;
+  }
+  const TdvFileLocation movieFile = TdvFileLocation::FromPath(path);
+  document.hasMovie = true;
+  document.moviePath = movieFile.path;
+  document.movieName = movieFile.fileName;
+  return true;
+}
+
 void TdvVideoMotionWindow::OpenToolBar() {
   if (toolWindow == nullptr) {
     TdvShell::Get().Keep(std::make_unique<TdvToolWindow>())->OpenWindow();
@@ -234,14 +269,38 @@ TdvWindow* TdvVideoMotionWindow::StartupDialog() const {
 }
 
 // There is never more than one start-up dialog: asking again brings the
-// open one forward.
+// open one forward. A movie chosen in it goes on to Number of Points.
 void TdvVideoMotionWindow::OpenStartupDialog() {
   if (TdvWindow* open = StartupDialog()) {
     Backend().BringToTop(open->hwnd);
     return;
   }
-  startupDialog_ = std::make_unique<TdvSetupDialog_A>();
-  startupDialog_->OpenWindow();
+  auto startup = std::make_shared<TdvSetupDialog_A>([this] { return ChooseMovie(); });
+  RunStartupDialog(startup);
+  if (std::optional<TdvChosenMovie> chosen = startup->TakeChosenMovie()) {
+    OpenMovieSetup(std::move(*chosen), nullptr);
+  }
+}
+
+void TdvVideoMotionWindow::OpenMovieSetup(TdvChosenMovie chosen, TdvDataObjectWindow* document) {
+  CloseStartupDialog();
+  RunStartupDialog(std::make_shared<TdvSetupDialog_B>(*this, std::move(chosen), document));
+}
+
+void TdvVideoMotionWindow::RunStartupDialog(std::shared_ptr<TdvWindow> dialog) {
+  startupDialog_ = dialog;
+  dialog->OpenWindow();
+}
+
+// The active document attaches a movie when it has none and the user
+// agrees; otherwise a chosen movie starts a new analysis.
+void TdvVideoMotionWindow::OpenMovie() {
+  if (DocumentAction(kAttachMovieAction) != 0) {
+    return;
+  }
+  if (std::optional<TdvChosenMovie> chosen = ChooseMovie()) {
+    OpenMovieSetup(std::move(*chosen), nullptr);
+  }
 }
 
 void TdvVideoMotionWindow::CloseStartupDialog() {

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "dialogs/movie_setup_host.h"
+#include "dialogs/program_dialogs.h"
 #include "document/movie_opener.h"
 #include "frame/command_table.h"
 #include "shell/app_window.h"
@@ -28,7 +30,7 @@ inline constexpr int kGraphWindowKind = 15;
 // The program's main window: it owns the menu bars, opens files by type,
 // answers the application's commands and hands the others to the active
 // document window, and ends the program when it is destroyed.
-class TdvVideoMotionWindow : public TdvAppWindow {
+class TdvVideoMotionWindow : public TdvAppWindow, public TdvMovieSetupHost {
  public:
   static constexpr const char* kTitle = "Kinovex 2.1.2";
 
@@ -36,6 +38,7 @@ class TdvVideoMotionWindow : public TdvAppWindow {
   // movies can then be opened, no help shown).
   TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrary, shell::DesktopServices* desktop,
                        std::filesystem::path helpFolder);
+  ~TdvVideoMotionWindow() override;
 
   int OpenWindow() override;
   int DoCommand(int id) override;
@@ -50,7 +53,13 @@ class TdvVideoMotionWindow : public TdvAppWindow {
   // A status window, not yet opened, owned by the shell.
   virtual TdvStatusWindow* NewStatusWindow();
   // A new, open coordinate-systems document at its default place.
-  virtual TdvDataObjectWindow* NewDocumentWindow();
+  TdvDataObjectWindow* NewDocumentWindow() override;
+  bool AttachMovie(TdvDataObjectWindow& document, const std::string& path) override;
+  std::optional<TdvChosenMovie> OpenMovieFile(const std::string& path) override;
+  void OpenMovieSetup(TdvChosenMovie chosen, TdvDataObjectWindow* document) override;
+  // Asks for a movie ("Please Locate a Movie") and opens it; none when the
+  // user cancelled or it is no movie.
+  std::optional<TdvChosenMovie> ChooseMovie();
 
   // Makes sure the tool bar is there.
   void OpenToolBar();
@@ -81,8 +90,15 @@ class TdvVideoMotionWindow : public TdvAppWindow {
   // Runs a tool action on the document of the active window; 0 when there
   // is none or it did not handle the action.
   int DocumentAction(int code);
+  // The folder of the active document's file; empty without one.
+  std::string ActiveDocumentFolder() const;
   void KeepTicksInStep(int id);
-  void OpenMovieFile(const std::string& path);
+  void OpenMoviePath(const std::string& path);
+  // File menu "Open Movie...".
+  void OpenMovie();
+  // Runs a start-up dialog as the current one; it stays alive until it has
+  // returned even when another takes its place meanwhile.
+  void RunStartupDialog(std::shared_ptr<TdvWindow> dialog);
   void Inform(const std::string& text, const std::string& caption) const;
 
   kinovex::TdvVideoLibrary* videoLibrary_;
@@ -91,11 +107,13 @@ class TdvVideoMotionWindow : public TdvAppWindow {
   // Gives the documents the frame reads or makes their movies' time bases;
   // none without a video library.
   std::unique_ptr<TdvMovieOpener> movieOpener_;
+  // The dialogs every coordinate-systems document opens.
+  TdvProgramDialogs dialogs_{*this};
   std::array<shell::MenuItem, kMenuKindCount> menus_;
   shell::Rect movieRect_;
   // Kept by the frame, not the shell, so that the frame can tell whether it
   // is still open after its window has gone.
-  std::unique_ptr<TdvWindow> startupDialog_;
+  std::shared_ptr<TdvWindow> startupDialog_;
   bool documentLoading_ = false;
 };
 

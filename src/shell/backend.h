@@ -91,7 +91,8 @@ struct FileDialogSpec {
   std::string title;
   std::vector<FileFilter> filters;
   std::string defaultExtension;  // without the dot
-  std::string initialPath;
+  std::string initialPath;       // a file name, inside initialFolder when relative
+  std::string initialFolder;     // empty: the system's choice
 };
 
 // ---------------------------------------------------------------- printing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -57,6 +58,16 @@ class TdvShell : public shell::EventSink {
   const std::string& HelpText() const { return helpText_; }
   void SetHelpText(const std::string& text) { helpText_ = text; }
 
+  // File dialogs open in the folder of the current document, else in the
+  // last folder a file was chosen in, else in the bundled samples.
+  std::optional<std::string> AskOpenFile(shell::FileDialogSpec request);
+  std::optional<std::string> AskSaveFile(shell::FileDialogSpec request);
+  void SetSamplesFolder(const std::string& folder) { samplesFolder_ = folder; }
+  // The folder of the document the user works on; empty when it has none.
+  void SetDocumentFolder(std::function<std::string()> folder) {
+    documentFolder_ = std::move(folder);
+  }
+
   // The trace file of the bitmap conversion ("errors.txt" in the current
   // folder); empty switches tracing off.
   const std::string& TracePath() const { return tracePath_; }
@@ -85,6 +96,7 @@ class TdvShell : public shell::EventSink {
   void TrackContextHelp(TdvWindow& window, const shell::Event& event);
   void OpenPaths(const std::vector<std::string>& paths);
   void Destroyed(TdvWindow& window);
+  std::optional<std::string> AskFile(shell::FileDialogSpec request, bool save);
 
   shell::Backend& backend_;
   std::map<shell::WindowHandle, TdvWindow*> windows_;
@@ -96,9 +108,16 @@ class TdvShell : public shell::EventSink {
   bool contextHelp_ = false;
   std::string helpText_;
   std::string tracePath_ = "errors.txt";
+  std::string samplesFolder_;
+  std::string lastFolder_;
+  std::function<std::string()> documentFolder_;
   // Posted tasks outlive nothing: they check this before touching the shell.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
+
+// The first of the three folders that is not empty.
+std::string InitialFolder(const std::string& documentFolder, const std::string& lastFolder,
+                          const std::string& samplesFolder);
 
 // The modifier word of an event: Control 0x1100, Shift 0x0200, right button 0x0800.
 int ModifierWord(const shell::Modifiers& modifiers);

@@ -17,6 +17,7 @@ void ScriptUserFor(shell::HeadlessBackend& backend, int command) {
     case 753:
       closeWith(103);
       break;
+    case 152:
     case 153:
       backend.QueueFileAnswer(std::nullopt);
       break;

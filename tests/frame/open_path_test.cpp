@@ -120,16 +120,6 @@ TEST_F(OpenPathTest, AMovieHoldingADocumentOpensThatDocument) {
   EXPECT_FALSE(document->HasFile()) << "saving must ask where";
 }
 
-TEST_F(OpenPathTest, APlainMovieOpensNoDocument) {
-  const std::string movie = File("plain.mov");
-  kinovex::testing::TestMovieSpec request;
-  request.path = movie;
-  request.frameCount = 4;
-  ASSERT_TRUE(kinovex::testing::MakeTestMovie(request).ok);
-  frame->OpenPath(movie);
-  EXPECT_TRUE(frame->docWindows.empty());
-}
-
 TEST_F(OpenPathTest, DroppedFilesOpenOneAfterTheOther) {
   const std::string first = SavedDocument("first.kvx");
   const std::string second = SavedDocument("second.KVX");

@@ -126,6 +126,9 @@ std::optional<std::string> QtBackend::AskFile(const FileDialogSpec& request, boo
     dialog->selectNameFilter(filters.front());
   }
   dialog->setDefaultSuffix(ToQString(request.defaultExtension));
+  if (!request.initialFolder.empty()) {
+    dialog->setDirectory(ToQString(request.initialFolder));
+  }
   if (!request.initialPath.empty()) {
     dialog->selectFile(ToQString(request.initialPath));
   }

@@ -32,6 +32,10 @@ struct TestMovieSpec {
   std::function<BallSpot(double)> ball;
   int ballRadius = 6;
   int scaleBarLength = 0;  // pixels; 0: no scale bar
+  int scaleBarLeft = 6;    // pixels from the left edge
+  // Alternating red and white stripes along the bar, as on a metre stick;
+  // 0: plain red.
+  int scaleBarStripes = 0;
   // A textured background panning sideways, as a camera would see it: makes
   // frames as costly to code as real footage (benchmarks).
   bool texturedBackground = false;

@@ -10,6 +10,7 @@ namespace {
 constexpr std::uint8_t kBackground = 48;
 constexpr std::uint8_t kBall[3] = {230, 200, 60};
 constexpr std::uint8_t kBar[3] = {220, 40, 40};
+constexpr std::uint8_t kBarStripe[3] = {240, 240, 240};
 constexpr int kBarThickness = 4;
 constexpr int kBarMargin = 6;
 
@@ -52,11 +53,14 @@ void PaintBall(const TestMovieSpec& request, double seconds, std::vector<std::ui
 }
 
 void PaintScaleBar(const TestMovieSpec& request, std::vector<std::uint8_t>& rgb) {
-  const int length = std::min(request.scaleBarLength, request.width - 2 * kBarMargin);
+  const int left = std::clamp(request.scaleBarLeft, 0, request.width);
+  const int length = std::min(request.scaleBarLength, request.width - left - kBarMargin);
   const int top = request.height - kBarMargin - kBarThickness;
   for (int y = std::max(0, top); y < top + kBarThickness && y < request.height; ++y) {
-    for (int x = kBarMargin; x < kBarMargin + length; ++x) {
-      Put(rgb, request.width, x, y, kBar);
+    for (int x = left; x < left + length; ++x) {
+      const bool light =
+          request.scaleBarStripes > 0 && (x - left) * request.scaleBarStripes / length % 2 == 1;
+      Put(rgb, request.width, x, y, light ? kBarStripe : kBar);
     }
   }
 }

@@ -1,0 +1,37 @@
+#include "dialogs/program_dialogs.h"
+
+#include <memory>
+
+#include "dialogs/movie_frame_rate_dialog.h"
+#include "dialogs/movie_step_dialog.h"
+#include "dialogs/scale_movie_dialog.h"
+#include "shell/shell.h"
+
+namespace {
+
+// The shell frees the dialog once its window has gone.
+template <typename Dialog>
+void Run(TdvDataObjectWindow& document) {
+  TdvShell::Get().Keep(std::make_unique<Dialog>(document))->OpenWindow();
+}
+
+}  // namespace
+
+void TdvProgramDialogs::ScaleMovie(TdvDataObjectWindow& document) {
+  Run<TdvNewEZCalibDialog>(document);
+}
+
+void TdvProgramDialogs::MovieStepSize(TdvDataObjectWindow& document) {
+  Run<TdvMovieStepDialog>(document);
+}
+
+void TdvProgramDialogs::ChangeFrameRate(TdvDataObjectWindow& document) {
+  Run<TdvMovieFrameRateDialog>(document);
+}
+
+void TdvProgramDialogs::NumberOfPoints(TdvDataObjectWindow& document,
+                                       const std::string& moviePath) {
+  if (std::optional<TdvChosenMovie> chosen = host_.OpenMovieFile(moviePath)) {
+    host_.OpenMovieSetup(std::move(*chosen), &document);
+  }
+}

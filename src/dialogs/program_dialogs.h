@@ -1,0 +1,19 @@
+#pragma once
+
+#include "dialogs/movie_setup_host.h"
+#include "document/document_dialogs.h"
+
+// The dialogs a document opens, as this program has them. The host (the
+// frame) is not owned and must outlive every document this serves.
+class TdvProgramDialogs : public TdvDocumentDialogs {
+ public:
+  explicit TdvProgramDialogs(TdvMovieSetupHost& host) : host_(host) {}
+
+  void ScaleMovie(TdvDataObjectWindow& document) override;
+  void MovieStepSize(TdvDataObjectWindow& document) override;
+  void ChangeFrameRate(TdvDataObjectWindow& document) override;
+  void NumberOfPoints(TdvDataObjectWindow& document, const std::string& moviePath) override;
+
+ private:
+  TdvMovieSetupHost& host_;
+};
