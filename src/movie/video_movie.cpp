@@ -12,6 +12,11 @@ TdvVideoRect TdvVideoMovie::VideoNaturalBox() const {
   return TdvVideoRect{0, 0, info_.naturalWidth, info_.naturalHeight};
 }
 
+void TdvVideoMovie::EndBefore(std::size_t count) {
+  info_.duration = info_.frameTimes[count];
+  info_.frameTimes.resize(count);
+}
+
 MovieTime TdvVideoMovie::VideoNextFrameTime(MovieTime time) const {
   const auto& times = info_.frameTimes;
   auto next = std::upper_bound(times.begin(), times.end(), time);

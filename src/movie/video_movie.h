@@ -56,6 +56,12 @@ class TdvVideoMovie {
   void VideoSetBox(const TdvVideoRect& box) { box_ = box; }
   bool VideoHitTest(TdvVideoPoint point) const { return box_.Contains(point); }
 
+ protected:
+  // While the library opens the movie: frames from `count` on cannot be
+  // shown (a truncated file), so the list ends before them and the duration
+  // at the start of the first one.
+  void EndBefore(std::size_t count);
+
  private:
   TdvVideoMovieInfo info_;
   TdvVideoRect box_;

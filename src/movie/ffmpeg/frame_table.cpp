@@ -9,6 +9,7 @@ namespace {
 struct PacketStamp {
   std::int64_t pts;
   std::int64_t duration;
+  std::int64_t position;
   bool key;
 };
 
@@ -34,10 +35,14 @@ void FillTable(std::vector<PacketStamp>& stamps, TdvFrameTable& table) {
   for (const PacketStamp& stamp : stamps) {
     std::int64_t time = stamp.pts - table.firstPts;
     if (!table.times.empty() && table.times.back() == time) {
-      table.keys.back() = table.keys.back() || stamp.key;
+      if (stamp.key && !table.keys.back()) {
+        table.keys.back() = true;
+        table.positions.back() = stamp.position;
+      }
     } else {
       table.times.push_back(time);
       table.keys.push_back(stamp.key);
+      table.positions.push_back(stamp.position);
     }
     end = std::max(end, time + stamp.duration);
   }
@@ -46,8 +51,16 @@ void FillTable(std::vector<PacketStamp>& stamps, TdvFrameTable& table) {
 
 }  // namespace
 
+std::int64_t TdvFrameTable::LastEnd() const {
+  const std::int64_t last = times.back();
+  if (end > last) {
+    return end;
+  }
+  return Count() > 1 ? last + (last - times[Count() - 2]) : last + 1;
+}
+
 std::optional<std::size_t> TdvFrameTable::IndexOfPts(std::int64_t pts) const {
-  if (times.empty() || pts < firstPts) {
+  if (times.empty() || pts < firstPts || (end > times.back() && pts - firstPts >= end)) {
     return std::nullopt;
   }
   auto after = std::upper_bound(times.begin(), times.end(), pts - firstPts);
@@ -59,6 +72,27 @@ std::size_t TdvFrameTable::KeyAtOrBefore(std::size_t index) const {
     --index;
   }
   return index;
+}
+
+void TdvFrameTable::EndBefore(std::size_t count) {
+  end = times[count];
+  times.resize(count);
+  keys.resize(count);
+  if (!positions.empty()) {
+    positions.resize(count);
+  }
+}
+
+bool TdvFrameTable::HasKeyPositions() const {
+  if (positions.size() != Count()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < Count(); ++i) {
+    if (keys[i] && positions[i] < 0) {
+      return false;
+    }
+  }
+  return true;
 }
 
 bool TdvFrameTable::KeyBetween(std::size_t after, std::size_t upTo) const {
@@ -77,19 +111,18 @@ TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVide
     return TdvFrameScan::kNoFrames;
   }
   std::vector<PacketStamp> stamps;
+  std::vector<std::int64_t> decodeTimes;
+  // Program streams give a position only to the first frame starting in a
+  // pack; the others start in that pack or a later one.
+  std::int64_t lastPosition = -1;
   int sinceReport = 0;
   while (av_read_frame(&format, packet.get()) >= 0) {
     // Packets flagged for discarding lie outside the container's edit.
     if (packet->stream_index == streamIndex && !(packet->flags & AV_PKT_FLAG_DISCARD)) {
-      std::int64_t pts = packet->pts;
-      if (pts == AV_NOPTS_VALUE) {
-        pts = packet->dts;
-        table.fromDecodeTimes = true;
-      }
-      if (pts != AV_NOPTS_VALUE) {
-        stamps.push_back(PacketStamp{pts, std::max<std::int64_t>(packet->duration, 0),
-                                     (packet->flags & AV_PKT_FLAG_KEY) != 0});
-      }
+      lastPosition = packet->pos >= 0 ? packet->pos : lastPosition;
+      stamps.push_back(PacketStamp{packet->pts, std::max<std::int64_t>(packet->duration, 0),
+                                   lastPosition, (packet->flags & AV_PKT_FLAG_KEY) != 0});
+      decodeTimes.push_back(packet->dts);
     }
     av_packet_unref(packet.get());
     if (++sinceReport == kPacketsPerProgressReport) {
@@ -99,6 +132,19 @@ TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVide
       }
     }
   }
+  // Presentation times given to some packets only (B-frames in AVI, frames
+  // sharing a pack in program streams) cannot be completed; the decode
+  // times of a steady stream are the same times, shifted by the decoder's
+  // delay.
+  table.fromDecodeTimes = std::any_of(stamps.begin(), stamps.end(), [](const PacketStamp& stamp) {
+    return stamp.pts == AV_NOPTS_VALUE;
+  });
+  if (table.fromDecodeTimes) {
+    for (std::size_t i = 0; i < stamps.size(); ++i) {
+      stamps[i].pts = decodeTimes[i];
+    }
+  }
+  std::erase_if(stamps, [](const PacketStamp& stamp) { return stamp.pts == AV_NOPTS_VALUE; });
   if (stamps.empty()) {
     return TdvFrameScan::kNoFrames;
   }
@@ -124,13 +170,7 @@ std::optional<std::vector<MovieTime>> MovieTimes(const TdvFrameTable& table, AVR
                                                  MovieTime& duration) {
   constexpr std::int64_t kLimit = std::numeric_limits<MovieTime>::max();
   const std::int64_t unit = timeBase.num;
-  const std::int64_t last = table.times.back();
-  // A last frame of unknown length lasts as long as the one before it, and
-  // a single frame at least one unit.
-  std::int64_t end = table.end;
-  if (end <= last) {
-    end = table.Count() > 1 ? last + (last - table.times[table.Count() - 2]) : last + 1;
-  }
+  const std::int64_t end = table.LastEnd();
   if (unit <= 0 || end > kLimit / unit) {
     return std::nullopt;
   }
