@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "movie/ffmpeg/mpeg_picture_order.h"
+
 namespace kinovex {
 namespace {
 
@@ -155,6 +157,7 @@ void TdvFfmpegMovie::SeekToKey(std::size_t key) {
   }
   avcodec_flush_buffers(parts_.decoder.get());
   seekKey_ = key;
+  nextDecodeNumber_ = kNowhere;
   lastDecoded_ = kNowhere;
   firstAfterSeek_ = kNowhere;
   drained_ = false;
@@ -196,7 +199,7 @@ bool TdvFfmpegMovie::NextPicture() {
 bool TdvFfmpegMovie::Feed() {
   AVPacket* packet = packet_.get();
   while (av_read_frame(parts_.format.get(), packet) >= 0) {
-    if (packet->stream_index != parts_.streamIndex) {
+    if (packet->stream_index != parts_.streamIndex || !StampInPictureOrder(*packet)) {
       av_packet_unref(packet);
       continue;
     }
@@ -206,6 +209,44 @@ bool TdvFfmpegMovie::Feed() {
     return true;
   }
   return false;
+}
+
+bool TdvFfmpegMovie::StampInPictureOrder(AVPacket& packet) {
+  const auto& table = parts_.table;
+  const auto& order = table.pictureOrder;
+  if (order.empty()) {
+    return true;
+  }
+  const std::optional<TdvMpegPictureHeader> header =
+      ReadMpegPictureHeader(packet.data, packet.size);
+  if (!header) {
+    return false;
+  }
+  if (header->startsGop && nextDecodeNumber_ == kNowhere) {
+    nextDecodeNumber_ = FirstDecodeNumberAfterSeek();
+  }
+  if (nextDecodeNumber_ >= order.size()) {
+    return false;
+  }
+  packet.pts = table.PtsOf(order[nextDecodeNumber_++]);
+  packet.dts = AV_NOPTS_VALUE;
+  return true;
+}
+
+std::size_t TdvFfmpegMovie::FirstDecodeNumberAfterSeek() const {
+  const auto& table = parts_.table;
+  // Keyframes that share a pack share its position: the seek lands on the
+  // earliest of them.
+  std::size_t key = seekKey_;
+  while (key > 0) {
+    const std::size_t before = table.KeyAtOrBefore(key - 1);
+    if (table.positions[before] != table.positions[seekKey_]) {
+      break;
+    }
+    key = before;
+  }
+  const auto& order = table.pictureOrder;
+  return static_cast<std::size_t>(std::find(order.begin(), order.end(), key) - order.begin());
 }
 
 std::optional<std::size_t> TdvFfmpegMovie::Keep(const AVFrame& frame) {

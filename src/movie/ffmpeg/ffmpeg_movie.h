@@ -79,6 +79,11 @@ class TdvFfmpegMovie : public TdvVideoMovie {
   // picture is damaged or belongs to no frame of the list.
   std::optional<std::size_t> Keep(const AVFrame& frame);
   bool Feed();
+  // Streams timed by picture order: gives the packet its frame's time; false
+  // for pieces of pictures before the first GOP after a seek, which cannot
+  // be placed.
+  bool StampInPictureOrder(AVPacket& packet);
+  std::size_t FirstDecodeNumberAfterSeek() const;
 
   TdvFfmpegMovieParts parts_;
   TdvFrameCache cache_;
@@ -89,8 +94,9 @@ class TdvFfmpegMovie : public TdvVideoMovie {
   bool drained_ = false;
   bool flushing_ = false;
   std::size_t firstAfterSeek_ = kNowhere;
-  std::size_t seekKey_ = 0;        // keyframe of the last seek
-  std::size_t target_ = kNowhere;  // frame being decoded towards
+  std::size_t seekKey_ = 0;                  // keyframe of the last seek
+  std::size_t nextDecodeNumber_ = kNowhere;  // decode order of the next packet fed
+  std::size_t target_ = kNowhere;            // frame being decoded towards
 };
 
 }  // namespace kinovex

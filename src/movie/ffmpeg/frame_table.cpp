@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "movie/ffmpeg/mpeg_picture_order.h"
+
 namespace kinovex {
 namespace {
 
@@ -47,6 +49,38 @@ void FillTable(std::vector<PacketStamp>& stamps, TdvFrameTable& table) {
     end = std::max(end, time + stamp.duration);
   }
   table.end = end;
+}
+
+bool IsMpegVideo(const AVStream& stream) {
+  const AVCodecID codec = stream.codecpar->codec_id;
+  return codec == AV_CODEC_ID_MPEG1VIDEO || codec == AV_CODEC_ID_MPEG2VIDEO;
+}
+
+// Gives each packet the decode time of its place in display order: in a
+// steady stream the decode times are the presentation times, shifted by the
+// decoder's delay. False when the places do not make an order of the
+// packets.
+bool TimeByDisplayOrder(const std::vector<std::size_t>& display,
+                        std::vector<std::int64_t> decodeTimes, std::vector<PacketStamp>& stamps) {
+  if (display.size() != stamps.size()) {
+    return false;
+  }
+  std::sort(decodeTimes.begin(), decodeTimes.end());
+  if (decodeTimes.front() == AV_NOPTS_VALUE ||
+      std::adjacent_find(decodeTimes.begin(), decodeTimes.end()) != decodeTimes.end()) {
+    return false;
+  }
+  std::vector<bool> seen(display.size(), false);
+  for (std::size_t place : display) {
+    if (place >= seen.size() || seen[place]) {
+      return false;
+    }
+    seen[place] = true;
+  }
+  for (std::size_t i = 0; i < stamps.size(); ++i) {
+    stamps[i].pts = decodeTimes[display[i]];
+  }
+  return true;
 }
 
 }  // namespace
@@ -112,6 +146,9 @@ TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVide
   }
   std::vector<PacketStamp> stamps;
   std::vector<std::int64_t> decodeTimes;
+  const bool mpegVideo = IsMpegVideo(*format.streams[streamIndex]);
+  std::vector<std::size_t> display;  // MPEG-1/2: each packet's place in display order
+  std::size_t gopStart = 0;
   // Program streams give a position only to the first frame starting in a
   // pack; the others start in that pack or a later one.
   std::int64_t lastPosition = -1;
@@ -120,6 +157,11 @@ TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVide
     // Packets flagged for discarding lie outside the container's edit.
     if (packet->stream_index == streamIndex && !(packet->flags & AV_PKT_FLAG_DISCARD)) {
       lastPosition = packet->pos >= 0 ? packet->pos : lastPosition;
+      if (auto header =
+              mpegVideo ? ReadMpegPictureHeader(packet->data, packet->size) : std::nullopt) {
+        gopStart = header->startsGop ? stamps.size() : gopStart;
+        display.push_back(gopStart + static_cast<std::size_t>(header->temporalReference));
+      }
       stamps.push_back(PacketStamp{packet->pts, std::max<std::int64_t>(packet->duration, 0),
                                    lastPosition, (packet->flags & AV_PKT_FLAG_KEY) != 0});
       decodeTimes.push_back(packet->dts);
@@ -135,11 +177,15 @@ TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVide
   // Presentation times given to some packets only (B-frames in AVI, frames
   // sharing a pack in program streams) cannot be completed; the decode
   // times of a steady stream are the same times, shifted by the decoder's
-  // delay.
-  table.fromDecodeTimes = std::any_of(stamps.begin(), stamps.end(), [](const PacketStamp& stamp) {
+  // delay. MPEG-1/2 pictures say where they stand, so their packets can be
+  // timed exactly; the others keep their decode times.
+  const bool someUntimed = std::any_of(stamps.begin(), stamps.end(), [](const PacketStamp& stamp) {
     return stamp.pts == AV_NOPTS_VALUE;
   });
-  if (table.fromDecodeTimes) {
+  if (someUntimed && TimeByDisplayOrder(display, decodeTimes, stamps)) {
+    table.pictureOrder = std::move(display);
+  } else if (someUntimed) {
+    table.fromDecodeTimes = true;
     for (std::size_t i = 0; i < stamps.size(); ++i) {
       stamps[i].pts = decodeTimes[i];
     }

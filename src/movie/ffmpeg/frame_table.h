@@ -26,6 +26,11 @@ struct TdvFrameTable {
   // times stood in, and decoded pictures carry times shifted by the
   // decoder's delay, so the first picture must fix `firstPts`.
   bool fromDecodeTimes = false;
+  // MPEG-1/2 streams timed by the pictures' own order (program streams): the
+  // frame index of each packet in decode order. Timestamps of such streams
+  // are guesses after a seek, so the packets fed to the decoder are stamped
+  // from this list.
+  std::vector<std::size_t> pictureOrder;
 
   std::size_t Count() const { return times.size(); }
   // End of the last frame; when the stream does not say, a last frame lasts

@@ -52,6 +52,8 @@ std::vector<StreamCase> Cases() {
     cases.push_back(Case("H264OpenGopTs", "o.ts", TestCodec::kH264, true));
     cases.push_back(Case("H264OpenGopM2ts", "o.m2ts", TestCodec::kH264, true));
   }
+  cases.push_back(Case("Mpeg2ClosedGopPs", "c.mpg", TestCodec::kMpeg2, false));
+  cases.push_back(Case("Mpeg2OpenGopPs", "o.mpg", TestCodec::kMpeg2, true));
   return cases;
 }
 
