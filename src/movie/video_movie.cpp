@@ -13,8 +13,14 @@ TdvVideoRect TdvVideoMovie::VideoNaturalBox() const {
 }
 
 void TdvVideoMovie::EndBefore(std::size_t count) {
-  info_.duration = info_.frameTimes[count];
-  info_.frameTimes.resize(count);
+  auto& times = info_.frameTimes;
+  const MovieTime next = times[count];
+  times.resize(count);
+  // Frames stored after the first lost one may be missing in between: the
+  // last frame kept lasts as long as the one before it, not up to a frame
+  // that never arrived.
+  const MovieTime step = count > 1 ? times[count - 1] - times[count - 2] : next - times[0];
+  info_.duration = std::min(next, times[count - 1] + step);
 }
 
 MovieTime TdvVideoMovie::VideoNextFrameTime(MovieTime time) const {

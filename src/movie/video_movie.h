@@ -58,8 +58,9 @@ class TdvVideoMovie {
 
  protected:
   // While the library opens the movie: frames from `count` on cannot be
-  // shown (a truncated file), so the list ends before them and the duration
-  // at the start of the first one.
+  // shown (a truncated file), so the list ends before them, and the
+  // duration one frame after the last frame kept, at most where the first
+  // dropped one starts.
   void EndBefore(std::size_t count);
 
  private:

@@ -39,8 +39,8 @@ struct TdvFrameTable {
   // Index of the frame shown at a demuxer timestamp; no value before the
   // first frame or after the end of a known last frame.
   std::optional<std::size_t> IndexOfPts(std::int64_t pts) const;
-  // Drops frame `count` and every later one; the last frame kept ends where
-  // the first dropped one started.
+  // Drops frame `count` and every later one; pictures from where the first
+  // dropped one started belong to no frame.
   void EndBefore(std::size_t count);
   // Every keyframe's packet has a known byte position.
   bool HasKeyPositions() const;
