@@ -211,10 +211,10 @@ TdvVideoOpenResult TdvFfmpegVideoLibrary::Open(const std::string& path,
         break;
     }
   }
-  // A complete sample index has every frame in the file. Otherwise the end
-  // of the file is checked by decoding its last GOP when the file may have
-  // lost its tail: a declared length beyond the frames, or an MPEG system
-  // stream, which has no length or trailer to compare with.
+  // A complete sample index has every frame in the file. Otherwise the last
+  // frame is decoded once when the file may have lost its tail: a declared
+  // length beyond the frames, or an MPEG system stream, which has no length
+  // or trailer to compare with.
   const bool tailInDoubt =
       DeclaredLengthBeyondFrames(*stream, *table) || (!fromIndex && IsMpegSystemStream(*format));
   TdvVideoMovieInfo info;

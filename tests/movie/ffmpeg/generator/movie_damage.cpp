@@ -47,9 +47,11 @@ bool ScrambleJpegFrame(const std::string& path, int frame) {
       return false;
     }
   }
-  // Up to the next picture, whose start stays.
-  auto next = std::search(at, bytes.end(), startOfImage.begin(), startOfImage.end());
-  std::fill(at + 1, next, '\0');
+  // Up to the picture's end marker: what the container holds around the
+  // picture stays.
+  const std::string endOfImage = "\xFF\xD9";
+  auto end = std::search(at, bytes.end(), endOfImage.begin(), endOfImage.end());
+  std::fill(at + 1, end, '\0');
   return WriteAll(path, bytes);
 }
 
