@@ -41,9 +41,16 @@ int Frame(CliSession& session, const CliRequest& request, std::ostream& errors) 
            << "\" is no time: give time units (1200) or seconds (2.5s)\n";
     return kExitUsage;
   }
+  // Before the first frame or after the last one the program shows nothing
+  // of the movie: no nearest frame stands in.
+  if (*time < 0 || *time >= movie->VideoDuration()) {
+    errors << "kinovex-cli: time " << *time << " is outside the movie, which runs from 0 to "
+           << movie->VideoDuration() << " (excluded)\n";
+    return kExitUnusableInput;
+  }
   TdvVideoImage image;
   if (!movie->VideoFrameImage(*time, image)) {
-    errors << "kinovex-cli: no picture could be decoded at time " << *time << '\n';
+    errors << "kinovex-cli: the frame at time " << *time << " cannot be decoded\n";
     return kExitUnusableInput;
   }
   if (!WritePng(*request.output, image)) {

@@ -56,6 +56,13 @@ class TdvVideoMovie {
   void VideoSetBox(const TdvVideoRect& box) { box_ = box; }
   bool VideoHitTest(TdvVideoPoint point) const { return box_.Contains(point); }
 
+ protected:
+  // While the library opens the movie: frames from `count` on cannot be
+  // shown (a truncated file), so the list ends before them, and the
+  // duration one frame after the last frame kept, at most where the first
+  // dropped one starts.
+  void EndBefore(std::size_t count);
+
  private:
   TdvVideoMovieInfo info_;
   TdvVideoRect box_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "movie/ffmpeg/mpeg_picture_order.h"
+
 namespace kinovex {
 namespace {
 
@@ -88,6 +90,25 @@ bool TdvFfmpegMovie::AnchorToFirstPicture() {
   return true;
 }
 
+bool TdvFfmpegMovie::TrimUndecodableTail() {
+  auto& table = parts_.table;
+  const std::size_t last = table.Count() - 1;
+  if (FrameAt(last)) {
+    return true;
+  }
+  // Walks the last GOP (decoding forward) to the first frame that fails.
+  std::size_t shown = table.KeyAtOrBefore(last);
+  while (shown < last && FrameAt(shown)) {
+    ++shown;
+  }
+  if (shown == 0) {
+    return false;
+  }
+  table.EndBefore(shown);
+  EndBefore(shown);
+  return true;
+}
+
 const AVFrame* TdvFfmpegMovie::FrameAt(std::size_t index) {
   if (const AVFrame* frame = cache_.Find(index)) {
     return frame;
@@ -106,10 +127,7 @@ const AVFrame* TdvFfmpegMovie::FrameAt(std::size_t index) {
       key = attempt < kSeekRetries ? parts_.table.KeyAtOrBefore(key - 1) : 0;
     }
   }
-  if (const AVFrame* frame = cache_.Find(index)) {
-    return frame;
-  }
-  return cache_.FindAtOrBefore(index);
+  return cache_.Find(index);
 }
 
 bool TdvFfmpegMovie::ShouldDecodeForward(std::size_t index) const {
@@ -122,17 +140,24 @@ bool TdvFfmpegMovie::ShouldDecodeForward(std::size_t index) const {
 
 void TdvFfmpegMovie::SeekToKey(std::size_t key) {
   AVFormatContext* format = parts_.format.get();
-  const std::int64_t pts = parts_.table.PtsOf(key);
-  // A failed seek leaves the demuxer where it was; decoding on from there
-  // still gives the nearest earlier picture it reaches.
-  int result = av_seek_frame(format, parts_.streamIndex, pts, AVSEEK_FLAG_BACKWARD);
-  if (result < 0) {
-    result = avformat_seek_file(format, parts_.streamIndex, INT64_MIN, pts, pts, 0);
-  }
-  if (result < 0 && key == 0) {
-    av_seek_frame(format, -1, 0, AVSEEK_FLAG_BYTE);
+  if (parts_.seekByPosition) {
+    // The first GOP from the start of the file: nothing before it is lost.
+    av_seek_frame(format, -1, key == 0 ? 0 : parts_.table.positions[key], AVSEEK_FLAG_BYTE);
+  } else {
+    const std::int64_t pts = parts_.table.PtsOf(key);
+    // A failed seek leaves the demuxer where it was; decoding on from there
+    // still gives the nearest earlier picture it reaches.
+    int result = av_seek_frame(format, parts_.streamIndex, pts, AVSEEK_FLAG_BACKWARD);
+    if (result < 0) {
+      result = avformat_seek_file(format, parts_.streamIndex, INT64_MIN, pts, pts, 0);
+    }
+    if (result < 0 && key == 0) {
+      av_seek_frame(format, -1, 0, AVSEEK_FLAG_BYTE);
+    }
   }
   avcodec_flush_buffers(parts_.decoder.get());
+  seekKey_ = key;
+  nextDecodeNumber_ = kNowhere;
   lastDecoded_ = kNowhere;
   firstAfterSeek_ = kNowhere;
   drained_ = false;
@@ -174,7 +199,7 @@ bool TdvFfmpegMovie::NextPicture() {
 bool TdvFfmpegMovie::Feed() {
   AVPacket* packet = packet_.get();
   while (av_read_frame(parts_.format.get(), packet) >= 0) {
-    if (packet->stream_index != parts_.streamIndex) {
+    if (packet->stream_index != parts_.streamIndex || !StampInPictureOrder(*packet)) {
       av_packet_unref(packet);
       continue;
     }
@@ -186,7 +211,48 @@ bool TdvFfmpegMovie::Feed() {
   return false;
 }
 
-void TdvFfmpegMovie::Keep(const AVFrame& frame) {
+bool TdvFfmpegMovie::StampInPictureOrder(AVPacket& packet) {
+  const auto& table = parts_.table;
+  const auto& order = table.pictureOrder;
+  if (order.empty()) {
+    return true;
+  }
+  const std::optional<TdvMpegPictureHeader> header =
+      ReadMpegPictureHeader(packet.data, packet.size);
+  if (!header) {
+    return false;
+  }
+  if (header->startsGop && nextDecodeNumber_ == kNowhere) {
+    nextDecodeNumber_ = FirstDecodeNumberAfterSeek();
+  }
+  if (nextDecodeNumber_ >= order.size()) {
+    return false;
+  }
+  packet.pts = table.PtsOf(order[nextDecodeNumber_++]);
+  packet.dts = AV_NOPTS_VALUE;
+  return true;
+}
+
+std::size_t TdvFfmpegMovie::FirstDecodeNumberAfterSeek() const {
+  const auto& table = parts_.table;
+  // Keyframes that share a pack share its position: the seek lands on the
+  // earliest of them.
+  std::size_t key = seekKey_;
+  while (key > 0) {
+    const std::size_t before = table.KeyAtOrBefore(key - 1);
+    if (table.positions[before] != table.positions[seekKey_]) {
+      break;
+    }
+    key = before;
+  }
+  const auto& order = table.pictureOrder;
+  return static_cast<std::size_t>(std::find(order.begin(), order.end(), key) - order.begin());
+}
+
+std::optional<std::size_t> TdvFfmpegMovie::Keep(const AVFrame& frame) {
+  if ((frame.flags & AV_FRAME_FLAG_CORRUPT) || frame.decode_error_flags != 0) {
+    return std::nullopt;
+  }
   std::int64_t pts = PictureTimestamp(frame);
   std::optional<std::size_t> index;
   if (pts != AV_NOPTS_VALUE) {
@@ -194,8 +260,10 @@ void TdvFfmpegMovie::Keep(const AVFrame& frame) {
   } else if (lastDecoded_ != kNowhere && lastDecoded_ + 1 < parts_.table.Count()) {
     index = lastDecoded_ + 1;
   }
-  if (!index) {
-    return;
+  // Pictures shown before the keyframe sought to refer to the GOP before
+  // it, which the decoder has not seen.
+  if (!index || *index < seekKey_) {
+    return std::nullopt;
   }
   // Frames too far before the target would be evicted before it is reached;
   // not keeping them spares the memory traffic of a long seek.
@@ -206,6 +274,7 @@ void TdvFfmpegMovie::Keep(const AVFrame& frame) {
   if (firstAfterSeek_ == kNowhere) {
     firstAfterSeek_ = *index;
   }
+  return index;
 }
 
 }  // namespace kinovex

@@ -25,13 +25,18 @@ struct TdvFfmpegMovieParts {
   std::vector<TdvQuickTimeUserItem> userItems;
   std::size_t cacheBytes = 0;
   bool fromSampleIndex = false;  // frame list from the container's index
+  // MPEG system streams have no index: a seek by time searches timestamps
+  // and lands on a packet near the time, not on the keyframe. Seeking to
+  // the keyframe's byte position lands exactly.
+  bool seekByPosition = false;
 };
 
 // A movie decoded by libavcodec. Pictures come from a cache of decoded
 // frames; a miss decodes forward from where the decoder stands when that
 // is close, otherwise from the keyframe before the frame (taken from our own
 // frame list, since demuxers may land after the target when asked to seek
-// by time).
+// by time). Only whole pictures are kept: a frame that does not decode
+// cleanly is reported as no picture, never shown as another frame.
 class TdvFfmpegMovie : public TdvVideoMovie {
  public:
   TdvFfmpegMovie(TdvVideoMovieInfo info, TdvFfmpegMovieParts parts);
@@ -50,6 +55,11 @@ class TdvFfmpegMovie : public TdvVideoMovie {
   // picture's timestamp becomes the time of the first frame.
   bool AnchorToFirstPicture();
 
+  // Decodes the last frame; when it does not come out whole (the tail of a
+  // truncated file), ends the frame list before the first frame of the last
+  // GOP that does not. False when not even the first frame decodes.
+  bool TrimUndecodableTail();
+
   bool FrameTableFromDecodeTimes() const { return parts_.table.fromDecodeTimes; }
   bool FrameTableFromSampleIndex() const { return parts_.fromSampleIndex; }
   const TdvFrameCache& Cache() const { return cache_; }
@@ -65,8 +75,15 @@ class TdvFfmpegMovie : public TdvVideoMovie {
   void DecodeUpTo(std::size_t index);
   // One decoded picture, or none at the end of the stream.
   bool NextPicture();
-  void Keep(const AVFrame& frame);
+  // Caches a decoded picture under its frame index; no index when the
+  // picture is damaged or belongs to no frame of the list.
+  std::optional<std::size_t> Keep(const AVFrame& frame);
   bool Feed();
+  // Streams timed by picture order: gives the packet its frame's time; false
+  // for pieces of pictures before the first GOP after a seek, which cannot
+  // be placed.
+  bool StampInPictureOrder(AVPacket& packet);
+  std::size_t FirstDecodeNumberAfterSeek() const;
 
   TdvFfmpegMovieParts parts_;
   TdvFrameCache cache_;
@@ -77,7 +94,9 @@ class TdvFfmpegMovie : public TdvVideoMovie {
   bool drained_ = false;
   bool flushing_ = false;
   std::size_t firstAfterSeek_ = kNowhere;
-  std::size_t target_ = kNowhere;  // frame being decoded towards
+  std::size_t seekKey_ = 0;                  // keyframe of the last seek
+  std::size_t nextDecodeNumber_ = kNowhere;  // decode order of the next packet fed
+  std::size_t target_ = kNowhere;            // frame being decoded towards
 };
 
 }  // namespace kinovex

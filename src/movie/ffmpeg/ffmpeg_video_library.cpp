@@ -94,6 +94,44 @@ bool IsQuickTime(const AVFormatContext& format) {
   return std::strstr(format.iformat->name, "mov") != nullptr;
 }
 
+// Transport streams (also M2TS) and program streams.
+bool IsMpegSystemStream(const AVFormatContext& format) {
+  return std::strcmp(format.iformat->name, "mpegts") == 0 ||
+         std::strcmp(format.iformat->name, "mpeg") == 0;
+}
+
+// The demuxer puts a time scale of 0 right as 1 second per unit, which
+// would make a movie of one long frame; no time scale is better than that.
+bool HasUnusableTimeScale(const TdvQuickTimeIndex& index, const AVStream& stream) {
+  if (index.movieTimeScale == 0) {
+    return true;
+  }
+  for (const TdvQuickTimeTrack& track : index.tracks) {
+    if (track.trackId == static_cast<std::uint32_t>(stream.id) && track.mediaTimeScale == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The container's own length of the stream, when it has one, ends the last
+// frame: a packet's duration need not be the length of the frame shown. A
+// length reaching past the frames may also belong to frames the file no
+// longer holds: answers true then, and beyond two more frames the packets
+// tell the end.
+bool DeclaredLengthBeyondFrames(const AVStream& stream, TdvFrameTable& table) {
+  const std::int64_t last = table.times.back();
+  const std::int64_t end = table.LastEnd();
+  if (stream.duration == AV_NOPTS_VALUE || stream.duration <= last) {
+    return false;
+  }
+  const std::int64_t step = table.Count() > 1 ? last - table.times[table.Count() - 2] : end - last;
+  if (stream.duration - end <= 2 * step) {
+    table.end = stream.duration;
+  }
+  return stream.duration > end;
+}
+
 }  // namespace
 
 TdvFfmpegVideoLibrary::TdvFfmpegVideoLibrary(TdvFfmpegOptions options) : options_(options) {
@@ -131,6 +169,9 @@ TdvVideoOpenResult TdvFfmpegVideoLibrary::Open(const std::string& path,
     return Failure(TdvVideoOpenError::kNotAMovie, "The file has no video stream.");
   }
   AVStream* stream = format->streams[streamIndex];
+  if (stream->time_base.num <= 0 || stream->time_base.den <= 0) {
+    return Failure(TdvVideoOpenError::kNotAMovie, "The movie's time scale is not positive.");
+  }
   for (unsigned i = 0; i < format->nb_streams; ++i) {
     format->streams[i]->discard =
         static_cast<int>(i) == streamIndex ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
@@ -149,6 +190,9 @@ TdvVideoOpenResult TdvFfmpegVideoLibrary::Open(const std::string& path,
   std::optional<TdvFrameTable> table;
   if (IsQuickTime(*format)) {
     if (auto index = ReadQuickTimeIndex(path)) {
+      if (HasUnusableTimeScale(*index, *stream)) {
+        return Failure(TdvVideoOpenError::kNotAMovie, "The movie's time scale is not positive.");
+      }
       parts.userItems = std::move(index->userItems);
       if (useSampleIndex) {
         table = TableFromSampleIndex(*index, *stream, fileSize);
@@ -167,11 +211,12 @@ TdvVideoOpenResult TdvFfmpegVideoLibrary::Open(const std::string& path,
         break;
     }
   }
-  // The container's own length of the stream, when it has one, ends the last
-  // frame: a packet's duration need not be the length of the frame shown.
-  if (stream->duration != AV_NOPTS_VALUE && stream->duration > table->times.back()) {
-    table->end = stream->duration;
-  }
+  // A complete sample index has every frame in the file. Otherwise the last
+  // frame is decoded once when the file may have lost its tail: a declared
+  // length beyond the frames, or an MPEG system stream, which has no length
+  // or trailer to compare with.
+  const bool tailInDoubt =
+      DeclaredLengthBeyondFrames(*stream, *table) || (!fromIndex && IsMpegSystemStream(*format));
   TdvVideoMovieInfo info;
   auto times = MovieTimes(*table, stream->time_base, info.duration);
   if (!times) {
@@ -188,6 +233,7 @@ TdvVideoOpenResult TdvFfmpegVideoLibrary::Open(const std::string& path,
   parts.format = std::move(format);
   parts.cacheBytes = options_.cacheBytes;
   parts.fromSampleIndex = fromIndex;
+  parts.seekByPosition = IsMpegSystemStream(*parts.format) && parts.table.HasKeyPositions();
   auto movie = std::make_unique<TdvFfmpegMovie>(std::move(info), std::move(parts));
   if (fromIndex && !movie->AnchorToFirstPackets()) {
     // The index disagrees with what the demuxer delivers: trust the packets.
@@ -196,6 +242,9 @@ TdvVideoOpenResult TdvFfmpegVideoLibrary::Open(const std::string& path,
   if (!fromIndex && movie->FrameTableFromDecodeTimes()) {
     // Without a picture the guessed times stay: frames may still decode later.
     movie->AnchorToFirstPicture();
+  }
+  if (tailInDoubt && !movie->TrimUndecodableTail()) {
+    return Failure(TdvVideoOpenError::kNotAMovie, "No frame of the movie can be decoded.");
   }
   TdvVideoOpenResult result;
   result.movie = std::move(movie);

@@ -41,18 +41,6 @@ const AVFrame* TdvFrameCache::Find(std::size_t index) {
   return found->second.frame.get();
 }
 
-const AVFrame* TdvFrameCache::FindAtOrBefore(std::size_t index) {
-  for (std::size_t i = index + 1; i-- > 0;) {
-    if (const AVFrame* frame = Find(i)) {
-      return frame;
-    }
-    if (entries_.empty()) {
-      break;
-    }
-  }
-  return nullptr;
-}
-
 std::size_t TdvFrameCache::FramesFitting(const AVFrame& frame) const {
   // The most recent frame always stays, whatever its size.
   return std::max<std::size_t>(1, byteLimit_ / FrameBytes(frame));

@@ -20,8 +20,6 @@ class TdvFrameCache {
   void Insert(std::size_t index, const AVFrame& frame);
   // The frame, marked as just used; null when it is not kept.
   const AVFrame* Find(std::size_t index);
-  // The kept frame with the largest index not greater than `index`.
-  const AVFrame* FindAtOrBefore(std::size_t index);
   bool Contains(std::size_t index) const { return entries_.count(index) != 0; }
   // How many frames like `frame` the budget holds.
   std::size_t FramesFitting(const AVFrame& frame) const;

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <limits>
 
+#include "movie/ffmpeg/mpeg_picture_order.h"
+
 namespace kinovex {
 namespace {
 
 struct PacketStamp {
   std::int64_t pts;
   std::int64_t duration;
+  std::int64_t position;
   bool key;
 };
 
@@ -34,20 +37,64 @@ void FillTable(std::vector<PacketStamp>& stamps, TdvFrameTable& table) {
   for (const PacketStamp& stamp : stamps) {
     std::int64_t time = stamp.pts - table.firstPts;
     if (!table.times.empty() && table.times.back() == time) {
-      table.keys.back() = table.keys.back() || stamp.key;
+      if (stamp.key && !table.keys.back()) {
+        table.keys.back() = true;
+        table.positions.back() = stamp.position;
+      }
     } else {
       table.times.push_back(time);
       table.keys.push_back(stamp.key);
+      table.positions.push_back(stamp.position);
     }
     end = std::max(end, time + stamp.duration);
   }
   table.end = end;
 }
 
+bool IsMpegVideo(const AVStream& stream) {
+  const AVCodecID codec = stream.codecpar->codec_id;
+  return codec == AV_CODEC_ID_MPEG1VIDEO || codec == AV_CODEC_ID_MPEG2VIDEO;
+}
+
+// Gives each packet the decode time of its place in display order: in a
+// steady stream the decode times are the presentation times, shifted by the
+// decoder's delay. False when the places do not make an order of the
+// packets.
+bool TimeByDisplayOrder(const std::vector<std::size_t>& display,
+                        std::vector<std::int64_t> decodeTimes, std::vector<PacketStamp>& stamps) {
+  if (display.size() != stamps.size()) {
+    return false;
+  }
+  std::sort(decodeTimes.begin(), decodeTimes.end());
+  if (decodeTimes.front() == AV_NOPTS_VALUE ||
+      std::adjacent_find(decodeTimes.begin(), decodeTimes.end()) != decodeTimes.end()) {
+    return false;
+  }
+  std::vector<bool> seen(display.size(), false);
+  for (std::size_t place : display) {
+    if (place >= seen.size() || seen[place]) {
+      return false;
+    }
+    seen[place] = true;
+  }
+  for (std::size_t i = 0; i < stamps.size(); ++i) {
+    stamps[i].pts = decodeTimes[display[i]];
+  }
+  return true;
+}
+
 }  // namespace
 
+std::int64_t TdvFrameTable::LastEnd() const {
+  const std::int64_t last = times.back();
+  if (end > last) {
+    return end;
+  }
+  return Count() > 1 ? last + (last - times[Count() - 2]) : last + 1;
+}
+
 std::optional<std::size_t> TdvFrameTable::IndexOfPts(std::int64_t pts) const {
-  if (times.empty() || pts < firstPts) {
+  if (times.empty() || pts < firstPts || (end > times.back() && pts - firstPts >= end)) {
     return std::nullopt;
   }
   auto after = std::upper_bound(times.begin(), times.end(), pts - firstPts);
@@ -59,6 +106,27 @@ std::size_t TdvFrameTable::KeyAtOrBefore(std::size_t index) const {
     --index;
   }
   return index;
+}
+
+void TdvFrameTable::EndBefore(std::size_t count) {
+  end = times[count];
+  times.resize(count);
+  keys.resize(count);
+  if (!positions.empty()) {
+    positions.resize(count);
+  }
+}
+
+bool TdvFrameTable::HasKeyPositions() const {
+  if (positions.size() != Count()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < Count(); ++i) {
+    if (keys[i] && positions[i] < 0) {
+      return false;
+    }
+  }
+  return true;
 }
 
 bool TdvFrameTable::KeyBetween(std::size_t after, std::size_t upTo) const {
@@ -77,19 +145,26 @@ TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVide
     return TdvFrameScan::kNoFrames;
   }
   std::vector<PacketStamp> stamps;
+  std::vector<std::int64_t> decodeTimes;
+  const bool mpegVideo = IsMpegVideo(*format.streams[streamIndex]);
+  std::vector<std::size_t> display;  // MPEG-1/2: each packet's place in display order
+  std::size_t gopStart = 0;
+  // Program streams give a position only to the first frame starting in a
+  // pack; the others start in that pack or a later one.
+  std::int64_t lastPosition = -1;
   int sinceReport = 0;
   while (av_read_frame(&format, packet.get()) >= 0) {
     // Packets flagged for discarding lie outside the container's edit.
     if (packet->stream_index == streamIndex && !(packet->flags & AV_PKT_FLAG_DISCARD)) {
-      std::int64_t pts = packet->pts;
-      if (pts == AV_NOPTS_VALUE) {
-        pts = packet->dts;
-        table.fromDecodeTimes = true;
+      lastPosition = packet->pos >= 0 ? packet->pos : lastPosition;
+      if (auto header =
+              mpegVideo ? ReadMpegPictureHeader(packet->data, packet->size) : std::nullopt) {
+        gopStart = header->startsGop ? stamps.size() : gopStart;
+        display.push_back(gopStart + static_cast<std::size_t>(header->temporalReference));
       }
-      if (pts != AV_NOPTS_VALUE) {
-        stamps.push_back(PacketStamp{pts, std::max<std::int64_t>(packet->duration, 0),
-                                     (packet->flags & AV_PKT_FLAG_KEY) != 0});
-      }
+      stamps.push_back(PacketStamp{packet->pts, std::max<std::int64_t>(packet->duration, 0),
+                                   lastPosition, (packet->flags & AV_PKT_FLAG_KEY) != 0});
+      decodeTimes.push_back(packet->dts);
     }
     av_packet_unref(packet.get());
     if (++sinceReport == kPacketsPerProgressReport) {
@@ -99,6 +174,23 @@ TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVide
       }
     }
   }
+  // Presentation times given to some packets only (B-frames in AVI, frames
+  // sharing a pack in program streams) cannot be completed; the decode
+  // times of a steady stream are the same times, shifted by the decoder's
+  // delay. MPEG-1/2 pictures say where they stand, so their packets can be
+  // timed exactly; the others keep their decode times.
+  const bool someUntimed = std::any_of(stamps.begin(), stamps.end(), [](const PacketStamp& stamp) {
+    return stamp.pts == AV_NOPTS_VALUE;
+  });
+  if (someUntimed && TimeByDisplayOrder(display, decodeTimes, stamps)) {
+    table.pictureOrder = std::move(display);
+  } else if (someUntimed) {
+    table.fromDecodeTimes = true;
+    for (std::size_t i = 0; i < stamps.size(); ++i) {
+      stamps[i].pts = decodeTimes[i];
+    }
+  }
+  std::erase_if(stamps, [](const PacketStamp& stamp) { return stamp.pts == AV_NOPTS_VALUE; });
   if (stamps.empty()) {
     return TdvFrameScan::kNoFrames;
   }
@@ -124,13 +216,7 @@ std::optional<std::vector<MovieTime>> MovieTimes(const TdvFrameTable& table, AVR
                                                  MovieTime& duration) {
   constexpr std::int64_t kLimit = std::numeric_limits<MovieTime>::max();
   const std::int64_t unit = timeBase.num;
-  const std::int64_t last = table.times.back();
-  // A last frame of unknown length lasts as long as the one before it, and
-  // a single frame at least one unit.
-  std::int64_t end = table.end;
-  if (end <= last) {
-    end = table.Count() > 1 ? last + (last - table.times[table.Count() - 2]) : last + 1;
-  }
+  const std::int64_t end = table.LastEnd();
   if (unit <= 0 || end > kLimit / unit) {
     return std::nullopt;
   }

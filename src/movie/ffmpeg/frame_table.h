@@ -17,17 +17,33 @@ namespace kinovex {
 struct TdvFrameTable {
   std::vector<std::int64_t> times;
   std::vector<bool> keys;
-  std::int64_t end = 0;  // end of the last frame
+  // Byte position in the file of each frame's packet (-1 when the demuxer
+  // did not say); empty when the table comes from a sample index.
+  std::vector<std::int64_t> positions;
+  std::int64_t end = 0;  // end of the last frame; not above it when unknown
   std::int64_t firstPts = 0;
   // Some packets had no presentation time (B-frames in AVI): their decode
   // times stood in, and decoded pictures carry times shifted by the
   // decoder's delay, so the first picture must fix `firstPts`.
   bool fromDecodeTimes = false;
+  // MPEG-1/2 streams timed by the pictures' own order (program streams): the
+  // frame index of each packet in decode order. Timestamps of such streams
+  // are guesses after a seek, so the packets fed to the decoder are stamped
+  // from this list.
+  std::vector<std::size_t> pictureOrder;
 
   std::size_t Count() const { return times.size(); }
+  // End of the last frame; when the stream does not say, a last frame lasts
+  // as long as the one before it, and a single frame one unit.
+  std::int64_t LastEnd() const;
   // Index of the frame shown at a demuxer timestamp; no value before the
-  // first frame.
+  // first frame or after the end of a known last frame.
   std::optional<std::size_t> IndexOfPts(std::int64_t pts) const;
+  // Drops frame `count` and every later one; pictures from where the first
+  // dropped one started belong to no frame.
+  void EndBefore(std::size_t count);
+  // Every keyframe's packet has a known byte position.
+  bool HasKeyPositions() const;
   // The last keyframe at or before `index` (the first frame counts as one).
   std::size_t KeyAtOrBefore(std::size_t index) const;
   bool KeyBetween(std::size_t after, std::size_t upTo) const;

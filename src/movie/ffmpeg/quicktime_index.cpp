@@ -321,6 +321,7 @@ std::optional<TdvQuickTimeIndex> ParseMovieBox(const std::uint8_t* data, std::si
   }
   auto movieScale = static_cast<std::uint32_t>(FullBoxField(*mvhd, 8, 16));
   TdvQuickTimeIndex index;
+  index.movieTimeScale = movieScale;
   for (const Box& box : parts) {
     if (box.type == Tag("trak")) {
       if (auto track = ReadTrack(box, movieScale)) {

@@ -40,6 +40,7 @@ struct TdvQuickTimeUserItem {
 struct TdvQuickTimeIndex {
   std::vector<TdvQuickTimeTrack> tracks;
   std::vector<TdvQuickTimeUserItem> userItems;
+  std::uint32_t movieTimeScale = 0;
   bool fragmented = false;  // samples live in fragments, not in the tables
 };
 

@@ -1,8 +1,9 @@
 // Writes a test movie from the command line, for trying the movie layer by
 // hand:
-//   make_test_movie OUT.(mov|mp4|avi|mkv) [--size WxH] [--codec mpeg4|mjpeg|h264]
-//     [--frames N] [--rate UNITS_PER_SECOND/UNITS_PER_FRAME] [--times T1,T2,...]
-//     [--gop N] [--bframes N] [--ball X0,Y0,VX,VY,AY] [--scale-bar PIXELS]
+//   make_test_movie OUT.(mov|mp4|avi|mkv|ts|m2ts|mpg) [--size WxH]
+//     [--codec mpeg4|mjpeg|h264|mpeg2] [--frames N]
+//     [--rate UNITS_PER_SECOND/UNITS_PER_FRAME] [--times T1,T2,...]
+//     [--gop N] [--bframes N] [--open-gop 1] [--ball X0,Y0,VX,VY,AY] [--scale-bar PIXELS]
 //     [--rotate DEGREES] [--faststart 1] [--texture 1] [--document FILE]
 #include <cstdio>
 #include <cstdlib>
@@ -33,10 +34,11 @@ bool Apply(TestMovieSpec& request, const std::string& option, const std::string&
     return std::sscanf(value.c_str(), "%dx%d", &request.width, &request.height) == 2;
   }
   if (option == "--codec") {
-    request.codec = value == "mjpeg"  ? TestCodec::kMjpeg
-                    : value == "h264" ? TestCodec::kH264
-                                      : TestCodec::kMpeg4;
-    return value == "mjpeg" || value == "h264" || value == "mpeg4";
+    request.codec = value == "mjpeg"   ? TestCodec::kMjpeg
+                    : value == "h264"  ? TestCodec::kH264
+                    : value == "mpeg2" ? TestCodec::kMpeg2
+                                       : TestCodec::kMpeg4;
+    return value == "mjpeg" || value == "h264" || value == "mpeg2" || value == "mpeg4";
   }
   if (option == "--rate") {
     return std::sscanf(value.c_str(), "%d/%d", &request.timeScale, &request.frameDuration) == 2;
@@ -57,6 +59,10 @@ bool Apply(TestMovieSpec& request, const std::string& option, const std::string&
   }
   if (option == "--texture") {
     request.texturedBackground = value == "1";
+    return true;
+  }
+  if (option == "--open-gop") {
+    request.openGop = value == "1";
     return true;
   }
   if (option == "--faststart") {

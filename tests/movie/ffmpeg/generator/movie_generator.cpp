@@ -52,6 +52,8 @@ const AVCodec* FindEncoder(TestCodec codec) {
       return avcodec_find_encoder(AV_CODEC_ID_MJPEG);
     case TestCodec::kH264:
       return avcodec_find_encoder(AV_CODEC_ID_H264);
+    case TestCodec::kMpeg2:
+      return avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
   }
   return nullptr;
 }
@@ -86,10 +88,18 @@ Encoder OpenEncoder(const TestMovieSpec& request, bool globalHeader) {
     av_opt_set(c->priv_data, "preset", "veryfast", 0);
     av_opt_set_int(c->priv_data, "crf", request.quantizer * 6, 0);
     // Keyframes exactly every `gop` frames, as the benchmarks expect.
-    av_opt_set(c->priv_data, "x264-params", "scenecut=0", 0);
+    av_opt_set(c->priv_data, "x264-params",
+               request.openGop ? "scenecut=0:open-gop=1" : "scenecut=0", 0);
   } else {
     c->flags |= AV_CODEC_FLAG_QSCALE;
     c->global_quality = FF_QP2LAMBDA * request.quantizer;
+  }
+  if (request.codec == TestCodec::kMpeg2) {
+    // Keyframes exactly every `gop` frames; closed GOPs need this too.
+    av_opt_set_int(c->priv_data, "sc_threshold", 1000000000, 0);
+    if (!request.openGop) {
+      c->flags |= AV_CODEC_FLAG_CLOSED_GOP;
+    }
   }
   if (globalHeader) {
     c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;

@@ -7,7 +7,7 @@
 
 namespace kinovex::testing {
 
-enum class TestCodec { kMpeg4, kMjpeg, kH264 };
+enum class TestCodec { kMpeg4, kMjpeg, kH264, kMpeg2 };
 
 struct BallSpot {
   double x = 0;  // picture pixels, x to the right, y downwards
@@ -15,18 +15,22 @@ struct BallSpot {
 };
 
 // What to encode. The container follows the file extension (.mov, .mp4,
-// .avi, .mkv).
+// .avi, .mkv, .ts, .m2ts, .mpg).
 struct TestMovieSpec {
   std::string path;
   int width = 160;
   int height = 120;
   TestCodec codec = TestCodec::kMpeg4;
-  int timeScale = 600;     // encoder time units per second
+  int timeScale = 600;     // encoder time units per second; MPEG-2: a standard
+                           // frame rate, with frameDuration 1
   int frameDuration = 20;  // units per frame when frameTimes is empty
   int frameCount = 30;
   std::vector<std::int64_t> frameTimes;  // explicit start times, increasing
   int gop = 12;
   int bFrames = 0;
+  // H.264 and MPEG-2: B-frames after a keyframe may refer to the GOP before
+  // it, as camcorders write them.
+  bool openGop = false;
   int quantizer = 3;  // MPEG-4 / MJPEG quantizer, H.264 constant quality
   // Ball position at a time in seconds; empty: no ball.
   std::function<BallSpot(double)> ball;
