@@ -169,6 +169,11 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   TdvLList<TdvTransformedFrame>& TransformedFrames() { return listTransformedFrames; }
   const TdvLList<TdvTransformedFrame>& TransformedFrames() const { return listTransformedFrames; }
 
+  // How many values of its record the series refused on reading (numbers
+  // that are not finite, lengths that cannot be meant); each is dropped
+  // alone and the series keeps the rest.
+  std::int32_t RefusedValues() const { return refusedValues; }
+
  protected:
   TdvDataObject(const TdvDataObject&) = default;
 
@@ -178,6 +183,7 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   void NotifyRedrawRow();
   void NotifyRelayout();
   void ShowInformation(const std::string& text, const std::string& caption);
+  void RefuseValue() { ++refusedValues; }
 
   std::int32_t id = 0;
   ArrayAsLList<TdvTimeData> frameData;
@@ -208,6 +214,7 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   TdvSeriesDocument* document = nullptr;
 
  private:
+  std::int32_t refusedValues = 0;
   static void WriteFrameData(TdvTaggedWriter& writer, std::int32_t tag,
                              const ArrayAsLList<TdvTimeData>& data);
   void WriteTransformedFrames(TdvTaggedWriter& writer);
