@@ -338,8 +338,14 @@ std::int32_t TdvFileParser::MapSavedId(std::int32_t savedId) const {
 // series that named an origin of its own is told of.
 void TdvFileParser::PlaceInOrigin(TdvDataObject& item, std::int32_t savedOrigin) {
   TdvDataObjectWindow& document = *document_;
-  item.SetOriginId(savedOrigin == kDefaultOriginRef ? savedOrigin : MapSavedId(savedOrigin));
-  if (document.FindFrame(item.GetOriginId()) == nullptr) {
+  const bool inFile = std::any_of(idMap_.begin(), idMap_.end(), [savedOrigin](const auto& entry) {
+    return entry.savedId == savedOrigin;
+  });
+  const std::int32_t origin =
+      savedOrigin == kDefaultOriginRef ? savedOrigin : MapSavedId(savedOrigin);
+  if ((savedOrigin < 0 || inFile) && document.FindFrame(origin) != nullptr) {
+    item.SetOriginId(origin);
+  } else {
     const bool hasDefault = document.FindFrame(kDefaultOriginRef) != nullptr;
     item.SetOriginId(hasDefault ? kDefaultOriginRef : kVideoOriginRef);
     if (savedOrigin != kDefaultOriginRef) {
@@ -457,9 +463,8 @@ void TdvFileParser::TellWhatWasMended() {
         "Missing Origin");
   }
   if (!report_.brokenClones.empty()) {
-    document_->InformationBox(
-        "These clones copied each other in a circle and now copy no point: " +
-            NameList(report_.brokenClones),
-        "Clones");
+    document_->InformationBox("These clones copied each other in a circle and now copy no point: " +
+                                  NameList(report_.brokenClones),
+                              "Clones");
   }
 }
