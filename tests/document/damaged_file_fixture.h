@@ -10,7 +10,7 @@
 // Reads document texts that tests write, made of a header for a movie on
 // 32 frames (1/30 s apart, in a time scale of 600) and the records given.
 class DamagedFileTest : public DocumentTest {
- protected:
+ public:
   static constexpr int kFrames = 32;
 
   // header groups go inside the document record, after the movie's names.
@@ -35,14 +35,15 @@ class DamagedFileTest : public DocumentTest {
     return PointRecord(0, "Origin 1", kVideoOriginRef, PlainValues(), true);
   }
 
-  // A point record with a datum on every frame; values are the data's
-  // value fields, one per frame.
+  // A point record with a datum on every frame, moving faster the higher
+  // its id; values are the data's value fields, one per frame.
   static std::string PointRecord(int id, const std::string& name, int origin,
                                  const std::vector<std::string>& values, bool isOrigin = false) {
     std::string data;
     for (std::size_t frame = 0; frame < values.size(); ++frame) {
-      data += " " + std::to_string(frame * 20) + " " + std::to_string(10 + frame) + " -" +
-              std::to_string(20 + 2 * frame) + " " + values[frame];
+      const std::size_t step = static_cast<std::size_t>(id) + 1;
+      data += " " + std::to_string(frame * 20) + " " + std::to_string(10 + step * frame) + " -" +
+              std::to_string(20 + 2 * step * frame) + " " + values[frame];
     }
     return "O" + std::to_string(id) + "x1[b(500x" + (isOrigin ? "1" : "0") +
            " p501x1 p502x0 )i(551x" + std::to_string(origin) + " )s(570x\"" + name + "\" )y(520x" +
