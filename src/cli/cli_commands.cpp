@@ -1,13 +1,14 @@
 #include "cli/cli_commands.h"
 
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "cli/cli_output.h"
 #include "cli/cli_session.h"
 #include "cli/cli_usage.h"
 #include "cli/png_writer.h"
 #include "document/data_object_window.h"
+#include "foundation/safe_file_write.h"
 
 namespace kinovex::cli {
 namespace {
@@ -71,7 +72,8 @@ void UseQuantities(TdvDataObjectWindow& document, const std::vector<int>& quanti
   }
 }
 
-int Export(CliSession& session, const CliRequest& request, std::ostream& out) {
+int Export(CliSession& session, const CliRequest& request, std::ostream& out,
+           std::ostream& errors) {
   TdvDataObjectWindow* document = session.OpenDocument(request.operands[0], request.movie);
   if (document == nullptr) {
     return kExitUnusableInput;
@@ -79,14 +81,15 @@ int Export(CliSession& session, const CliRequest& request, std::ostream& out) {
   UseQuantities(*document, request.quantities);
   if (!request.output) {
     document->WriteExport(out);
-    return out.flush() ? kExitSuccess : kExitUnusableInput;
+    if (!out.flush()) {
+      errors << "kinovex-cli: Could not write the export to standard output\n";
+      return kExitUnusableInput;
+    }
+    return kExitSuccess;
   }
-  std::ofstream file(*request.output, std::ios::out | std::ios::trunc);
-  if (file.is_open()) {
-    document->WriteExport(file);
-    file.close();
-  }
-  if (!file) {
+  std::ostringstream text;
+  document->WriteExport(text);
+  if (!WriteFileSafely(*request.output, text.view())) {
     session.Tell("Could not create " + *request.output, "Export Data");
     return kExitUnusableInput;
   }
@@ -127,7 +130,7 @@ int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& error
     case CliCommand::kFrame:
       return Frame(session, request, errors);
     case CliCommand::kExport:
-      return Export(session, request, out);
+      return Export(session, request, out, errors);
     case CliCommand::kResave:
       return Resave(session, request);
     default:

@@ -2,8 +2,9 @@
 
 #include <zlib.h>
 
-#include <cstdio>
-#include <memory>
+#include <string_view>
+
+#include "foundation/safe_file_write.h"
 
 // zlib's deflate rather than stored blocks: the library is linked anyway
 // (QuickTime boxes are inflated with it) and frames shrink several times,
@@ -80,13 +81,8 @@ bool WritePng(const std::string& path, const TdvVideoImage& image) {
   if (png.empty()) {
     return false;
   }
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
-                                                       &std::fclose);
-  if (!file) {
-    return false;
-  }
-  const bool written = std::fwrite(png.data(), 1, png.size(), file.get()) == png.size();
-  return std::fclose(file.release()) == 0 && written;
+  return WriteFileSafely(path,
+                         std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
 }
 
 }  // namespace kinovex::cli

@@ -335,7 +335,6 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
                   int component);
   std::int32_t StepFrames(std::int32_t time, int index, bool forward) const;
   void TestStepSize();
-  bool WriteFileSafely(const std::string& path, const std::string& text);
   std::optional<TdvFileLocation> AskSaveLocation();
   bool MovieFileExists(const std::string& path) const;
   std::string LocateMovie();

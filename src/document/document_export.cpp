@@ -1,7 +1,8 @@
-#include <fstream>
 #include <ostream>
+#include <sstream>
 
 #include "document/data_object_window.h"
+#include "foundation/safe_file_write.h"
 #include "kinematics/data_table.h"
 #include "shell/shell.h"
 
@@ -45,10 +46,9 @@ void TdvDataObjectWindow::ExportData() {
   if (!chosen) {
     return;
   }
-  std::ofstream out(*chosen, std::ios::out | std::ios::trunc);
-  if (!out.is_open()) {
+  std::ostringstream text;
+  WriteExport(text);
+  if (!WriteFileSafely(*chosen, text.view())) {
     InformationBox("Could not create " + *chosen, "Export Data");
-    return;
   }
-  WriteExport(out);
 }

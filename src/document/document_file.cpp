@@ -1,18 +1,13 @@
-#include <unistd.h>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "document/data_object_window.h"
+#include "foundation/safe_file_write.h"
 #include "shell/shell.h"
 
 namespace {
 
 constexpr int kMovieRectTag = 200;
-
-// Appended to the document's path for the file that is written before it
-// replaces the document.
-constexpr const char* kSavingSuffix = ".saving";
 
 bool FileExists(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -114,25 +109,6 @@ std::optional<TdvFileLocation> TdvDataObjectWindow::AskSaveLocation() {
     return std::nullopt;
   }
   return TdvFileLocation::FromPath(*chosen);
-}
-
-// The old file is replaced only once the new text is completely on disk,
-// so that a full disk or a failing volume never costs the user both.
-bool TdvDataObjectWindow::WriteFileSafely(const std::string& path, const std::string& text) {
-  std::string temporary = path + kSavingSuffix;
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) {
-    return false;
-  }
-  bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  written = std::fflush(file) == 0 && written;
-  written = ::fsync(::fileno(file)) == 0 && written;
-  written = std::fclose(file) == 0 && written;
-  if (written && std::rename(temporary.c_str(), path.c_str()) == 0) {
-    return true;
-  }
-  std::remove(temporary.c_str());
-  return false;
 }
 
 bool TdvDataObjectWindow::Save(bool saveAs) {

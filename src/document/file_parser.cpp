@@ -1,6 +1,7 @@
 #include "document/file_parser.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <sstream>
@@ -17,6 +18,16 @@ namespace {
 constexpr int kWindowRectTag = 1000;
 constexpr std::int32_t kColumnItemTag = 687;
 constexpr std::int32_t kColumnQuantityTag = 850;
+// How the messages name the document's own record.
+constexpr const char* kDocumentRecordName = "Coordinate Systems";
+
+std::string NameList(const std::vector<std::string>& names) {
+  std::string list;
+  for (const std::string& name : names) {
+    list += (list.empty() ? "" : ", ") + (name.empty() ? std::string("(no name)") : name);
+  }
+  return list;
+}
 
 bool LoadText(const std::string& path, std::string& text) {
   std::ifstream in(path, std::ios::binary);
@@ -46,7 +57,13 @@ class HeaderReceiver : public TdvTaggedReceiver {
     }
     document_.SetIntValue(tag, value);
   }
-  void SetRealValue(std::int32_t tag, double value) override { document_.SetRealValue(tag, value); }
+  void SetRealValue(std::int32_t tag, double value) override {
+    if (std::isfinite(value)) {
+      document_.SetRealValue(tag, value);
+    } else {
+      refusedNumbers_ = true;
+    }
+  }
   void SetStringValue(std::int32_t tag, const std::string& text) override {
     document_.SetStringValue(tag, text);
   }
@@ -62,9 +79,11 @@ class HeaderReceiver : public TdvTaggedReceiver {
     document_.SetListValue(tag, list);
   }
   bool DefaultOriginRead() const { return defaultOriginRead_; }
+  bool RefusedNumbers() const { return refusedNumbers_; }
 
  private:
   bool defaultOriginRead_ = false;
+  bool refusedNumbers_ = false;
   TdvDataObjectWindow& document_;
   std::function<void(TdvRect&)> correct_;
   std::int32_t& defaultOrigin_;
@@ -194,6 +213,7 @@ void TdvFileParser::ReadDocumentHeader(TdvStringStream& stream) {
   if (!receiver.DefaultOriginRead()) {
     savedDefaultOrigin_ = document->initialOrigin;
   }
+  CheckHeaderValues(*document, receiver.RefusedNumbers());
   TdvDataObjectWindow::recalculateOnChange = true;
   document->OpenWindow();
   if (pathFormat_ != -2) {
@@ -212,6 +232,20 @@ void TdvFileParser::ReadDocumentHeader(TdvStringStream& stream) {
   TdvDataObjectWindow::recalculateOnChange = false;
 }
 
+// A frame rate of the user's own must be above zero; without one the
+// movie's rate is used. An unset rate is written as 0.
+void TdvFileParser::CheckHeaderValues(TdvDataObjectWindow& document, bool refusedNumbers) {
+  const bool unusableRate =
+      document.ownFrameRate < 0.0 || (document.ownRateOn && document.ownFrameRate == 0.0);
+  if (unusableRate) {
+    document.ownRateOn = false;
+    document.ownFrameRate = 0.0;
+  }
+  if (refusedNumbers || unusableRate) {
+    report_.damagedRecords.push_back(kDocumentRecordName);
+  }
+}
+
 void TdvFileParser::ReadSeriesRecord(TdvStringStream& stream) {
   std::int32_t savedId = 0;
   std::int32_t kind = 0;
@@ -228,6 +262,9 @@ void TdvFileParser::ReadSeriesRecord(TdvStringStream& stream) {
   }
   idMap_.emplace_back(savedId, newId, item->IsA(kCalculatedObjectCode) ? 1 : 0);
   ReadSeriesRecordBody(stream, *item, legacy_);
+  if (item->RefusedValues() > 0) {
+    report_.damagedRecords.push_back(item->GetName());
+  }
 }
 
 void TdvFileParser::ReadWindowRecord(TdvStringStream& stream, int code) {
@@ -295,6 +332,50 @@ std::int32_t TdvFileParser::MapSavedId(std::int32_t savedId) const {
   return 0;
 }
 
+// A series whose origin is not in the file would belong to no coordinate
+// system and be lost on the next save: it reports in the default origin
+// (the Video frame when the file has no default origin either). Only a
+// series that named an origin of its own is told of.
+void TdvFileParser::PlaceInOrigin(TdvDataObject& item, std::int32_t savedOrigin) {
+  TdvDataObjectWindow& document = *document_;
+  const bool inFile = std::any_of(idMap_.begin(), idMap_.end(), [savedOrigin](const auto& entry) {
+    return entry.savedId == savedOrigin;
+  });
+  const std::int32_t origin =
+      savedOrigin == kDefaultOriginRef ? savedOrigin : MapSavedId(savedOrigin);
+  if ((savedOrigin < 0 || inFile) && document.FindFrame(origin) != nullptr) {
+    item.SetOriginId(origin);
+  } else {
+    const bool hasDefault = document.FindFrame(kDefaultOriginRef) != nullptr;
+    item.SetOriginId(hasDefault ? kDefaultOriginRef : kVideoOriginRef);
+    if (savedOrigin != kDefaultOriginRef) {
+      report_.movedToDefaultOrigin.push_back(item.GetName());
+    }
+  }
+  document.PlaceMember(item.GetId());
+}
+
+// Sources are connected in file order once all are mapped; a clone whose
+// source would close a circle of clones copying each other is left without
+// one, since following such a circle never ends.
+void TdvFileParser::ConnectClones() {
+  std::vector<std::pair<TdvClonePoint*, std::int32_t>> clones;
+  for (const TdvAdjustObject& entry : idMap_) {
+    TdvDataObject* item = document_->GetItem(entry.newId);
+    std::int32_t source = kNoItem;
+    if (item != nullptr && item->GetSourceId(source)) {
+      auto* clone = static_cast<TdvClonePoint*>(item);
+      clone->SetSource(kNoItem);
+      clones.emplace_back(clone, MapSavedId(source));
+    }
+  }
+  for (auto [clone, source] : clones) {
+    if (!clone->SetSource(source)) {
+      report_.brokenClones.push_back(clone->GetName());
+    }
+  }
+}
+
 void TdvFileParser::RemapIds() {
   remapped_ = true;
   if (document_ == nullptr) {
@@ -308,9 +389,7 @@ void TdvFileParser::RemapIds() {
     if (item == nullptr) {
       continue;
     }
-    std::int32_t origin = item->GetSavedOriginId();
-    item->SetOriginId(origin == kDefaultOriginRef ? origin : MapSavedId(origin));
-    document.PlaceMember(entry.newId);
+    PlaceInOrigin(*item, item->GetSavedOriginId());
     item->SetScaleId(MapSavedId(item->GetSavedScaleId()));
     if (TdvCoordinateFrame* box = item->IsOrigin() ? document.FindFrame(entry.newId) : nullptr) {
       box->coordinateKind = item->GetFrameCoordinates();
@@ -327,11 +406,8 @@ void TdvFileParser::RemapIds() {
       }
       calculated->SetIncluded(mapped);
     }
-    std::int32_t source = kNoItem;
-    if (item->GetSourceId(source)) {
-      static_cast<TdvClonePoint*>(item)->SetSource(MapSavedId(source));
-    }
   }
+  ConnectClones();
   RestoreFrameOrder();
   TdvDataObjectWindow::recalculateOnChange = true;
   document.RecalculateAll();
@@ -367,8 +443,28 @@ void TdvFileParser::Finish() {
     return;
   }
   document_->loading = false;
+  TellWhatWasMended();
   document_->RecalculateAll();
   document_->SelectItem(kNoItem, 0);
   document_->SelectItem(document_->NextItemToLocate(), 0);
   document_->modified = false;
+}
+
+void TdvFileParser::TellWhatWasMended() {
+  if (!report_.damagedRecords.empty()) {
+    document_->InformationBox("Numbers that cannot be right were left out and defaults used in: " +
+                                  NameList(report_.damagedRecords),
+                              "Damaged Values");
+  }
+  if (!report_.movedToDefaultOrigin.empty()) {
+    document_->InformationBox(
+        "These series named an origin that is not in the file and now use the default origin: " +
+            NameList(report_.movedToDefaultOrigin),
+        "Missing Origin");
+  }
+  if (!report_.brokenClones.empty()) {
+    document_->InformationBox("These clones copied each other in a circle and now copy no point: " +
+                                  NameList(report_.brokenClones),
+                              "Clones");
+  }
 }

@@ -11,6 +11,7 @@
 #include "foundation/object.h"
 #include "foundation/tagged_stream.h"
 
+class TdvDataObject;
 class TdvDataObjectWindow;
 class TdvFileParser;
 
@@ -42,6 +43,17 @@ class TdvWindowBuilder {
   virtual void BuildTable(TdvDataObjectWindow& document, const TdvFileDataObject& record) = 0;
   virtual void BuildGraph(TdvDataObjectWindow& document, const TdvFileDataObject& record,
                           TdvFileParser& parser) = 0;
+};
+
+// What reading had to mend in a file, told once when the document is made:
+// one message for each kind of mend, naming the series it touched.
+struct TdvReadReport {
+  // Records with numbers that cannot be meant (not finite, a length or a
+  // frame rate not above zero), dropped or replaced by the default.
+  std::vector<std::string> damagedRecords;
+  std::vector<std::string> movedToDefaultOrigin;
+  // Clones whose source closed a circle of clones copying each other.
+  std::vector<std::string> brokenClones;
 };
 
 // Reads one document file into a new document.
@@ -76,6 +88,10 @@ class TdvFileParser {
   void ReadTableColumn(TdvStringStream& stream);
   void SkipRecord(TdvStringStream& stream);
   void CorrectRect(TdvRect& rect) const;
+  void CheckHeaderValues(TdvDataObjectWindow& document, bool refusedNumbers);
+  void PlaceInOrigin(TdvDataObject& item, std::int32_t savedOrigin);
+  void ConnectClones();
+  void TellWhatWasMended();
   void RemapIds();
   void RestoreFrameOrder();
   void Finish();
@@ -94,4 +110,5 @@ class TdvFileParser {
   // of tag 103).
   std::int32_t savedDefaultOrigin_ = 0;
   std::vector<TdvAdjustObject> idMap_;
+  TdvReadReport report_;
 };

@@ -1,5 +1,7 @@
 #include "kinematics/data_value_group.h"
 
+#include <cmath>
+
 #include "kinematics/data_table.h"
 #include "kinematics/data_table_document.h"
 #include "kinematics/data_table_object.h"
@@ -79,8 +81,14 @@ std::optional<TdvDataValue> TdvDataValueGroup::Prev() {
   return TdvDataValue{it->first, it->second};
 }
 
+// A result that is not finite (a huge scale, a zero time step) has no
+// meaning to show: the frame has no value rather than "nan" or "inf".
 void TdvDataValueGroup::SetValue(std::int32_t frame, double value) {
-  Target().insert_or_assign(frame, value);
+  if (std::isfinite(value)) {
+    Target().insert_or_assign(frame, value);
+  } else {
+    Target().erase(frame);
+  }
 }
 
 void TdvDataValueGroup::RemoveValue(std::int32_t frame) {

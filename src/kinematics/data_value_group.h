@@ -51,7 +51,8 @@ class TdvDataValueGroup : public TdvObject {
   std::optional<TdvDataValue> Next();
   std::optional<TdvDataValue> Prev();
 
-  // Replaces or inserts the value at frame in the target list.
+  // Replaces or inserts the value at frame in the target list; a value
+  // that is not finite removes the frame's value instead.
   void SetValue(std::int32_t frame, double value);
   // Removes the value at frame from `values` and from `rawValues`.
   void RemoveValue(std::int32_t frame);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <optional>
@@ -33,8 +34,10 @@ std::optional<double> ThreePoint(const TdvDataValueList& time, Iter prev, Iter c
          (next->second - prev->second) / (span * r);
 }
 
+// A derivative that overflows has no value on that frame, as one without
+// neighbours has none.
 void SetOrErase(TdvDataValueList& list, std::int32_t frame, std::optional<double> value) {
-  if (value) {
+  if (value && std::isfinite(*value)) {
     list.insert_or_assign(frame, *value);
   } else {
     list.erase(frame);

@@ -1,5 +1,6 @@
 #include "model/point_series.h"
 
+#include <set>
 #include <string>
 
 namespace {
@@ -196,11 +197,29 @@ TdvDataPoint* TdvClonePoint::Source() const {
   return static_cast<TdvDataPoint*>(item);
 }
 
-void TdvClonePoint::SetSource(std::int32_t newSourceId) {
+bool TdvClonePoint::CopiesThisClone(std::int32_t itemId) const {
+  std::set<std::int32_t> visited;
+  for (std::int32_t next = itemId; document != nullptr && visited.insert(next).second;) {
+    const TdvDataObject* item = document->GetItem(next);
+    if (item == this) {
+      return true;
+    }
+    if (item == nullptr || !item->GetSourceId(next)) {
+      return false;
+    }
+  }
+  return false;
+}
+
+bool TdvClonePoint::SetSource(std::int32_t newSourceId) {
+  if (newSourceId != id && CopiesThisClone(newSourceId)) {
+    sourceId = kNoItem;
+    return false;
+  }
   sourceId = newSourceId;
   TdvDataPoint* source = Source();
   if (source == nullptr) {
-    return;
+    return true;
   }
   SetOriginId(source->GetOriginId());
   SetSampleType(source->GetSampleType());
@@ -208,6 +227,7 @@ void TdvClonePoint::SetSource(std::int32_t newSourceId) {
   SetMassUnit(source->GetMassUnit());
   SetLengthUnit(source->GetLengthUnit());
   SetMass(source->GetMass());
+  return true;
 }
 
 int TdvClonePoint::GetSampleType() const {
@@ -229,8 +249,10 @@ bool TdvClonePoint::GetSourceId(std::int32_t& id) const {
 }
 
 void TdvClonePoint::SetIntValue(std::int32_t tag, std::int32_t value) {
+  // A saved id: the reader maps it to the new ids once every record is in,
+  // and only then follows it.
   if (tag == kTagCloneSource) {
-    SetSource(value);
+    sourceId = value;
   } else {
     TdvDataPoint::SetIntValue(tag, value);
   }

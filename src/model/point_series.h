@@ -110,8 +110,10 @@ class TdvClonePoint : public TdvDataPoint {
   void SetIntValue(std::int32_t tag, std::int32_t value) override;
 
   // Follows the point with that id and takes over its origin, sample type,
-  // coordinates, units and mass. The clone's own id names no source.
-  void SetSource(std::int32_t id);
+  // coordinates, units and mass. The clone's own id names no source. A
+  // source whose own sources lead back to this clone is refused: the clone
+  // is left without a source and false returned.
+  bool SetSource(std::int32_t id);
   // The point copied, looked up afresh so that a deleted source is never
   // reached; nullptr when there is none.
   TdvDataPoint* Source() const;
@@ -120,6 +122,10 @@ class TdvClonePoint : public TdvDataPoint {
   TdvClonePoint(const TdvClonePoint&) = default;
 
  private:
+  // True when the item with that id is this clone or copies it, directly
+  // or through other clones.
+  bool CopiesThisClone(std::int32_t itemId) const;
+
   std::int32_t sourceId = kNoItem;
 };
 

@@ -57,8 +57,13 @@ void TdvCalibrateObject::SetKnownLength(double metres) {
 // The mass that the series record carries is not read back: a scale has
 // none.
 void TdvCalibrateObject::SetRealValue(std::int32_t tag, double value) {
-  if (tag == kTagKnownLength && std::isfinite(value)) {
+  if (tag != kTagKnownLength) {
+    return;
+  }
+  if (std::isfinite(value) && value > 0.0) {
     SetKnownLength(value);
+  } else {
+    RefuseValue();
   }
 }
 

@@ -192,6 +192,11 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   TdvLList<TdvTransformedFrame>& TransformedFrames() { return listTransformedFrames; }
   const TdvLList<TdvTransformedFrame>& TransformedFrames() const { return listTransformedFrames; }
 
+  // How many values of its record the series refused on reading (numbers
+  // that are not finite, lengths that cannot be meant); each is dropped
+  // alone and the series keeps the rest.
+  std::int32_t RefusedValues() const { return refusedValues; }
+
  protected:
   TdvDataObject(const TdvDataObject&) = default;
 
@@ -201,6 +206,7 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   void NotifyRedrawRow();
   void NotifyRelayout();
   void ShowInformation(const std::string& text, const std::string& caption);
+  void RefuseValue() { ++refusedValues; }
 
   std::int32_t id = 0;
   ArrayAsLList<TdvTimeData> frameData;
@@ -243,6 +249,7 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
  private:
   void DrawChangeMarker(TdvSeriesView& view, const TdvPoint& at, std::int32_t frame);
   void DrawVectorMarker(TdvSeriesView& view, const TdvPoint& at, std::int32_t frame);
+  std::int32_t refusedValues = 0;
   static void WriteFrameData(TdvTaggedWriter& writer, std::int32_t tag,
                              const ArrayAsLList<TdvTimeData>& data);
   void WriteTransformedFrames(TdvTaggedWriter& writer);

@@ -318,8 +318,10 @@ void TdvDataObject::SetByteValue(std::int32_t tag, std::int32_t value) {
 }
 
 void TdvDataObject::SetRealValue(std::int32_t tag, double value) {
-  // A mass that is not a number would poison every derived quantity.
-  if (tag == kTagMass && std::isfinite(value)) {
+  // A number that is not finite would poison every derived quantity.
+  if (!std::isfinite(value)) {
+    RefuseValue();
+  } else if (tag == kTagMass) {
     SetMass(value);
   }
 }
@@ -343,6 +345,10 @@ void TdvDataObject::ReadOwnGroup(int code, TdvStringStream& stream) {
 void TdvDataObject::ReadFrameData(TdvStringStream& stream) {
   ReadFrameDataGroup(stream, [this](std::int32_t tag, const TdvFrameDatumToken& token) {
     if (tag != kTagFrameData && tag != kTagTransformPoints) {
+      return;
+    }
+    if (!std::isfinite(token.value)) {
+      RefuseValue();
       return;
     }
     ArrayAsLList<TdvTimeData>& target = tag == kTagFrameData ? frameData : transformPoints;
