@@ -19,12 +19,14 @@ const shell::Picture* TdvFramePictures::PictureOf(std::size_t index) {
   if (!movie_.VideoFrameImage(times[index], image)) {
     return nullptr;
   }
-  shell::Picture picture = FramePicture(image);
+  std::vector<shell::Rgb> storage;
+  if (kept_.size() >= kKept) {
+    storage = kept_.back().second.TakePixels();
+    kept_.pop_back();
+  }
+  shell::Picture picture = FramePicture(image, std::move(storage));
   if (picture.Empty()) {
     return nullptr;
-  }
-  if (kept_.size() >= kKept) {
-    kept_.pop_back();
   }
   kept_.emplace_front(index, std::move(picture));
   return &kept_.front().second;
