@@ -15,8 +15,7 @@ const shell::Picture* TdvFramePictures::PictureOf(std::size_t index) {
   if (index >= times.size()) {
     return nullptr;
   }
-  TdvVideoImage image;
-  if (!movie_.VideoFrameImage(times[index], image)) {
+  if (!movie_.VideoFrameImage(times[index], image_)) {
     return nullptr;
   }
   std::vector<shell::Rgb> storage;
@@ -24,7 +23,7 @@ const shell::Picture* TdvFramePictures::PictureOf(std::size_t index) {
     storage = kept_.back().second.TakePixels();
     kept_.pop_back();
   }
-  shell::Picture picture = FramePicture(image, std::move(storage));
+  shell::Picture picture = FramePicture(image_, std::move(storage));
   if (picture.Empty()) {
     return nullptr;
   }
