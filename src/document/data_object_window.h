@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/coordinate_frame.h"
+#include "document/document_dialogs.h"
 #include "document/file_location.h"
 #include "document/movie_link.h"
 #include "document/movie_opener.h"
@@ -47,7 +48,9 @@ inline constexpr std::int32_t kForwards = -11;
 // the movie, the options saved with the document and the links to the
 // document's other windows. Its own window is the "Coordinate Systems"
 // window.
-class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
+class TdvDataObjectWindow : public TdvDocumentWindow,
+                            public TdvSeriesDocument,
+                            public TdvMovieDocument {
  public:
   static constexpr int kClassCode = 13;
 
@@ -124,6 +127,54 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   int DoToolCommand(int code);
   int DoCommand(int id) override;
 
+  // The quick scale. StartQuickScale remembers the current item and opens
+  // "Scale Movie", whose OK chooses the scale's length, unit, the origin it
+  // serves (-1 the default origin, -2 none) and its ends' sample type; the
+  // movie window then reports the two clicks (-5 first end, -6 second end,
+  // -4 cancelled).
+  void StartQuickScale();
+  void SetQuickScale(double length, int unitCode, std::int32_t origin, int sampleType);
+  void ScalePoint(int x, int y, int code) override;
+
+  // Taking data on the movie (positions in movie units, times frame keys).
+  void MovieClick(int x, int y, const TdvRect& pick, int keyFlags) override;
+  void MovieDrag(int x, int y, int startX, int startY, int keyFlags) override;
+  void MovieMouseUp(int x, int y, int keyFlags) override;
+  void MovieDoubleClick(int x, int y, int keyFlags) override;
+  void MovieKey(int key, int keyFlags) override;
+  void NudgeSelected(int code) override;
+  // Selects what lies under `pick` on the frame, or turns a selected
+  // origin by its label.
+  void PickOnMovie(const TdvRect& pick, std::int32_t time, int keyFlags);
+  // After a datum was taken: the next item to locate, or the next frame.
+  void AdvanceAfterData();
+  void DrawItemsAt(std::int32_t time) override;
+  std::string CursorReadout(int x, int y) override;
+  std::string SelectedItemLabel(bool& hasData) override;
+  std::string MovieAreaHelp() override;
+  std::string MovieName() const override;
+  bool StepsEveryFrame() const override { return stepEveryFrame; }
+  void CurrentTimeChanged(std::int32_t time) override;
+  void ControllerStepped() override;
+  void MovieActivated() override;
+  void MovieClosing() override;
+  int MovieDocumentCommand(int id) override;
+  bool CloseDocument() override;
+  // The rubber band of a drag on empty picture, in movie units; all sides
+  // -1 when there is none.
+  const TdvRect& RubberBand() const { return rubberBand; }
+
+  // The movie link. RemoveMovie: for the Remove Movie command the data and
+  // the movie go at once; before another movie is opened it is only marked
+  // to be replaced. False when there was none or the user kept it.
+  bool RemoveMovie(bool forCommand);
+  void SwitchMovie();
+  // Asks for a movie and opens it into this document; a new document (or
+  // the only one) goes through "Number of Points".
+  bool OpenMovieInto(bool forNewDocument);
+  // Opens the movie at `path` through the movie opener, which attaches it.
+  bool AttachMovieFile(const std::string& path);
+
   // Positions and values.
   bool ConvertPoint(TdvRealPoint& point, std::int32_t& originRef, std::uint8_t lengthUnit,
                     std::string& unitLabel, std::int32_t frame);
@@ -131,9 +182,9 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
                     int component);
 
   // Time base.
-  int FrameIndex(std::int32_t time, std::int32_t* start = nullptr) const;
+  int FrameIndex(std::int32_t time, std::int32_t* start = nullptr) const override;
   double FrameSeconds(std::int32_t time) const;
-  std::int32_t StepTime(std::int32_t time, bool forward) const;
+  std::int32_t StepTime(std::int32_t time, bool forward) const override;
   void SetStep(double size, bool inFrames);
   void SetFrameRate(double rate);
   double FrameRate() const { return ownRateOn ? ownFrameRate : -1.0; }
@@ -190,10 +241,16 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   // The data table window hears of every group of the table; nullptr
   // when it closes.
   void AttachTableWindow(TdvTableWindowLink* window);
-  void AttachMovie(TdvMovieLink* link) { movie = link; }
+  // The movie window (or library movie) opened for this document; the
+  // default origin without a datum on the first frame is placed near the
+  // picture's bottom-left corner.
+  void AttachMovie(TdvMovieLink* link);
   // What opens the movie FindMovie finds; without one the document only
   // records where its movie is.
   void SetMovieOpener(TdvMovieOpener* opener) { movieOpener = opener; }
+  // The dialogs this document opens (not owned); none: they do nothing.
+  void SetDialogs(TdvDocumentDialogs* filler) { dialogs = filler; }
+  TdvDocumentDialogs& Dialogs();
   void AddGraph(TdvGraphLink* link) { graphs.push_back(link); }
   // A graph window read from a file while no window shows it: the document
   // keeps it and writes it back.
@@ -283,6 +340,29 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   bool MovieFileExists(const std::string& path) const;
   std::string LocateMovie();
 
+  // Opens the edit dialog of the current item, or says there is none.
+  void EditCurrentItem();
+  void BringMovieForward();
+  void PlaceDefaultOrigin();
+  int DocumentCount() const;
+  void EndDrag();
+  // The commands and tool-bar actions that reach the movie, dialogs and
+  // other windows.
+  int DoMovieCommand(int id);
+  int DoMovieToolCommand(int code);
+  void TransformCurrent();
+  // The check mark of a menu item in this window and the movie window.
+  void CheckBoth(int id, bool on);
+  void ShowThisWindow();
+  int ItemsOfKind(int classCode);
+  void SelectInBand();
+  void DragItem(TdvDataObject& item, int x, int y, int startX, int startY, int keyFlags);
+  bool TakeDatum(TdvDataObject& item, int x, int y);
+  std::string ReadoutText(TdvDataObject& item, int x, int y);
+  std::int32_t NewScaleEnd(const std::string& suffix, int x, int y);
+  void FinishQuickScale(int x, int y);
+  void SelectItemBeforeScale();
+
   ArrayAsLList<TdvDataObject> items;
   LList itemOrder;
   ArrayAsLList<TdvCoordinateFrame> frames;
@@ -300,6 +380,29 @@ class TdvDataObjectWindow : public TdvDocumentWindow, public TdvSeriesDocument {
   TdvTableWindowLink* tableWindow = nullptr;
   TdvMovieLink* movie = nullptr;
   TdvMovieOpener* movieOpener = nullptr;
+  TdvDocumentDialogs* dialogs = nullptr;
+  // The quick scale's choices, its first end while the second is awaited
+  // and the item current before it started.
+  std::string quickScaleName = "Scale";
+  double quickScaleLength = 1.0;
+  int quickScaleUnit = 1;
+  std::int32_t quickScaleOrigin = kDefaultOriginRef;
+  int quickScaleSampleType = kFixed;
+  std::int32_t pendingScaleEnd = kNoItem;
+  std::int32_t itemBeforeScale = kNoItem;
+  // The mouse on the movie: the last position, whether a button is down,
+  // an origin being turned by its handle, the axis a drag is locked to (0
+  // free, 1 horizontal, 2 vertical), what the click did and the rubber
+  // band.
+  TdvPoint lastMovie{0, 0};
+  bool mouseDown = false;
+  bool rotating = false;
+  int axisLock = 0;
+  bool pointCreated = false;
+  bool dataTaken = false;
+  TdvRect rubberBand{-1, -1, -1, -1};
+  // The time the graphs last heard of; -1 makes the next one reach them.
+  std::int32_t graphTime = -1;
   std::vector<TdvGraphLink*> graphs;
   // After the data table, so that kept graphs give back the groups they use
   // before the table goes.

@@ -65,7 +65,7 @@ std::int32_t TdvDataObjectWindow::CreateFromMenu(int command) {
 
 int TdvDataObjectWindow::DoCommand(int id) {
   if (FindCreateEntry(id) != nullptr) {
-    CreateFromMenu(id);
+    Dialogs().EditItem(*this, CreateFromMenu(id), true);
     return 0;
   }
   switch (id) {
@@ -77,11 +77,11 @@ int TdvDataObjectWindow::DoCommand(int id) {
       return 0;
     case 352:
       autoPointAdvance = !autoPointAdvance;
-      WinCheckMenuItem(352, autoPointAdvance);
+      CheckBoth(352, autoPointAdvance);
       return 0;
     case 353:
       autoFrameAdvance = !autoFrameAdvance;
-      WinCheckMenuItem(353, autoFrameAdvance);
+      CheckBoth(353, autoFrameAdvance);
       return 0;
     case 355:
       MakePointOrigin();
@@ -93,7 +93,7 @@ int TdvDataObjectWindow::DoCommand(int id) {
       return 0;
     case 364:
       liveUpdates = !liveUpdates;
-      WinCheckMenuItem(364, liveUpdates);
+      CheckBoth(364, liveUpdates);
       return 0;
     case 453:
       ToggleSelectionTrails();
@@ -124,7 +124,7 @@ int TdvDataObjectWindow::DoCommand(int id) {
       SelectAll();
       return 0;
     default:
-      return kTdvNotHandled;
+      return DoMovieCommand(id);
   }
 }
 
@@ -133,9 +133,11 @@ int TdvDataObjectWindow::DoCommand(int id) {
 int TdvDataObjectWindow::DoToolCommand(int code) {
   switch (code & 0xFF) {
     case 0:
+      BringMovieForward();
       SelectItem(kNoItem, 0);
       return 1;
     case 1:
+      BringMovieForward();
       SelectItem(NextItemToLocate(), 0);
       return 1;
     case 9:
@@ -160,7 +162,7 @@ int TdvDataObjectWindow::DoToolCommand(int code) {
       ToggleSelectionTrails();
       return 1;
     default:
-      return 0;
+      return DoMovieToolCommand(code & 0xFF);
   }
 }
 
@@ -184,4 +186,9 @@ int TdvDataObjectWindow::DoClose() {
   frames.Clear();
   frameOrder.Clear();
   return kTdvNotHandled;
+}
+
+TdvDocumentDialogs& TdvDataObjectWindow::Dialogs() {
+  static TdvDocumentDialogs none;
+  return dialogs != nullptr ? *dialogs : none;
 }

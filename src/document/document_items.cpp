@@ -204,7 +204,7 @@ void TdvDataObjectWindow::DeleteSelection() {
 
 void TdvDataObjectWindow::SetAutoAddPoints(bool on) {
   autoAddPoints = on;
-  WinCheckMenuItem(351, on);
+  CheckBoth(351, on);
   if (on) {
     ClearSelectionList();
     std::int32_t id = ObjectNewObject(kItemRecordPoint, "Click to create Pt");

@@ -92,6 +92,11 @@ class TdvCalculatedLine : public TdvCalculatedObject {
   int ColumnWidth() const override { return 80; }
 
   bool GetEnds(TdvRealPoint& a, TdvRealPoint& b, std::int32_t frame);
+  // The line between the ends, drawn by markerType: 400 plain, 401 with
+  // ticks across its ends, 402 with arrow heads, 403 with both; the label
+  // at its middle.
+  void DrawOnMovie(TdvSeriesView& view, std::int32_t frame) override;
+  void DrawSelection(TdvSeriesView& view, std::int32_t frame) override;
   // In movie units.
   bool GetLength(double& length, TdvRealPoint& a, TdvRealPoint& b, std::int32_t frame);
   // The length as the distance's coordinate system reports lengths: through
@@ -125,6 +130,9 @@ class TdvCalculatedAngle : public TdvCalculatedObject {
   void RemoveIncluded(std::int32_t id) override { EmptyPlaceOf(id); }
 
   bool GetEnds(TdvRealPoint& a, TdvRealPoint& vertex, TdvRealPoint& b, std::int32_t frame);
+  // Its two rays and an arc between them at the vertex.
+  void DrawOnMovie(TdvSeriesView& view, std::int32_t frame) override;
+  void DrawSelection(TdvSeriesView& view, std::int32_t frame) override;
   // Radians in 0 to 2 pi, counter-clockwise with y up; the reporting code
   // applies the unit and the range.
   bool ComputeAngle(double& angle, std::int32_t frame);

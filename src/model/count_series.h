@@ -43,6 +43,10 @@ class TdvCountObject : public TdvDataObject {
   bool HasData(std::int32_t) override { return false; }
   void MoveTransformPoint(std::int32_t dx, std::int32_t dy, std::int32_t frame) override;
   bool HitTest(const TdvPoint& click, std::int32_t frame) override;
+  // Every mark of the frame, "[n]" beside the current one.
+  void DrawOnMovie(TdvSeriesView& view, std::int32_t frame) override;
+  void DrawSelection(TdvSeriesView& view, std::int32_t frame) override;
+  std::string LabelText(TdvSeriesView& view, std::int32_t frame) override;
   int TableWidth() const override { return 70; }
   int TableColumns() const override { return 1; }
   int ColumnWidth() const override { return 70; }

@@ -32,6 +32,14 @@ class TdvDataPoint : public TdvDataObject {
   // 0x200 of keyFlags snaps the angle down to a multiple of 15 degrees.
   void RotateTo(TdvPoint& position, std::int32_t frame, std::int32_t keyFlags) override;
   bool HitTest(const TdvPoint& click, std::int32_t frame) override;
+  bool MoviePosition(TdvPoint& position, double& angle, std::int32_t frame) override;
+  void DrawOnMovie(TdvSeriesView& view, std::int32_t frame) override;
+  // A Fixed point that is selected shows its coordinates; a transformed
+  // origin the name of the transformation in force.
+  std::string LabelText(TdvSeriesView& view, std::int32_t frame) override;
+  void DrawTrails(TdvSeriesView& view, std::int32_t frame,
+                  const std::vector<std::int32_t>& frames) override;
+  bool HitLabel(const TdvPoint& click, std::int32_t frame) override;
 
   int TableWidth() const override { return isOrigin != 0 ? 150 : 100; }
   int TableColumns() const override { return isOrigin != 0 ? 3 : 2; }
@@ -96,6 +104,7 @@ class TdvClonePoint : public TdvDataPoint {
   void SetTrails(std::int32_t) override { leaveTrails = 0; }
   int GetSampleType() const override;
   bool HasData(std::int32_t) override { return true; }
+  void DrawMarker(TdvSeriesView&, const TdvPoint&, double, std::int32_t) override {}
   bool GetOriginPosition(TdvRealPoint& point, double& angle, std::int32_t frame) override;
   bool GetSourceId(std::int32_t& id) const override;
   void SetIntValue(std::int32_t tag, std::int32_t value) override;

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "foundation/geometry.h"
 #include "foundation/lists.h"
@@ -13,6 +14,7 @@
 #include "foundation/tagged_writer.h"
 #include "model/series_codes.h"
 #include "model/series_document.h"
+#include "model/series_view.h"
 #include "model/time_data.h"
 
 // A series: one tracked or computed item of a document (point, origin,
@@ -56,6 +58,27 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   virtual void RotateTo(TdvPoint& position, std::int32_t frame, std::int32_t keyFlags);
   // click is in stored coordinates (movie units, y up).
   virtual bool HitTest(const TdvPoint& click, std::int32_t frame);
+
+  // Drawing on the movie. The stored position the marker of the frame is
+  // drawn at, and the rotation its axes are drawn with; false when there
+  // is none.
+  virtual bool MoviePosition(TdvPoint& position, double& angle, std::int32_t frame);
+  virtual void DrawOnMovie(TdvSeriesView& view, std::int32_t frame);
+  virtual void DrawSelection(TdvSeriesView& view, std::int32_t frame);
+  // The label beside a marker drawn at window pixel (x, y).
+  virtual void DrawLabel(TdvSeriesView& view, int x, int y, std::int32_t frame);
+  virtual std::string LabelText(TdvSeriesView& view, std::int32_t frame);
+  // A small mark at the position of every frame of `frames` but `frame`
+  // that falls on the picture.
+  virtual void DrawTrails(TdvSeriesView& view, std::int32_t frame,
+                          const std::vector<std::int32_t>& frames);
+  // The marker of markerType centred on window pixel `at`; angle turns the
+  // axes of an origin's marker.
+  virtual void DrawMarker(TdvSeriesView& view, const TdvPoint& at, double angle,
+                          std::int32_t frame);
+  // Whether click (stored coordinates) is on the label, which is an
+  // origin's rotation handle.
+  virtual bool HitLabel(const TdvPoint& /*click*/, std::int32_t /*frame*/) { return false; }
 
   // Items that have a position and can be origins.
   virtual bool IsPointType() const { return false; }
@@ -207,7 +230,19 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   std::uint8_t markerColour = 0;
   TdvSeriesDocument* document = nullptr;
 
+  // A trail mark at window pixel `at`; last keeps the previous mark so that
+  // marks landing on the same pixel are drawn once.
+  static void DrawTrailMark(TdvSeriesView& view, const TdvPoint& at, const TdvRect& picture,
+                            TdvPoint& last);
+  // The position of the series on the frame after `frame` in the movie.
+  bool NextPosition(TdvPoint& position, std::int32_t frame);
+  // The selection frame around a marker at window pixel `at`, and around
+  // its label when the label is drawn there.
+  void FrameMarker(TdvSeriesView& view, const TdvPoint& at, std::int32_t frame, bool withLabel);
+
  private:
+  void DrawChangeMarker(TdvSeriesView& view, const TdvPoint& at, std::int32_t frame);
+  void DrawVectorMarker(TdvSeriesView& view, const TdvPoint& at, std::int32_t frame);
   static void WriteFrameData(TdvTaggedWriter& writer, std::int32_t tag,
                              const ArrayAsLList<TdvTimeData>& data);
   void WriteTransformedFrames(TdvTaggedWriter& writer);

@@ -1,0 +1,25 @@
+#include "document/data_object_window.h"
+#include "document/movie_view.h"
+
+void TdvDataObjectWindow::DrawItemsAt(std::int32_t time) {
+  displayedTime = time;
+  TdvWindow* window = movie != nullptr ? movie->Window() : nullptr;
+  if (window == nullptr) {
+    return;
+  }
+  TdvMovieView view(*this, *movie, *window);
+  for (std::int32_t id : ItemOrder()) {
+    TdvDataObject* item = GetItem(id);
+    if (!item->IsVisible()) {
+      continue;
+    }
+    if (item->HasTrails()) {
+      item->DrawTrails(view, time, frameTimes);
+    }
+    item->DrawOnMovie(view, time);
+    if (IsSelected(id)) {
+      item->DrawSelection(view, time);
+    }
+  }
+  view.SetPenWidth(1);
+}

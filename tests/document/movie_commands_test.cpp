@@ -1,0 +1,197 @@
+#include "model/scale_series.h"
+#include "movie_fixture.h"
+#include "shell/headless_surface.h"
+
+namespace {
+
+using shell::MessageAnswer;
+
+struct RefusedCase {
+  const char* what;
+  bool tool;
+  int code;
+  const char* text;
+  const char* caption;
+};
+
+TEST_F(MovieDocumentTest, CommandsThatLackWhatTheyNeedSayWhyAndChangeNothing) {
+  const RefusedCase cases[] = {
+      {"edit", false, 451, "You must select an item before editing it", "Edit Selected"},
+      {"marker", false, 452, "You must select an item before editing its marker", "Edit Marker"},
+      {"change scale", false, 359, "No Scales Available", "Change Scale..."},
+      {"remove movie", false, 361, "No Movie to Remove", "Remove Movie"},
+      {"transform", true, 8, "Must select an origin to transform it", ""},
+      {"trails", true, 22, "You must select an item first", "Leave Trails"},
+  };
+  TdvDataObjectWindow* doc = NewDocument();
+  doc->SetDialogs(&dialogs);
+  doc->SelectItem(kNoItem, 0);
+  for (const RefusedCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    backend.ExpectMessage(c.text, MessageAnswer::kOk, c.caption);
+    if (c.tool) {
+      EXPECT_EQ(doc->DoToolCommand(c.code), 1);
+    } else {
+      EXPECT_EQ(doc->DoCommand(c.code), 0);
+    }
+    EXPECT_TRUE(backend.UnusedScript().empty());
+  }
+  EXPECT_TRUE(dialogs.opened.empty());
+  EXPECT_EQ(doc->ItemCount(), 1);
+  EXPECT_FALSE(doc->modified);
+}
+
+TEST_F(MovieDocumentTest, UnknownToolActionsAnswerZeroAndDoNothing) {
+  TdvDataObjectWindow* doc = MovieDocument();
+  std::vector<int> commandsBefore = movie.commands;
+  for (int code : {12, 23, 25, 99}) {
+    SCOPED_TRACE(code);
+    EXPECT_EQ(doc->DoToolCommand(code), 0);
+  }
+  EXPECT_EQ(movie.commands, commandsBefore);
+  EXPECT_EQ(doc->ItemCount(), 1);
+}
+
+TEST_F(MovieDocumentTest, DialogsAndMovieCommandsGoWhereTheyBelong) {
+  TdvDataObjectWindow* doc = MovieDocument();
+  movie.commands.clear();
+  doc->DoCommand(651);
+  std::int32_t point = doc->CurrentItem();
+  doc->DoCommand(452);
+  doc->DoCommand(656);
+  doc->DoCommand(655);
+  std::int32_t scale = doc->CurrentItem();
+  doc->DoCommand(359);
+  doc->DoToolCommand(2);
+  doc->MovieDocumentCommand(303);
+  EXPECT_EQ(
+      dialogs.opened,
+      (std::vector<std::string>{
+          "edit " + std::to_string(point) + " new", "marker " + std::to_string(point),
+          "edit " + std::to_string(scale) + " new", "change scale", "scale movie", "scale movie"}));
+  for (int id : {301, 307, 310}) {
+    doc->DoCommand(id);
+  }
+  EXPECT_EQ(movie.commands, (std::vector<int>{701, 701, 301, 307, 310}));
+  doc->DoToolCommand(16);
+  EXPECT_EQ(movie.nudges, std::vector<int>{7});
+  doc->MovieActivated();
+  EXPECT_EQ(movie.checks, (std::map<int, bool>{{351, false}, {352, true}, {353, true}}));
+}
+
+TEST_F(MovieDocumentTest, RemoveMovieAsksThenClearsTheDataAndClosesTheMovie) {
+  TdvDataObjectWindow* doc = MovieDocument();
+  auto* point = AddPoint(*doc, "P");
+  point->TakeData(5, -5, 0);
+  backend.ExpectMessage("Do you still want to continue?", MessageAnswer::kCancel,
+                        "This will clear the data");
+  doc->DoCommand(361);
+  EXPECT_EQ(doc->Movie(), &movie);
+  EXPECT_TRUE(point->HasData(0));
+
+  backend.ExpectMessage("Do you still want to continue?", MessageAnswer::kOk,
+                        "This will clear the data");
+  doc->DoCommand(361);
+  EXPECT_EQ(doc->Movie(), nullptr);
+  EXPECT_EQ(movie.closes, 1);
+  EXPECT_FALSE(point->HasData(0));
+  EXPECT_FALSE(doc->hasMovie);
+  EXPECT_EQ(doc->MovieName(), "No Movie");
+}
+
+TEST_F(MovieDocumentTest, OpeningAnotherMovieKeepsTheOldOneWhenNoFileIsChosen) {
+  TdvDataObjectWindow* doc = MovieDocument();
+  NewDocument();
+  backend.ExpectMessage("Do you still want to continue?", MessageAnswer::kOk,
+                        "This will clear the data");
+  backend.QueueFileAnswer(std::nullopt);
+  EXPECT_FALSE(doc->OpenMovieInto(false));
+  EXPECT_EQ(doc->Movie(), &movie);
+  EXPECT_FALSE(doc->movieToBeReplaced);
+
+  // With a file chosen, the old movie goes and the new one is attached.
+  auto* point = AddPoint(*doc, "P");
+  point->TakeData(5, -5, 0);
+  backend.ExpectMessage("Do you still want to continue?", MessageAnswer::kOk,
+                        "This will clear the data");
+  backend.QueueFileAnswer(Path("next.mov"));
+  EXPECT_TRUE(doc->OpenMovieInto(false));
+  EXPECT_EQ(movie.closes, 1);
+  EXPECT_FALSE(point->HasData(0));
+  EXPECT_EQ(opener.opened.back(), Path("next.mov"));
+  EXPECT_EQ(doc->MovieName(), "next.mov");
+}
+
+TEST_F(MovieDocumentTest, TheOnlyDocumentOpensItsMovieThroughNumberOfPoints) {
+  TdvDataObjectWindow* doc = NewDocument();
+  doc->SetDialogs(&dialogs);
+  doc->SetMovieOpener(&opener);
+  backend.ExpectMessage("This will attach a movie to this Coordinate Frame Window, continue?",
+                        MessageAnswer::kCancel, "Open Movie");
+  EXPECT_EQ(doc->DoToolCommand(24), 0);
+  backend.ExpectMessage("This will attach a movie to this Coordinate Frame Window, continue?",
+                        MessageAnswer::kOk, "Open Movie");
+  backend.QueueFileAnswer(Path("toss.mov"));
+  EXPECT_EQ(doc->DoToolCommand(24), 1);
+  EXPECT_EQ(dialogs.opened, std::vector<std::string>{"points " + Path("toss.mov")});
+  EXPECT_TRUE(opener.opened.empty());
+}
+
+class RecordingGraph : public TdvGraphLink {
+ public:
+  void ItemRemoved(std::int32_t) override {}
+  void TimeChanged(std::int32_t time) override { times.push_back(time); }
+  void WriteRecord(TdvTaggedWriter&) override {}
+  std::vector<std::int32_t> times;
+};
+
+TEST_F(MovieDocumentTest, GraphsHearOfEachNewTimeOnce) {
+  TdvDataObjectWindow* doc = MovieDocument();
+  RecordingGraph graph;
+  doc->AddGraph(&graph);
+  doc->CurrentTimeChanged(100);
+  doc->CurrentTimeChanged(100);
+  doc->CurrentTimeChanged(200);
+  doc->ControllerStepped();
+  doc->CurrentTimeChanged(200);
+  EXPECT_EQ(graph.times, (std::vector<std::int32_t>{100, 200, 200}));
+  EXPECT_EQ(doc->DisplayedFrame(), 200);
+}
+
+TEST_F(MovieDocumentTest, DrawItemsAtDrawsVisibleItemsTrailsAndTheSelection) {
+  TdvDataObjectWindow* doc = MovieDocument();
+  movie.window = doc;
+  auto* ball = AddPoint(*doc, "Ball");
+  ball->TakeData(100, -200, 0);
+  ball->TakeData(120, -200, 100);
+  ball->TakeData(140, -200, 200);
+  ball->SetTrails(1);
+  auto* hidden = AddPoint(*doc, "Hidden");
+  hidden->TakeData(300, -300, 100);
+  hidden->SetVisible(0);
+  doc->SelectItem(ball->GetId(), 0);
+
+  doc->BeginUpdate();
+  doc->DrawItemsAt(100);
+  doc->EndUpdate();
+  EXPECT_EQ(doc->DisplayedFrame(), 100);
+  std::vector<std::string> texts;
+  int trails = 0;
+  int selectionFrames = 0;
+  for (const shell::DrawRecord& record : backend.DrawingOn(doc->hwnd)) {
+    if (record.op == shell::DrawOp::kText) {
+      texts.push_back(record.text);
+      if (record.text == "Ball") {
+        // Ball is at window pixel (70, 120): its label starts 5 right, 5 up.
+        EXPECT_EQ(record.points[0], (shell::Point{75, 115}));
+      }
+    }
+    trails += record.op == shell::DrawOp::kFillRect ? 1 : 0;
+    selectionFrames += record.op == shell::DrawOp::kFrameRect && record.pen.width == 2 ? 1 : 0;
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"Origin 1", "Ball"}));
+  EXPECT_EQ(trails, 2);
+  EXPECT_EQ(selectionFrames, 2);
+}
+
+}  // namespace
