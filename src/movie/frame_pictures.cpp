@@ -15,16 +15,17 @@ const shell::Picture* TdvFramePictures::PictureOf(std::size_t index) {
   if (index >= times.size()) {
     return nullptr;
   }
-  TdvVideoImage image;
-  if (!movie_.VideoFrameImage(times[index], image)) {
+  if (!movie_.VideoFrameImage(times[index], image_)) {
     return nullptr;
   }
-  shell::Picture picture = FramePicture(image);
+  std::vector<shell::Rgb> storage;
+  if (kept_.size() >= kKept) {
+    storage = kept_.back().second.TakePixels();
+    kept_.pop_back();
+  }
+  shell::Picture picture = FramePicture(image_, std::move(storage));
   if (picture.Empty()) {
     return nullptr;
-  }
-  if (kept_.size() >= kKept) {
-    kept_.pop_back();
   }
   kept_.emplace_front(index, std::move(picture));
   return &kept_.front().second;

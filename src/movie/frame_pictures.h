@@ -33,6 +33,7 @@ class TdvFramePictures {
 
   TdvVideoMovie& movie_;
   std::list<std::pair<std::size_t, shell::Picture>> kept_;  // most recent first
+  TdvVideoImage image_;  // decoded into again and again: its memory stays in place
 };
 
 }  // namespace kinovex

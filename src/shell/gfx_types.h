@@ -101,6 +101,11 @@ class Picture {
   void Fill(Rgb colour);
 
   const std::vector<Rgb>& Pixels() const { return pixels_; }
+  // Gives up the pixels, for memory to reuse; the picture is left empty.
+  std::vector<Rgb> TakePixels() {
+    width_ = height_ = 0;
+    return std::move(pixels_);
+  }
   // Row `y` for writing many pixels at once; the caller stays inside it.
   Rgb* Row(int y) {
     return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);

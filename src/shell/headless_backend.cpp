@@ -681,15 +681,16 @@ void HeadlessBackend::ArrangeIcons(WindowHandle frame) {
 // ------------------------------------------------------------------ drawing
 
 std::unique_ptr<Surface> HeadlessBackend::SurfaceOn(std::shared_ptr<Picture> pixels,
-                                                    WindowHandle target) {
+                                                    WindowHandle target,
+                                                    std::shared_ptr<PixelMarks> marks) {
   return std::make_unique<HeadlessSurface>(
       std::move(pixels), target, [this](DrawRecord record) { drawing_.push_back(record); },
-      [this](int id) { return IconResource(id); });
+      [this](int id) { return IconResource(id); }, std::move(marks));
 }
 
 std::unique_ptr<Surface> HeadlessBackend::OpenSurface(WindowHandle window) {
   HeadlessWindow* target = Find(window);
-  return target == nullptr ? nullptr : SurfaceOn(target->pixels, window);
+  return target == nullptr ? nullptr : SurfaceOn(target->pixels, window, target->marks);
 }
 
 std::unique_ptr<Surface> HeadlessBackend::CreatePictureSurface(Size size) {

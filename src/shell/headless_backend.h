@@ -56,6 +56,7 @@ struct HeadlessWindow {
   std::string title;
   Rect outer;
   std::shared_ptr<Picture> pixels;
+  std::shared_ptr<PixelMarks> marks = std::make_shared<PixelMarks>();
   bool visible = true;
   bool enabled = true;
   bool iconic = false;
@@ -240,7 +241,8 @@ class HeadlessBackend : public Backend {
   int Dispatch(WindowHandle window, const Event& event);
   void Fail(const std::string& message) const;
   void TypeCharacter(WindowHandle parent, int id, char32_t character, Modifiers modifiers);
-  std::unique_ptr<Surface> SurfaceOn(std::shared_ptr<Picture> pixels, WindowHandle target);
+  std::unique_ptr<Surface> SurfaceOn(std::shared_ptr<Picture> pixels, WindowHandle target,
+                                     std::shared_ptr<PixelMarks> marks = nullptr);
 
   EventSink* sink_ = nullptr;
   std::map<WindowHandle, HeadlessWindow> windows_;

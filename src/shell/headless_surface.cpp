@@ -40,14 +40,20 @@ TextMetrics HeadlessTextMetrics(const FontSpec& font, std::string_view text) {
 }
 
 HeadlessSurface::HeadlessSurface(std::shared_ptr<Picture> pixels, WindowHandle target,
-                                 Recorder recorder, IconSource icons)
+                                 Recorder recorder, IconSource icons,
+                                 std::shared_ptr<PixelMarks> marks)
     : pixels_(std::move(pixels)),
       target_(target),
       recorder_(std::move(recorder)),
       icons_(std::move(icons)),
-      touched_(
-          static_cast<std::size_t>(pixels_->Width()) * static_cast<std::size_t>(pixels_->Height()),
-          0) {}
+      marks_(marks ? std::move(marks) : std::make_shared<PixelMarks>()) {
+  const std::size_t count =
+      static_cast<std::size_t>(pixels_->Width()) * static_cast<std::size_t>(pixels_->Height());
+  if (marks_->touched.size() != count) {
+    marks_->touched.assign(count, 0);
+    marks_->operation = 0;
+  }
+}
 
 Size HeadlessSurface::PixelSize() const {
   return {pixels_->Width(), pixels_->Height()};
@@ -55,9 +61,9 @@ Size HeadlessSurface::PixelSize() const {
 
 void HeadlessSurface::Begin(DrawOp op, const Rect& rect, std::vector<Point> points,
                             std::string text, int resource) {
-  if (++operation_ == 0) {
-    std::fill(touched_.begin(), touched_.end(), 0);
-    operation_ = 1;
+  if (++marks_->operation == 0) {
+    std::fill(marks_->touched.begin(), marks_->touched.end(), 0);
+    marks_->operation = 1;
   }
   if (recorder_) {
     DrawRecord record;
@@ -82,10 +88,10 @@ void HeadlessSurface::Plot(int x, int y, Rgb colour, bool invert) {
   }
   std::size_t index = static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels_->Width()) +
                       static_cast<std::size_t>(x);
-  if (touched_[index] == operation_) {
+  if (marks_->touched[index] == marks_->operation) {
     return;
   }
-  touched_[index] = operation_;
+  marks_->touched[index] = marks_->operation;
   Rgb old = pixels_->At(x, y);
   if (invert) {
     pixels_->Set(x, y, ~old & 0xFFFFFFu);
@@ -328,7 +334,8 @@ void HeadlessSurface::DrawPicture(const Picture& picture, const Rect& from, cons
     const int sy =
         source.top + static_cast<int>(static_cast<long long>(y) * RectHeight(source) / height);
     if (mode_ == RasterMode::kCopy) {
-      CopyPictureRow(picture, sy, sourceX, {target.left, target.top + y});
+      CopyPictureRow(picture, sy, sourceX, RectWidth(source) == width,
+                     {target.left, target.top + y});
       continue;
     }
     for (int x = 0; x < width; ++x) {
@@ -341,7 +348,7 @@ void HeadlessSurface::DrawPicture(const Picture& picture, const Rect& from, cons
 // Copying touches each target pixel once, so the row is written directly:
 // a movie frame is drawn many times a second.
 void HeadlessSurface::CopyPictureRow(const Picture& picture, int sourceY,
-                                     const std::vector<int>& sourceX, Point start) {
+                                     const std::vector<int>& sourceX, bool oneToOne, Point start) {
   if (start.y < 0 || start.y >= pixels_->Height()) {
     return;
   }
@@ -354,6 +361,14 @@ void HeadlessSurface::CopyPictureRow(const Picture& picture, int sourceY,
                         ? picture.Pixels().data() + static_cast<std::size_t>(sourceY) *
                                                         static_cast<std::size_t>(picture.Width())
                         : nullptr;
+  if (from != nullptr && oneToOne && sourceX.front() >= 0 && sourceX.back() < picture.Width()) {
+    const Rgb* source = from + sourceX[static_cast<std::size_t>(first)];
+    Rgb* target = row + start.x + first;
+    for (int x = 0; x < last - first; ++x) {
+      target[x] = source[x] & 0xFFFFFFu;
+    }
+    return;
+  }
   for (int x = first; x < last; ++x) {
     const int sx = sourceX[static_cast<std::size_t>(x)];
     const bool inside = from != nullptr && sx >= 0 && sx < picture.Width();

@@ -48,6 +48,15 @@ struct DrawRecord {
 // needs to find where text went.
 TextMetrics HeadlessTextMetrics(const FontSpec& font, std::string_view text);
 
+// Which pixels the current operation of a surface has touched: each pixel
+// carries the number of the last operation that touched it. A window keeps
+// one for all the surfaces opened on it, so that opening a surface costs
+// nothing however large the window.
+struct PixelMarks {
+  std::vector<std::uint32_t> touched;
+  std::uint32_t operation = 0;
+};
+
 // A surface that draws into a picture in memory, pixel by pixel, and
 // records each operation. Each operation touches a pixel at most once, so in
 // RasterMode::kXor drawing the same thing twice restores the picture.
@@ -56,8 +65,9 @@ class HeadlessSurface : public Surface {
   using Recorder = std::function<void(DrawRecord)>;
   using IconSource = std::function<std::optional<Picture>(int)>;
 
+  // `marks` none: the surface keeps its own.
   HeadlessSurface(std::shared_ptr<Picture> pixels, WindowHandle target, Recorder recorder,
-                  IconSource icons);
+                  IconSource icons, std::shared_ptr<PixelMarks> marks = nullptr);
 
   Size PixelSize() const override;
   void SetPen(const Pen& pen) override { pen_ = pen; }
@@ -92,8 +102,9 @@ class HeadlessSurface : public Surface {
              int resource = 0);
   void Plot(int x, int y, Rgb colour, bool invert);
   void PlotInk(int x, int y, Ink ink);
+  // `oneToOne`: the row is copied unscaled.
   void CopyPictureRow(const Picture& picture, int sourceY, const std::vector<int>& sourceX,
-                      Point start);
+                      bool oneToOne, Point start);
   void StampPen(int x, int y);
   void FillRectPixels(const Rect& rect, Ink ink);
   bool InEllipse(const Rect& bounds, int x, int y) const;
@@ -110,9 +121,7 @@ class HeadlessSurface : public Surface {
   Rgb textColour_ = kBlack;
   RasterMode mode_ = RasterMode::kCopy;
   FontSpec font_;
-  // Pixels already touched by the current operation carry its number.
-  std::vector<std::uint32_t> touched_;
-  std::uint32_t operation_ = 0;
+  std::shared_ptr<PixelMarks> marks_;
 };
 
 }  // namespace shell

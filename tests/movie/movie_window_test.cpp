@@ -53,6 +53,25 @@ TEST_F(MovieWindowTest, UndecodableFrameShowsPictIsNullWithoutMessageBox) {
   EXPECT_EQ(backend.Pixels(window->hwnd).At(5, 5), shell::kWhite);
 }
 
+// The picture is the frame on screen, at any size of the window.
+TEST_F(MovieWindowTest, PictureShowsTheFrameOnScreen) {
+  OpenMovie(4);
+  const shell::Rgb third = shell::MakeRgb(40, 40, 40);  // the fake movie's frame 2
+  for (double size : {1.0, 2.0, 0.75}) {
+    SCOPED_TRACE(size);
+    window->SetMovieSize(static_cast<int>(320 * size), static_cast<int>(240 * size));
+    window->GoToTime(45);
+    backend.Paint(window->hwnd);
+    const shell::Rect picture = window->GetPictureRect();
+    EXPECT_EQ(shell::RectWidth(picture), static_cast<int>(320 * size));
+    for (shell::Point corner : {shell::Point{picture.left, picture.bottom - 1},
+                                shell::Point{picture.right - 1, picture.bottom - 1}}) {
+      EXPECT_EQ(backend.Pixels(window->hwnd).At(corner.x, corner.y), third);
+    }
+    window->GoToTime(0);
+  }
+}
+
 struct SizeCase {
   const char* name;
   bool keepAspect;
