@@ -1,8 +1,10 @@
 #include "shell/qt/qt_desktop.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTextBrowser>
 #include <QUrl>
 
 #include "shell/qt/qt_convert.h"
@@ -11,6 +13,8 @@ namespace shell::qt {
 namespace {
 
 constexpr int kWaitMilliseconds = 2000;
+constexpr int kHelpWidth = 640;
+constexpr int kHelpHeight = 520;
 // A path handed over is one line; anything longer is not a request.
 constexpr qint64 kLongestRequest = 4096;
 
@@ -90,7 +94,30 @@ bool QtDesktop::SendOpenRequest(const std::string& name, const std::string& path
 }
 
 bool QtDesktop::OpenUrl(const std::string& url) {
-  return QDesktopServices::openUrl(QUrl(ToQString(url)));
+  const QUrl page(ToQString(url));
+  return QDesktopServices::openUrl(page) || ShowInHelpWindow(page);
+}
+
+bool QtDesktop::ShowInHelpWindow(const QUrl& page) {
+  if (!page.isLocalFile() || !QFileInfo(page.toLocalFile()).isFile()) {
+    return false;
+  }
+  if (helpWindow_ == nullptr) {
+    helpWindow_ = std::make_unique<QTextBrowser>();
+    helpWindow_->setWindowTitle(QStringLiteral("Kinovex Help"));
+    helpWindow_->setOpenExternalLinks(true);
+    helpWindow_->resize(kHelpWidth, kHelpHeight);
+    QObject::connect(
+        helpWindow_.get(), &QTextBrowser::sourceChanged, helpWindow_.get(),
+        [browser = helpWindow_.get()] {
+          browser->setWindowTitle(QStringLiteral("Kinovex Help - ") + browser->documentTitle());
+        });
+  }
+  helpWindow_->setSource(page);
+  helpWindow_->show();
+  helpWindow_->raise();
+  helpWindow_->activateWindow();
+  return true;
 }
 
 }  // namespace shell::qt

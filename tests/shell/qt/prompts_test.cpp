@@ -107,11 +107,13 @@ TEST_F(PromptsTest, FileDialogCarriesTheProgramsFiltersAndAnswersTheChosenFile) 
   QStringList filters;
   QString title;
   QString suffix;
+  QString openedIn;
   QtTestHooks hooks;
   hooks.fileDialog = [&](QFileDialog& dialog) {
     filters = dialog.nameFilters();
     title = dialog.windowTitle();
     suffix = dialog.defaultSuffix();
+    openedIn = dialog.directory().absolutePath();
     dialog.selectFile(chosen);
     QMetaObject::invokeMethod(&dialog, "accept", Qt::DirectConnection);
   };
@@ -119,12 +121,14 @@ TEST_F(PromptsTest, FileDialogCarriesTheProgramsFiltersAndAnswersTheChosenFile) 
   const FileDialogSpec request{"Save As:",
                                {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}},
                                "KVX",
-                               "untitled.kvx"};
+                               "untitled.kvx",
+                               folder.path().toStdString()};
   const auto path = backend_.AskSaveFile(request);
   ASSERT_TRUE(path.has_value());
   EXPECT_EQ(QString::fromStdString(*path), chosen);
   EXPECT_EQ(title, QStringLiteral("Save As:"));
   EXPECT_EQ(suffix, QStringLiteral("KVX"));
+  EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
   EXPECT_EQ(filters, (QStringList{QStringLiteral("KVX Files (*.KVX *.kvx)"),
                                   QStringLiteral("All Files (*)")}));
 }
@@ -133,7 +137,7 @@ TEST_F(PromptsTest, CancelledFileDialogAnswersNothing) {
   QtTestHooks hooks;
   hooks.fileDialog = [](QFileDialog& dialog) { dialog.reject(); };
   backend_.SetTestHooks(hooks);
-  EXPECT_FALSE(backend_.AskOpenFile(FileDialogSpec{"Locate Movie", {}, "", ""}).has_value());
+  EXPECT_FALSE(backend_.AskOpenFile(FileDialogSpec{"Locate Movie", {}, "", "", ""}).has_value());
 }
 
 }  // namespace
