@@ -119,6 +119,9 @@ TEST_P(SystemStreamTest, FrameListIsTheOneWritten) {
   EXPECT_GT(movie->VideoDuration(), generated_.frameTimes.back());
 }
 
+// Backward and at random, most frames are reached by a jump (the cache is
+// small), those of the first GOP too: it has no keyframe before it to
+// retry from.
 TEST_P(SystemStreamTest, EveryFrameInOrderBackwardAndAtRandom) {
   auto movie = Open();
   ASSERT_TRUE(movie);
@@ -136,17 +139,6 @@ TEST_P(SystemStreamTest, EveryFrameInOrderBackwardAndAtRandom) {
   SCOPED_TRACE("at random");
   std::shuffle(order.begin(), order.end(), std::mt19937(5));
   ExpectEachShowsItself(*Open(), order);
-}
-
-// Each jump lands in the first GOP, which has no keyframe before it to
-// retry from.
-TEST_P(SystemStreamTest, FirstGopAfterAJumpAway) {
-  auto movie = Open();
-  ASSERT_TRUE(movie);
-  for (std::size_t index = 0; index < 30; ++index) {
-    FrameShown(*movie, 89 - index);
-    EXPECT_EQ(FrameShown(*movie, index), static_cast<int>(index)) << "frame " << index;
-  }
 }
 
 TEST_P(SystemStreamTest, PicturesAreTheOnesTheFfmpegToolDecodes) {
