@@ -25,7 +25,7 @@ struct TdvFfmpegMovieParts {
   std::vector<TdvQuickTimeUserItem> userItems;
   std::size_t cacheBytes = 0;
   bool fromSampleIndex = false;  // frame list from the container's index
-  // MPEG system streams have no index: a seek by time searches timestamps
+  // MPEG streams have no index: a seek by time searches timestamps
   // and lands on a packet near the time, not on the keyframe. Seeking to
   // the keyframe's byte position lands exactly.
   bool seekByPosition = false;

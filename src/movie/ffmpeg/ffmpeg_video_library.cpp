@@ -94,12 +94,6 @@ bool IsQuickTime(const AVFormatContext& format) {
   return std::strstr(format.iformat->name, "mov") != nullptr;
 }
 
-// Transport streams (also M2TS) and program streams.
-bool IsMpegSystemStream(const AVFormatContext& format) {
-  return std::strcmp(format.iformat->name, "mpegts") == 0 ||
-         std::strcmp(format.iformat->name, "mpeg") == 0;
-}
-
 // The demuxer puts a time scale of 0 right as 1 second per unit, which
 // would make a movie of one long frame; no time scale is better than that.
 bool HasUnusableTimeScale(const TdvQuickTimeIndex& index, const AVStream& stream) {
@@ -213,10 +207,10 @@ TdvVideoOpenResult TdvFfmpegVideoLibrary::Open(const std::string& path,
   }
   // A complete sample index has every frame in the file. Otherwise the last
   // frame is decoded once when the file may have lost its tail: a declared
-  // length beyond the frames, or an MPEG system stream, which has no length
-  // or trailer to compare with.
+  // length beyond the frames, or an MPEG stream, which has no length or
+  // trailer to compare with.
   const bool tailInDoubt =
-      DeclaredLengthBeyondFrames(*stream, *table) || (!fromIndex && IsMpegSystemStream(*format));
+      DeclaredLengthBeyondFrames(*stream, *table) || (!fromIndex && IsMpegStream(*format));
   TdvVideoMovieInfo info;
   auto times = MovieTimes(*table, stream->time_base, info.duration);
   if (!times) {
@@ -233,7 +227,7 @@ TdvVideoOpenResult TdvFfmpegVideoLibrary::Open(const std::string& path,
   parts.format = std::move(format);
   parts.cacheBytes = options_.cacheBytes;
   parts.fromSampleIndex = fromIndex;
-  parts.seekByPosition = IsMpegSystemStream(*parts.format) && parts.table.HasKeyPositions();
+  parts.seekByPosition = IsMpegStream(*parts.format) && parts.table.HasKeyPositions();
   auto movie = std::make_unique<TdvFfmpegMovie>(std::move(info), std::move(parts));
   if (fromIndex && !movie->AnchorToFirstPackets()) {
     // The index disagrees with what the demuxer delivers: trust the packets.

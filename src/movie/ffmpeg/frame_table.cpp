@@ -1,6 +1,7 @@
 #include "movie/ffmpeg/frame_table.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "movie/ffmpeg/mpeg_picture_order.h"
@@ -85,6 +86,15 @@ bool TimeByDisplayOrder(const std::vector<std::size_t>& display,
 
 }  // namespace
 
+bool IsMpegStream(const AVFormatContext& format) {
+  for (const char* name : {"mpegts", "mpeg", "mpegvideo"}) {
+    if (std::strcmp(format.iformat->name, name) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::int64_t TdvFrameTable::LastEnd() const {
   const std::int64_t last = times.back();
   if (end > last) {
@@ -146,8 +156,9 @@ TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVide
   }
   std::vector<PacketStamp> stamps;
   std::vector<std::int64_t> decodeTimes;
-  const bool mpegVideo = IsMpegVideo(*format.streams[streamIndex]);
-  std::vector<std::size_t> display;  // MPEG-1/2: each packet's place in display order
+  // MPEG-1/2 in MPEG streams: each packet's place in display order.
+  const bool mpegVideo = IsMpegStream(format) && IsMpegVideo(*format.streams[streamIndex]);
+  std::vector<std::size_t> display;
   std::size_t gopStart = 0;
   // Program streams give a position only to the first frame starting in a
   // pack; the others start in that pack or a later one.

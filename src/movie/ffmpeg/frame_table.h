@@ -52,6 +52,10 @@ struct TdvFrameTable {
 
 enum class TdvFrameScan { kDone, kNoFrames, kCancelled };
 
+// Transport streams (also M2TS), program streams and bare MPEG video: no
+// index, and timestamps that need not be on every packet.
+bool IsMpegStream(const AVFormatContext& format);
+
 // Reads every packet of the stream (without decoding) from the current
 // position of the demuxer and builds the table from their timestamps.
 TdvFrameScan ScanPackets(AVFormatContext& format, int streamIndex, const TdvVideoProgress& progress,
