@@ -103,6 +103,7 @@ TdvDataObjectWindow* TdvFileParser::Parse(const TdvFileLocation& location,
                                           const std::string& text) {
   location_ = location;
   location_.olderVersion = true;
+  report_ = {};
   std::string source = text;
   if (source.empty() && !LoadText(location_.path, source)) {
     TdvShell::Get().Message(shell::MessageKind::kInformation, "Problem Opening File",

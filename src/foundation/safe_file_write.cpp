@@ -13,6 +13,9 @@ namespace {
 
 // As many links as the system itself follows before giving up.
 constexpr int kMaxLinks = 40;
+// Of the target's name in the temporary's: with the dot and the unique
+// suffix it stays below the 255 bytes a name may have.
+constexpr std::size_t kMaxNameKept = 200;
 
 TdvWriteCall writeCall = &::write;
 
@@ -51,10 +54,11 @@ bool WriteAll(int descriptor, std::string_view bytes) {
   return true;
 }
 
-// The temporary file beside the target: hidden, named after it, unique.
+// The temporary file beside the target: hidden, named after it (cut so
+// that the name stays within what a folder entry may hold), unique.
 int CreateTemporary(const std::filesystem::path& target, std::string& name) {
-  const std::string pattern =
-      (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  const std::string base = target.filename().string().substr(0, kMaxNameKept);
+  const std::string pattern = (target.parent_path() / ("." + base + ".XXXXXX")).string();
   std::vector<char> buffer(pattern.begin(), pattern.end());
   buffer.push_back('\0');
   const int descriptor = ::mkstemp(buffer.data());

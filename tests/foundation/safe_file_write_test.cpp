@@ -124,6 +124,15 @@ TEST_F(SafeFileWriteTest, ReplacedFilesKeepTheirMode) {
   }
 }
 
+// The temporary file's name must fit in a folder entry as the target's does.
+TEST_F(SafeFileWriteTest, ATargetWithTheLongestNameIsWritten) {
+  const std::string target = File(std::string(255, 'l'));
+  Write(target, "old", 0644);
+  ASSERT_TRUE(WriteFileSafely(target, kNewText));
+  EXPECT_EQ(Read(target), kNewText);
+  EXPECT_EQ(Entries().size(), 1u);
+}
+
 TEST_F(SafeFileWriteTest, NewFilesGetTheModeTheUmaskAllows) {
   const mode_t mask = ::umask(027);
   const bool written = WriteFileSafely(File("new.kvx"), "text");
