@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "dialogs/control_help.h"
+#include "dialogs/dialog_placement.h"
 #include "dialogs/movie_preview.h"
 #include "document/data_object_window.h"
 #include "shell/shell.h"
@@ -58,6 +59,11 @@ TdvSetupDialog_B::TdvSetupDialog_B(TdvMovieSetupHost& host, TdvChosenMovie chose
 
 bool TdvSetupDialog_B::IsA(int code) const {
   return code == kClassCode || TdvDialog::IsA(code);
+}
+
+int TdvSetupDialog_B::OpenWindow() {
+  CentreOverFrame(*this);
+  return TdvDialog::OpenWindow();
 }
 
 int TdvSetupDialog_B::DoCreate() {

@@ -33,6 +33,8 @@ class TdvSetupDialog_B : public TdvDialog {
                    TdvDataObjectWindow* document = nullptr);
 
   bool IsA(int code) const override;
+  // Opens centred over the frame's client area.
+  int OpenWindow() override;
   int DoCreate() override;
   int DoControlCommand(int id) override;
   int DoScroll(int id, int code, int position) override;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "dialogs/control_help.h"
+#include "dialogs/dialog_placement.h"
 #include "shell/app_window.h"
 #include "shell/shell.h"
 
@@ -52,6 +53,11 @@ TdvSetupDialog_A::TdvSetupDialog_A(MovieChooser chooseMovie)
 
 bool TdvSetupDialog_A::IsA(int code) const {
   return code == kClassCode || TdvDialog::IsA(code);
+}
+
+int TdvSetupDialog_A::OpenWindow() {
+  CentreOverFrame(*this);
+  return TdvDialog::OpenWindow();
 }
 
 int TdvSetupDialog_A::DoCreate() {

@@ -40,6 +40,8 @@ class TdvSetupDialog_A : public TdvDialog {
   explicit TdvSetupDialog_A(MovieChooser chooseMovie = {});
 
   bool IsA(int code) const override;
+  // Opens centred over the frame's client area.
+  int OpenWindow() override;
   int DoCreate() override;
   int DoControlCommand(int id) override;
   void DrawControl(int id) override;

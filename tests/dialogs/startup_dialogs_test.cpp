@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/dialog_placement.h"
 #include "dialogs/setup_dialog.h"
 #include "shell/app_window.h"
 #include "shell/document_window.h"
@@ -155,6 +156,26 @@ TEST_F(StartupDialogsTest, StartupOffersFourStackedButtonsWithOpenMovieUnavailab
     EXPECT_EQ(Control(handle, TdvSetupDialog_A::kQuit).toolTip, "Quits Kinovex");
     backend.PressButton(handle, TdvSetupDialog_A::kExitStartup);
   });
+}
+
+// The dialog opens in the middle of the frame's client area, clear of its
+// caption and menu bar, and never leaves the work area.
+TEST_F(StartupDialogsTest, StartupOpensCentredOverTheFramesClientArea) {
+  const shell::Rect outer = backend.OuterRect(frame->hwnd);
+  const shell::Size client = backend.ClientSize(frame->hwnd);
+  const int clientTop = outer.bottom - backend.Metrics().borderWidth - client.height;
+  TdvSetupDialog_A startup;
+  Run(startup, [&](shell::WindowHandle handle) {
+    const shell::Rect shown = backend.Window(handle)->outer;
+    const shell::Size size = backend.ClientSize(handle);
+    EXPECT_GT(shown.top, clientTop);
+    EXPECT_NEAR(shown.left + size.width / 2, (outer.left + outer.right) / 2, 2);
+    EXPECT_NEAR(shown.top + size.height / 2, clientTop + client.height / 2, 2);
+    backend.PressButton(handle, TdvSetupDialog_A::kExitStartup);
+  });
+  EXPECT_EQ(CentredOverClientArea({470, 335}, {0, -400, 300, 100}, {300, 80}, 1, {0, 0, 800, 600}),
+            (shell::Rect{0, 0, 470, 335}))
+      << "a frame mostly off the screen still leaves the dialog on it";
 }
 
 TEST_F(StartupDialogsTest, StartupStretchesItsPictureAndShowsItsWelcomeUnscaled) {
