@@ -2,7 +2,6 @@
 // replace the old ones only when whole, and an export that standard output
 // cannot take is reported.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -37,12 +36,6 @@ class CliWrittenOutputTest : public ::testing::Test {
     return {{"export", "throw.kvx", "-o", target}, {"frame", "clip.mp4", "0", "-o", target}};
   }
 
-  static mode_t Mode(const std::string& path) {
-    struct stat status {};
-    ::stat(path.c_str(), &status);
-    return status.st_mode & 07777;
-  }
-
   TestFolder folder;
 };
 
@@ -56,22 +49,6 @@ TEST_F(CliWrittenOutputTest, AFileItsOwnerMayNotWriteIsKept) {
     EXPECT_EQ(run.status, 2);
     EXPECT_FALSE(run.err.empty());
     EXPECT_EQ(ReadWhole(File("kept.txt")), "old");
-  }
-}
-
-TEST_F(CliWrittenOutputTest, ALinkAsTargetIsWrittenThroughAndTheModeKept) {
-  fs::create_directory(File("real"));
-  fs::create_symlink("real/out", File("link"));
-  for (const auto& args : Writers("link")) {
-    SCOPED_TRACE(args[0]);
-    std::ofstream(File("real/out")) << "old";
-    fs::permissions(File("real/out"), fs::perms(0600));
-    CliRun run = Run(args);
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(fs::is_symlink(File("link")));
-    EXPECT_NE(ReadWhole(File("real/out")), "old");
-    EXPECT_EQ(Mode(File("real/out")), 0600u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(File("real")), fs::directory_iterator()), 1);
   }
 }
 
