@@ -6,6 +6,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/setup_dialog.h"
 #include "document/data_object_window.h"
+#include "frame/program_pictures.h"
 #include "frame/tool_window.h"
 #include "shell/menu.h"
 #include "shell/shell.h"
@@ -51,6 +52,7 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
                                            std::filesystem::path helpFolder)
     : videoLibrary_(videoLibrary), desktop_(desktop), helpFolder_(std::move(helpFolder)) {
   title = kTitle;
+  pictures = std::make_unique<TdvProgramPictures>();
   if (videoLibrary_ != nullptr) {
     movieOpener_ = std::make_unique<kinovex::TdvLibraryMovieOpener>(*videoLibrary_);
   }

@@ -4,8 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "frame/bitmap_marker.h"
-#include "frame/program_cursor.h"
+#include "frame/program_pictures.h"
 #include "shell/app_window.h"
 #include "shell/headless_backend.h"
 #include "shell/shell.h"
@@ -24,8 +23,15 @@ std::string MarkerFolder() {
 
 class MarkerFrame : public TdvAppWindow {
  public:
+  MarkerFrame() {
+    auto own = std::make_unique<TdvProgramPictures>();
+    program = own.get();
+    pictures = std::move(own);
+  }
   void OpenPath(const std::string&) override {}
   void OpenHelpTopic(int) override {}
+
+  TdvProgramPictures* program;
 };
 
 class Canvas : public TdvWindow {
@@ -168,7 +174,7 @@ TEST_F(BitmapMarkerTest, TheFrameDrawsMarkersUntilItIsDestroyed) {
   ASSERT_EQ(TdvShell::Get().Frame(), frame) << "reachable from everywhere";
   TdvShell::Get().Frame()->DrawBitmapMarker(10, 10, 0, 0, 2, canvas);
   EXPECT_EQ(Pixels().At(10, 10), kGreen);
-  EXPECT_TRUE(frame->markerSheets.Loaded());
+  EXPECT_TRUE(frame->program->markerSheets.Loaded());
 
   // Sheets changed after loading are not looked at again.
   backend.AddBitmapResource(TdvMarkerSheets::kMaskSheet, shell::Picture());
@@ -176,7 +182,7 @@ TEST_F(BitmapMarkerTest, TheFrameDrawsMarkersUntilItIsDestroyed) {
   EXPECT_EQ(Pixels().At(40, 10), kRed);
 
   frame->CloseWindow();
-  EXPECT_FALSE(frame->markerSheets.Loaded());
+  EXPECT_FALSE(frame->program->markerSheets.Loaded());
   backend.RunPosted();
 }
 
@@ -190,7 +196,7 @@ TEST_F(BitmapMarkerTest, TheFrameKeepsOneCursorChoiceForAllWindows) {
   EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kWait) << "the hand was already chosen";
   frame->SelectCursor(TdvCursorSelector::kTakeData);
   EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kTakeData);
-  EXPECT_EQ(frame->cursors.Current(), TdvCursorSelector::kTakeData);
+  EXPECT_EQ(frame->program->cursors.Current(), TdvCursorSelector::kTakeData);
 }
 
 TEST(CursorSelector, CodesNameTheCursorsAndOnlyChangesAreSet) {
