@@ -37,8 +37,6 @@ class PlacedGraph : public TdvGraphLink {
 
 }  // namespace
 
-// ---------------------------------------------------------------- places
-
 // ---------------------------------------------------------------- command
 
 class TileDocumentsTest : public FrameTest {
