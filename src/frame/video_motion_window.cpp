@@ -8,6 +8,7 @@
 #include "dialogs/setup_dialog.h"
 #include "document/data_object_window.h"
 #include "document/file_location.h"
+#include "frame/program_pictures.h"
 #include "frame/tool_window.h"
 #include "movie/movie_window_opener.h"
 #include "shell/menu.h"
@@ -54,6 +55,7 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
                                            std::filesystem::path helpFolder)
     : videoLibrary_(videoLibrary), desktop_(desktop), helpFolder_(std::move(helpFolder)) {
   title = kTitle;
+  pictures = std::make_unique<TdvProgramPictures>();
   for (int kind = 0; kind < kMenuKindCount; ++kind) {
     menus_[static_cast<std::size_t>(kind)] =
         BuildMenuBar(static_cast<TdvMenuKind>(kind), TdvDataObjectWindow::liveUpdates);

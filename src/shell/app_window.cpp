@@ -126,7 +126,9 @@ int TdvAppWindow::DoDestroy() {
   TdvWindow::DoDestroy();
   activeDocument = nullptr;
   activeWindow = nullptr;
-  markerSheets.Release();
+  if (pictures) {
+    pictures->Release();
+  }
   return 0;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "frame/bitmap_marker.h"
-#include "frame/program_cursor.h"
+#include "shell/frame_pictures.h"
 #include "shell/window.h"
 
 class TdvDocumentWindow;
@@ -52,12 +52,17 @@ class TdvAppWindow : public TdvWindow {
   TdvDocumentWindow* FindDocWindowById(int uniqueId) const;
 
   // Services every window reaches through the frame: the series markers
-  // (their sheets stay loaded until the frame is destroyed) and the mouse
-  // cursor, set only when it changes.
+  // and the mouse cursor, as `pictures` gives them (nothing without).
   void DrawBitmapMarker(int x, int y, int shape, int sizeClass, int colour, TdvWindow* window) {
-    markerSheets.DrawBitmapMarker(x, y, shape, sizeClass, colour, window);
+    if (pictures) {
+      pictures->DrawBitmapMarker(x, y, shape, sizeClass, colour, window);
+    }
   }
-  void SelectCursor(int code) { cursors.Select(code, Backend()); }
+  void SelectCursor(int code) {
+    if (pictures) {
+      pictures->SelectCursor(code, Backend());
+    }
+  }
 
   // The frame's own menu, shown while no document window is open (not owned).
   shell::MenuItem* frameMenu = nullptr;
@@ -70,6 +75,6 @@ class TdvAppWindow : public TdvWindow {
   int uniqueIdCounter = 0;
   // Registered document windows, in the order they were opened (not owned).
   std::vector<TdvDocumentWindow*> docWindows;
-  TdvMarkerSheets markerSheets;
-  TdvCursorSelector cursors;
+  // Filled in by the program's frame; released when the frame's window goes.
+  std::unique_ptr<TdvFramePictures> pictures;
 };

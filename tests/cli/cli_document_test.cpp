@@ -47,33 +47,6 @@ TEST_F(CliDocumentTest, ExportEqualsTheProgramsOwnExport) {
   EXPECT_NE(run.out.find("\nMarker\t\t\t"), std::string::npos);
 }
 
-TEST_F(CliDocumentTest, QuantitiesBecomeColumnsOfEverySeries) {
-  CliRun run = Run({"export", "lab/throw.kvx", "--quantities", "x-vel.,16"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(ItemLines(run.out), ItemLines(exported));
-  for (const char* heading : {"Ball:x-vel.", "Ball:y-accel.", "Marker:x-vel."}) {
-    EXPECT_NE(run.out.find(heading), std::string::npos) << heading << " in\n" << run.out;
-  }
-  // The ball moves 20 movie units right and 15 up a frame, 30 frames a
-  // second: 600 and 450 units ("pixels") a second.
-  EXPECT_NE(run.out.find("\t28.00\t23.00\t600.0\t450.0\t"), std::string::npos) << run.out;
-  CliRun wrong = Run({"export", "lab/throw.kvx", "--quantities", "x-vel"});
-  EXPECT_EQ(wrong.status, 1);
-  EXPECT_NE(wrong.err.find("\"x-vel\" is no quantity code or name"), std::string::npos);
-}
-
-TEST_F(CliDocumentTest, ExportToAFile) {
-  CliRun run = Run({"export", "lab/throw.kvx", "-o", "data.txt"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(run.out.empty());
-  EXPECT_EQ(ReadWhole(File("data.txt")), ReopenedExport(File("lab/throw.kvx")));
-
-  CliRun refused = Run({"export", "lab/throw.kvx", "-o", File("gone/data.txt")});
-  EXPECT_EQ(refused.status, 2);
-  EXPECT_EQ(refused.err,
-            "kinovex-cli: Export Data: Could not create " + File("gone/data.txt") + "\n");
-}
-
 TEST_F(CliDocumentTest, ResaveKeepsTheAnalysisAndIsStable) {
   ASSERT_EQ(Run({"resave", "lab/throw.kvx", "once.kvx"}).status, 0);
   ASSERT_EQ(Run({"resave", "once.kvx", "twice.kvx"}).status, 0);
@@ -85,19 +58,6 @@ TEST_F(CliDocumentTest, ResaveKeepsTheAnalysisAndIsStable) {
   CliRun again = Run({"export", "twice.kvx"});
   ASSERT_EQ(again.status, 0) << again.err;
   EXPECT_EQ(again.out, ReopenedExport(File("lab/throw.kvx")));
-}
-
-TEST_F(CliDocumentTest, TableWindowAndItsColumnsOutliveAResave) {
-  // The table window's record as a window writes it, and a column of the
-  // ball (saved id 1) read by files of older versions.
-  std::ofstream(File("lab/throw.kvx"), std::ios::app)
-      << "T[r(1000x9 20 300 200)];C[i(687x1 p850x8 )];";
-  ASSERT_EQ(Run({"resave", "lab/throw.kvx", "once.kvx"}).status, 0);
-  const std::string once = ReadWhole(File("once.kvx"));
-  EXPECT_NE(once.find("T[r(1000x9 20 300 200)];"), std::string::npos) << once;
-  CliRun run = Run({"export", "lab/throw.kvx"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("Ball:x-vel."), std::string::npos) << run.out;
 }
 
 TEST_F(CliDocumentTest, ResaveToAPlaceThatCannotBeWritten) {
@@ -127,32 +87,6 @@ TEST_F(CliDocumentTest, MissingMovieIsReportedAndNothingIsWritten) {
   CliRun resave = Run({"resave", "lab/throw.kvx", "out.kvx"});
   EXPECT_EQ(resave.status, 2);
   EXPECT_FALSE(fs::exists(File("out.kvx")));
-}
-
-TEST_F(CliDocumentTest, MovieOptionNamesTheMovieTheProgramAsksFor) {
-  fs::rename(File("lab/clip.mp4"), File("elsewhere.mp4"));
-  CliRun run = Run({"export", "lab/throw.kvx", "--movie", "elsewhere.mp4"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(ItemLines(run.out), ItemLines(exported));
-  EXPECT_EQ(run.err, "kinovex-cli: Movie: clip.mp4 not found: Do you want to look for it? (OK)\n");
-
-  std::ofstream(File("notes.mp4")) << "no movie";
-  CliRun wrong = Run({"export", "lab/throw.kvx", "--movie", "notes.mp4"});
-  EXPECT_EQ(wrong.status, 2);
-  EXPECT_NE(wrong.err.find("kinovex-cli: File Open Error: Kinovex Cannot Open this Type of File\n"),
-            std::string::npos)
-      << wrong.err;
-}
-
-TEST_F(CliDocumentTest, DocumentWithoutMovieNeedsOne) {
-  std::ofstream(File("bare.kvx")) << "V[2 1 2];P[-2];D[b(1x0 )i(101x600 )];";
-  CliRun refused = Run({"export", "bare.kvx"});
-  EXPECT_EQ(refused.status, 2);
-  EXPECT_EQ(refused.err,
-            "kinovex-cli: No Movie Saved with File: Open a movie for this Coordinate Frame "
-            "Window? (no)\n");
-  CliRun given = Run({"export", "bare.kvx", "--movie", "lab/clip.mp4"});
-  EXPECT_EQ(given.status, 0) << given.err;
 }
 
 TEST_F(CliDocumentTest, UnreadableDocumentIsReported) {

@@ -9,21 +9,6 @@
 namespace kinovex::cli {
 namespace {
 
-TEST(CliArguments, OptionsMayStandAnywhereAfterTheCommand) {
-  CliParse parse = ParseArguments({"export", "-o", "out.txt", "doc.kvx", "--movie", "m.mov"});
-  ASSERT_TRUE(parse.request) << parse.error;
-  EXPECT_EQ(parse.request->command, CliCommand::kExport);
-  EXPECT_EQ(parse.request->operands, std::vector<std::string>{"doc.kvx"});
-  EXPECT_EQ(parse.request->output, "out.txt");
-  EXPECT_EQ(parse.request->movie, "m.mov");
-}
-
-TEST(CliArguments, NegativeTimeIsAnOperandNotAnOption) {
-  CliParse parse = ParseArguments({"frame", "m.mov", "-20", "-o", "f.png"});
-  ASSERT_TRUE(parse.request) << parse.error;
-  EXPECT_EQ(parse.request->operands, (std::vector<std::string>{"m.mov", "-20"}));
-}
-
 TEST(CliArguments, WrongCommandLinesAreRefused) {
   const std::vector<std::vector<std::string>> wrong = {
       {},
@@ -47,17 +32,6 @@ TEST(CliArguments, WrongCommandLinesAreRefused) {
     EXPECT_FALSE(parse.request) << ::testing::PrintToString(args);
     EXPECT_FALSE(parse.error.empty());
   }
-}
-
-TEST(CliArguments, QuantitiesByCodeShortOrFullName) {
-  CliParse parse =
-      ParseArguments({"export", "d.kvx", "--quantities", "x-vel.,y-acceleration,30,10"});
-  ASSERT_TRUE(parse.request) << parse.error;
-  EXPECT_EQ(parse.request->quantities, (std::vector<int>{8, 16, 30, 10}));
-  for (const char* wrong : {"", "x-vel", "0", "45", "8,,9", "X-VEL.", " x-vel."}) {
-    EXPECT_FALSE(ParseArguments({"export", "d.kvx", "--quantities", wrong}).request) << wrong;
-  }
-  EXPECT_FALSE(ParseArguments({"resave", "d.kvx", "o.kvx", "--quantities", "8"}).request);
 }
 
 TEST(CliArguments, TimesInUnitsOrSeconds) {
@@ -86,19 +60,6 @@ TEST_F(CliUsageRun, WrongUsageEndsWithStatusOneAndAHint) {
     EXPECT_NE(run.err.find("Try 'kinovex-cli --help'."), std::string::npos) << run.err;
     EXPECT_TRUE(run.out.empty());
   }
-}
-
-TEST_F(CliUsageRun, HelpAndVersion) {
-  testing::CliRun help = Run({"--help"});
-  EXPECT_EQ(help.status, 0);
-  for (const char* line : {"kinovex-cli info MOVIE", "kinovex-cli frames MOVIE",
-                           "kinovex-cli frame MOVIE TIME -o FILE.png", "kinovex-cli export DOC.kvx",
-                           "kinovex-cli resave DOC.kvx OUT.kvx"}) {
-    EXPECT_NE(help.out.find(line), std::string::npos) << line;
-  }
-  testing::CliRun version = Run({"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_NE(version.out.find("Kinovex 2.1"), std::string::npos);
 }
 
 }  // namespace

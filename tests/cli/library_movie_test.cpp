@@ -60,25 +60,5 @@ TEST_F(LibraryMovieTest, DocumentTakesTheMoviesTimeBase) {
   EXPECT_FALSE(doc->Movie()->WindowRect().has_value());
 }
 
-TEST_F(LibraryMovieTest, VideoOriginPositionsUseThePictureHeight) {
-  TdvDataObjectWindow* doc = Open(folder.File("clip.mov"));
-  ASSERT_NE(doc, nullptr);
-  TdvRealPoint point{30, -50};
-  std::int32_t origin = kVideoOriginRef;
-  std::string unit;
-  ASSERT_TRUE(doc->ConvertPoint(point, origin, 1, unit, 0));
-  EXPECT_DOUBLE_EQ(point.x, 30);
-  // Movie units are half pixels: the bottom edge lies 192 units down.
-  EXPECT_DOUBLE_EQ(point.y, 142);
-}
-
-TEST_F(LibraryMovieTest, FileThatIsNoMovieGivesNoDocument) {
-  const std::string text = folder.File("notes.mov");
-  std::ofstream(text) << "plain text";
-  backend.ExpectMessage("Kinovex Cannot Open this Type of File", shell::MessageAnswer::kOk,
-                        "File Open Error");
-  EXPECT_EQ(Open(text), nullptr);
-}
-
 }  // namespace
 }  // namespace kinovex

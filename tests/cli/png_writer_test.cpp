@@ -41,6 +41,9 @@ TEST(PngWriter, PicturesComeBackPixelForPixel) {
 TEST(PngWriter, PicturesWithoutPixelsAreRefused) {
   TdvVideoImage empty;
   EXPECT_TRUE(EncodePng(empty).empty());
+  TdvVideoImage no_columns;
+  no_columns.height = 3;
+  EXPECT_TRUE(EncodePng(no_columns).empty());
   TdvVideoImage short_rows = Gradient(4, 4);
   short_rows.rgb.pop_back();
   EXPECT_TRUE(EncodePng(short_rows).empty());

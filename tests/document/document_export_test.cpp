@@ -16,30 +16,10 @@ const std::string kBannerAndHeading =
     "\n"
     "Name\t\t\tType\tMass\tOrigin\tIs An Origin?\tCalibrate\tSample Type\tIncluded Objects\t";
 
-// A table window that notes the columns it is offered.
-class ColumnWindow : public TdvTableWindowLink {
- public:
-  void ColumnAvailable(std::int32_t seriesId, int quantity) override {
-    columns.emplace_back(seriesId, quantity);
-  }
-  void GroupActiveChanged(std::int32_t, int) override {}
-  void WriteRecord(TdvTaggedWriter& writer) override { writer.Text("T[];\r\n"); }
-
-  std::vector<std::pair<std::int32_t, int>> columns;
-};
-
 std::string Export(TdvDataObjectWindow& doc) {
   std::ostringstream out;
   doc.WriteExport(out);
   return out.str();
-}
-
-TEST_F(DocumentTest, NewDocumentExportsOrigin1) {
-  TdvDataObjectWindow* doc = NewDocument();
-  // The table part: the headings alone, as no frame holds data yet.
-  EXPECT_EQ(Export(*doc), kBannerAndHeading +
-                              "\nOrigin 1\t\t\tPt.\t0.100000\tVideo Origin\tTrue\t\tFixed\t\n"
-                              "\ntime(s)\tOrigin 1:x-pos(pixels)\tOrigin 1:y-pos(pixels)\t\n");
 }
 
 TEST_F(DocumentTest, ExportLinesFollowTheItemOrder) {
@@ -90,30 +70,6 @@ TEST_F(DocumentTest, ExportAsksForAFileAndReportsOneItCannotCreate) {
   backend.ExpectMessage("Could not create " + bad, MessageAnswer::kOk, "Export Data");
   doc->ExportData();
   EXPECT_FALSE(doc->modified);
-}
-
-TEST_F(DocumentTest, TableWindowHearsOfColumnsAndIsSavedWhileOpen) {
-  TdvDataObjectWindow* doc = NewDocument();
-  ColumnWindow window;
-  doc->AttachTableWindow(&window);
-  std::int32_t origin = doc->DefaultOrigin();
-  // Opening the window offers what the table already has.
-  EXPECT_EQ(window.columns, (std::vector<std::pair<std::int32_t, int>>{
-                                {kTimeItemRef, 1}, {origin, 2}, {origin, 3}}));
-  window.columns.clear();
-  TdvDataPoint* ball = AddPoint(*doc, "Ball");
-  std::int32_t id = ball->GetId();
-  EXPECT_EQ(window.columns, (std::vector<std::pair<std::int32_t, int>>{{id, 2}, {id, 3}}));
-  doc->DeleteItem(id);
-  EXPECT_EQ(doc->DataTable().FindObject(id), nullptr);
-  // The file holds the window's record after the items.
-  std::string text;
-  doc->WriteDocument(text);
-  EXPECT_EQ(text.substr(text.size() - 6), "T[];\r\n");
-  doc->AttachTableWindow(nullptr);
-  text.clear();
-  doc->WriteDocument(text);
-  EXPECT_EQ(text.find("T["), std::string::npos);
 }
 
 }  // namespace

@@ -117,30 +117,6 @@ TEST_F(GraphFileTest, GraphWindowsSurviveSaveAndReopen) {
   EXPECT_EQ(ReadFile(second), ReadFile(first));
 }
 
-TEST_F(GraphFileTest, KeptPlotsKeepTheirGroupsComputed) {
-  TdvDataObjectWindow* doc = Open(SavedDocument(Written(*Window(kSavedBall, kSavedCart, 59))));
-  ASSERT_NE(doc, nullptr);
-  TdvDataValueGroup* speed = doc->DataTable().FindGroup(Id(*doc, "Ball"), 11);
-  ASSERT_NE(speed, nullptr);
-  EXPECT_EQ(speed->UseCount(), 1);
-  EXPECT_TRUE(speed->IsActive());
-  ASSERT_NE(doc->DataTable().TimeGroup(), nullptr);
-  EXPECT_GE(doc->DataTable().TimeGroup()->UseCount(), 1) << "the shared horizontal axis";
-}
-
-TEST_F(GraphFileTest, ADeletedSeriesLeavesTheGraphsWithoutItsPlots) {
-  TdvDataObjectWindow* doc = Open(SavedDocument(Written(*Window(kSavedBall, kSavedCart, 59))));
-  ASSERT_NE(doc, nullptr);
-  const std::int32_t ball = Id(*doc, "Ball");
-  const std::int32_t cart = Id(*doc, "Cart");
-  doc->DeleteItem(cart);
-  const std::string path = Path("deleted.kvx");
-  ASSERT_TRUE(SaveAs(*doc, path));
-  auto expected = Window(ball, cart, 59);
-  expected->SeriesRemoved(cart);
-  EXPECT_EQ(GraphPart(ReadFile(path)), Written(*expected));
-}
-
 TEST_F(GraphFileTest, DamagedGraphRecordsAreReadAsFarAsTheyGo) {
   const std::string path = SavedDocument(
       "G[r(1000x59 40 400 300)i(675x2 p850x2 p852x-4 )d(655xjunk p656x1 )\r\n"
@@ -156,32 +132,6 @@ TEST_F(GraphFileTest, DamagedGraphRecordsAreReadAsFarAsTheyGo) {
       << "the horizontal series maps to the ball's new id";
   EXPECT_NE(graphs.find("i(707x4 p708x1 )"), std::string::npos) << "impossible fit values ignored";
   EXPECT_EQ(graphs.find("g["), std::string::npos) << "a plot of a series not in the file";
-}
-
-TEST_F(GraphFileTest, FitsAreWeightedByTheScaleOfTheSeriesOrigin) {
-  TdvDataObjectWindow* doc = NewDocument();
-  TdvDataPoint* ball = AddPoint(*doc, "Ball");
-  TdvDocumentGraphSource source(*doc);
-  EXPECT_FALSE(source.ScaleAt(ball->GetId(), 0)) << "no scale yet";
-  EXPECT_FALSE(source.ScaleAt(12345, 0));
-
-  TdvDataPoint* a = AddPoint(*doc, "End A", kFixed);
-  TdvDataPoint* b = AddPoint(*doc, "End B", kFixed);
-  a->TakeData(0, -20, 0);
-  b->TakeData(400, -20, 0);
-  std::int32_t scaleId = doc->ObjectNewObject(kItemScale, "Scale 1");
-  auto* scale = static_cast<TdvCalibrateObject*>(doc->GetItem(scaleId));
-  LList ends;
-  ends.Append(std::make_unique<TdvInt>(a->GetId()));
-  ends.Append(std::make_unique<TdvInt>(b->GetId()));
-  scale->SetIncluded(ends);
-  scale->SetKnownLength(2.0);
-  const std::optional<TdvScaleSample> sample = source.ScaleAt(ball->GetId(), 0);
-  ASSERT_TRUE(sample);
-  double expected = 0.0;
-  ASSERT_TRUE(scale->GetScaleFactor(expected, 0));
-  EXPECT_EQ(sample->value, expected);
-  EXPECT_EQ(sample->fixed, scale->GetSampleType() == kFixed);
 }
 
 }  // namespace

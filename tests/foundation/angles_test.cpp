@@ -7,20 +7,6 @@
 
 namespace {
 
-TEST(AngleConversionTest, UsesTheProgramsPi) {
-  EXPECT_NEAR(DegToRad(180), 3.14159265359, 1e-14);
-  EXPECT_GT(std::fabs(DegToRad(180) - std::numbers::pi), 1e-13);
-  EXPECT_NEAR(RadToDeg(kPi), 180.0, 1e-9);
-  EXPECT_EQ(DegToRad(0), 0.0);
-  EXPECT_NEAR(DegToRad(-90), -kHalfPi, 1e-14);
-}
-
-TEST(AngleConversionTest, RoundTripsWithinRounding) {
-  for (double degrees = -720; degrees <= 720; degrees += 7.25) {
-    EXPECT_NEAR(RadToDeg(DegToRad(degrees)), degrees, 1e-9);
-  }
-}
-
 TEST(NormalizeAngleTest, EachRangeCorrectsOnceFromThePreviousValue) {
   struct Case {
     double angle, previous;
@@ -55,15 +41,6 @@ TEST(NormalizeAngleTest, EachRangeCorrectsOnceFromThePreviousValue) {
       EXPECT_DOUBLE_EQ(normalised, c.expected) << c.angle << " in range " << c.range;
     }
   }
-}
-
-TEST(NormalizeAngleTest, ContinuousRangeAccumulatesASpin) {
-  double angle = 0.0;
-  for (int step = 1; step <= 100; ++step) {
-    double raw = std::remainder(step * 0.3, kTwoPi);  // what atan2 would report
-    angle = NormalizeAngle(raw, angle, 3);
-  }
-  EXPECT_NEAR(angle, 30.0, 1e-6);
 }
 
 TEST(CartesianToPolarTest, GivesLengthAndTheAngleNormalisedForTheRange) {

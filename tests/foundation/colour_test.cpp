@@ -27,35 +27,6 @@ TEST(ColourCodeTest, PureColoursFollowTheirChannelsAndPercentagesTruncate) {
   }
 }
 
-TEST(ColourCodeTest, SwatchCodesHaveTheirOwnDistinctColours) {
-  TdvColour a = FromCode(42);
-  TdvColour b = FromCode(21);
-  EXPECT_NE(a, MakeColour(1, 2, 3));
-  EXPECT_NE(b, MakeColour(1, 2, 3));
-  EXPECT_NE(a, b);
-}
-
-TEST(ColourCodeTest, UnknownCodesLeaveTheCallersColour) {
-  TdvColour colour = MakeColour(9, 8, 7);
-  EXPECT_FALSE(ColourFromCode(colour, 7));
-  EXPECT_EQ(colour, MakeColour(9, 8, 7));
-  EXPECT_FALSE(ColourFromCode(colour, 1000));
-  EXPECT_EQ(colour, MakeColour(9, 8, 7));
-  EXPECT_TRUE(ColourFromCode(colour, 3));
-}
-
-TEST(ColourPercentTest, PacksRedGreenBlueIntoLowBytesKeepingEightBitsEach) {
-  TdvColour colour = 0;
-  ColourFromPercent(colour, 100, 0, 0);
-  EXPECT_EQ(colour, 0x0000FFu);
-  ColourFromPercent(colour, 0, 100, 0);
-  EXPECT_EQ(colour, 0x00FF00u);
-  ColourFromPercent(colour, 0, 0, 100);
-  EXPECT_EQ(colour, 0xFF0000u);
-  ColourFromPercent(colour, 110, 200, 50);  // 280.5 and 510 wrap
-  EXPECT_EQ(colour, MakeColour(280 & 0xFF, 510 & 0xFF, 127));
-}
-
 TEST(ColourPercentTest, AbsurdPercentagesStayDefined) {
   TdvColour colour = 0;
   ColourFromPercent(colour, std::numeric_limits<float>::quiet_NaN(),

@@ -27,50 +27,6 @@ class SparseArrayTest : public ::testing::Test {
   int live_ = 0;
 };
 
-TEST_F(SparseArrayTest, EmptyArrayAnswersNone) {
-  ArrayAsLList<> array;
-  EXPECT_EQ(array.CurrentKey(), -1);
-  EXPECT_EQ(array.CurrentValue(), nullptr);
-  EXPECT_EQ(array.Get(0), nullptr);
-  EXPECT_FALSE(array.Seek(3));
-  EXPECT_EQ(array.Count(), 0);
-  EXPECT_EQ(array.Size(), 0);
-  EXPECT_EQ(array.First(), nullptr);
-  EXPECT_EQ(array.Next(), nullptr);
-}
-
-// The walk from the cursor stops on the neighbour where it gave up, and the
-// size follows the highest key.
-TEST_F(SparseArrayTest, FailedSeekLeavesTheNeighbourWhereTheWalkStopped) {
-  ArrayAsLList<> array = Filled({10, 20, 30, 40});
-  EXPECT_EQ(array.Size(), 41);
-  array.Last();
-  EXPECT_FALSE(array.Seek(25));  // walking towards the head: the key below
-  EXPECT_EQ(array.CurrentKey(), 20);
-  EXPECT_EQ(TagOf(array.CurrentValue()), 200);
-  array.First();
-  EXPECT_FALSE(array.Seek(25));  // walking towards the tail: the key above
-  EXPECT_EQ(array.CurrentKey(), 30);
-  EXPECT_FALSE(array.Seek(5));
-  EXPECT_EQ(array.CurrentKey(), 10);  // stopped on the head
-  EXPECT_FALSE(array.Seek(99));
-  EXPECT_EQ(array.CurrentKey(), 40);  // stopped on the tail
-  array.Remove(40);
-  EXPECT_EQ(array.Size(), 31);
-}
-
-TEST_F(SparseArrayTest, StoredValuesAreOwnedReplacedAndFreed) {
-  ArrayAsLList<> array = Filled({3, 7});
-  array.Set(7, Make(77));
-  EXPECT_EQ(live_, 2);
-  EXPECT_EQ(TagOf(array.Get(7)), 77);
-  array.Clear();
-  EXPECT_EQ(live_, 0);
-  EXPECT_EQ(array.Count(), 0);
-  EXPECT_EQ(array.Size(), 8);  // clearing keeps the size
-  EXPECT_EQ(array.CurrentKey(), -1);
-}
-
 TEST_F(SparseArrayTest, CopiesAreDeepAndMovesTakeEverything) {
   ArrayAsLList<> array = Filled({1, 6});
   array.Remove(6);
@@ -104,16 +60,6 @@ TEST_F(SparseArrayTest, ExtremeKeysDoNotOverflowSize) {
   EXPECT_EQ(array.CurrentKey(), INT32_MIN);
   array.Remove(INT32_MAX);
   EXPECT_EQ(array.Size(), INT32_MIN + 1);
-}
-
-TEST_F(SparseArrayTest, ConstWalkGivesKeysAndValuesInKeyOrder) {
-  const ArrayAsLList<> array = Filled({4, 1});
-  std::vector<int> keys;
-  for (auto entry : array) {
-    keys.push_back(entry.key);
-    EXPECT_EQ(TagOf(entry.value), entry.key * 10);
-  }
-  EXPECT_EQ(keys, (std::vector<int>{1, 4}));
 }
 
 // A plain model of the sorted linked nodes and their walking cursor, node by

@@ -4,8 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "frame/bitmap_marker.h"
-#include "frame/program_cursor.h"
+#include "frame/program_pictures.h"
 #include "shell/app_window.h"
 #include "shell/headless_backend.h"
 #include "shell/shell.h"
@@ -24,8 +23,15 @@ std::string MarkerFolder() {
 
 class MarkerFrame : public TdvAppWindow {
  public:
+  MarkerFrame() {
+    auto own = std::make_unique<TdvProgramPictures>();
+    program = own.get();
+    pictures = std::move(own);
+  }
   void OpenPath(const std::string&) override {}
   void OpenHelpTopic(int) override {}
+
+  TdvProgramPictures* program;
 };
 
 class Canvas : public TdvWindow {
@@ -93,82 +99,13 @@ TEST_F(BitmapMarkerTest, AMarkerCoversExactlyItsMaskAroundThePoint) {
   }
 }
 
-TEST_F(BitmapMarkerTest, ColourAndShapePickTheirCells) {
-  sheets.DrawBitmapMarker(10, 10, 0, 0, 0, canvas);
-  sheets.DrawBitmapMarker(40, 10, 0, 0, 2, canvas);
-  EXPECT_EQ(Pixels().At(10, 10), kRed);
-  EXPECT_EQ(Pixels().At(40, 10), kGreen);
-  // The rim of every marker is black.
-  EXPECT_EQ(Pixels().At(10, 6), shell::kBlack);
-
-  sheets.DrawBitmapMarker(30, 30, 3, 2, 0, canvas);
-  // A thin upright cross leaves its diagonals alone.
-  EXPECT_EQ(Pixels().At(30 - 10, 30 - 10), kBackground);
-  EXPECT_NE(Pixels().At(30, 30 - 10), kBackground);
-}
-
-TEST_F(BitmapMarkerTest, InExclusiveOrModeDrawingTwiceErases) {
-  const shell::Picture before = Pixels();
-  canvas->GfxSetPenMode(kTdvPenXor);
-  sheets.DrawBitmapMarker(25, 25, 5, 2, 4, canvas);
-  EXPECT_NE(Pixels(), before);
-  sheets.DrawBitmapMarker(25, 25, 5, 2, 4, canvas);
-  EXPECT_EQ(Pixels(), before);
-}
-
-TEST_F(BitmapMarkerTest, AMarkerAtTheEdgeDrawsItsVisiblePart) {
-  sheets.DrawBitmapMarker(0, 0, 0, 0, 0, canvas);
-  EXPECT_EQ(Pixels().At(0, 0), kRed);
-  EXPECT_EQ(Pixels().At(0, 4), shell::kBlack);
-  sheets.DrawBitmapMarker(59, 49, 1, 2, 2, canvas);
-  EXPECT_NE(Pixels().At(59, 49), kBackground);
-  canvas->GfxSetPenMode(kTdvPenXor);
-  const shell::Picture before = Pixels();
-  sheets.DrawBitmapMarker(-3, 48, 4, 2, 1, canvas);
-  sheets.DrawBitmapMarker(-3, 48, 4, 2, 1, canvas);
-  EXPECT_EQ(Pixels(), before);
-  // Entirely outside: nothing to draw.
-  sheets.DrawBitmapMarker(500, -500, 0, 0, 0, canvas);
-  EXPECT_EQ(Pixels(), before);
-}
-
-TEST_F(BitmapMarkerTest, UnknownShapesAndColoursDrawNothing) {
-  const shell::Picture before = Pixels();
-  for (auto [shape, colour] : {std::pair{6, 0}, {-1, 0}, {0, 9}, {0, -1}, {1000, 1000}}) {
-    sheets.DrawBitmapMarker(20, 20, shape, 2, colour, canvas);
-  }
-  EXPECT_EQ(Pixels(), before);
-  EXPECT_TRUE(backend.Messages().empty());
-}
-
-TEST_F(BitmapMarkerTest, WithoutWindowOrSheetsNothingIsDrawn) {
-  backend.ExpectMessage("HDC PWIN", shell::MessageAnswer::kOk, "EMPTY");
-  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, nullptr);
-
-  Canvas closed;
-  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, &closed);
-  EXPECT_FALSE(sheets.Loaded());
-
-  const shell::Picture before = Pixels();
-  backend.AddBitmapResource(TdvMarkerSheets::kMaskSheet, shell::Picture());
-  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, canvas);
-  EXPECT_FALSE(sheets.Loaded());
-  EXPECT_EQ(Pixels(), before);
-
-  // Once the sheets are there, markers appear.
-  backend.AddBitmapResource(TdvMarkerSheets::kMaskSheet, masks);
-  sheets.DrawBitmapMarker(20, 20, 0, 0, 0, canvas);
-  EXPECT_TRUE(sheets.Loaded());
-  EXPECT_EQ(Pixels().At(20, 20), kRed);
-}
-
 // Every window draws markers through the frame, which loads the sheets
 // once and lets them go with its own window.
 TEST_F(BitmapMarkerTest, TheFrameDrawsMarkersUntilItIsDestroyed) {
   ASSERT_EQ(TdvShell::Get().Frame(), frame) << "reachable from everywhere";
   TdvShell::Get().Frame()->DrawBitmapMarker(10, 10, 0, 0, 2, canvas);
   EXPECT_EQ(Pixels().At(10, 10), kGreen);
-  EXPECT_TRUE(frame->markerSheets.Loaded());
+  EXPECT_TRUE(frame->program->markerSheets.Loaded());
 
   // Sheets changed after loading are not looked at again.
   backend.AddBitmapResource(TdvMarkerSheets::kMaskSheet, shell::Picture());
@@ -176,7 +113,7 @@ TEST_F(BitmapMarkerTest, TheFrameDrawsMarkersUntilItIsDestroyed) {
   EXPECT_EQ(Pixels().At(40, 10), kRed);
 
   frame->CloseWindow();
-  EXPECT_FALSE(frame->markerSheets.Loaded());
+  EXPECT_FALSE(frame->program->markerSheets.Loaded());
   backend.RunPosted();
 }
 
@@ -190,29 +127,7 @@ TEST_F(BitmapMarkerTest, TheFrameKeepsOneCursorChoiceForAllWindows) {
   EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kWait) << "the hand was already chosen";
   frame->SelectCursor(TdvCursorSelector::kTakeData);
   EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kTakeData);
-  EXPECT_EQ(frame->cursors.Current(), TdvCursorSelector::kTakeData);
-}
-
-TEST(CursorSelector, CodesNameTheCursorsAndOnlyChangesAreSet) {
-  shell::HeadlessBackend backend;
-  TdvCursorSelector cursors;
-  cursors.Select(TdvCursorSelector::kTakeData, backend);
-  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kTakeData);
-  cursors.Select(TdvCursorSelector::kHand, backend);
-  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kHand);
-  cursors.Select(TdvCursorSelector::kCrosshairs, backend);
-  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kCrosshairs);
-
-  // Asking again for the cursor already chosen sets nothing.
-  backend.SetCursor(shell::Cursor::kWait);
-  cursors.Select(TdvCursorSelector::kCrosshairs, backend);
-  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kWait);
-
-  cursors.Select(9, backend);
-  cursors.Select(-1, backend);
-  EXPECT_EQ(cursors.Current(), TdvCursorSelector::kCrosshairs);
-  cursors.Select(TdvCursorSelector::kArrow, backend);
-  EXPECT_EQ(backend.CurrentCursor(), shell::Cursor::kArrow);
+  EXPECT_EQ(frame->program->cursors.Current(), TdvCursorSelector::kTakeData);
 }
 
 }  // namespace

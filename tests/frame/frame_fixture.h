@@ -104,8 +104,6 @@ class FrameTest : public ::testing::Test {
     return found;
   }
 
-  const shell::MenuItem* ShownMenuBar() const { return backend.MenuBar(frame->hwnd); }
-
   std::filesystem::path folder;
   shell::HeadlessBackend backend;
   TdvShell shell{backend};

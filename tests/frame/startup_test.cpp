@@ -61,38 +61,3 @@ TEST_F(StartupTest, ASecondStartHandsItsPathOverAndEnds) {
   backend.RunPosted();
   EXPECT_EQ(trace.back(), "open /movies/toss.Kvx");
 }
-
-TEST_F(StartupTest, ASecondStartWithoutAPathOnlyBringsTheFirstForward) {
-  ExpectStartDialogs();
-  RunKinovex(shell, startup);
-  shell::HeadlessDesktop secondDesktop{backend};
-  TdvStartup second = startup;
-  second.desktop = &secondDesktop;
-  EXPECT_EQ(RunKinovex(shell, second), 0);
-  backend.RunPosted();
-  EXPECT_EQ(trace.size(), 1u) << "nothing to open";
-}
-
-TEST_F(StartupTest, QuitInTheStartupDialogEndsTheProgram) {
-  backend.QueueModal([this](shell::WindowHandle about) { backend.PressButton(about, 103); });
-  backend.QueueModal([this](shell::WindowHandle setup) { backend.PressButton(setup, 163); });
-  EXPECT_EQ(RunKinovex(shell, startup), 0);
-  EXPECT_EQ(shell.Frame(), nullptr) << "the frame is gone";
-}
-
-TEST_F(StartupTest, ACommandLinePathIsOpenedAtOnce) {
-  startup.commandLine = "/movies/missing.mov";
-  backend.ExpectMessage("Kinovex Cannot Open this Type of File");
-  RunKinovex(shell, startup);
-  EXPECT_EQ(trace.back(), "open /movies/missing.mov");
-  EXPECT_TRUE(shown.empty()) << "a path skips the About box and the Startup dialog";
-}
-
-TEST(InstanceDoor, OneDoorPerUserInsideTheRuntimeFolder) {
-  EXPECT_EQ(InstanceDoorName("ann", "/run/user/1000"), "/run/user/1000/OPEN_KX_FILE-ann");
-  EXPECT_EQ(InstanceDoorName("ann", nullptr), "OPEN_KX_FILE-ann");
-  EXPECT_EQ(InstanceDoorName("ann", ""), "OPEN_KX_FILE-ann");
-  EXPECT_EQ(InstanceDoorName("a/b c", nullptr), "OPEN_KX_FILE-a_b_c");
-  EXPECT_EQ(InstanceDoorName(nullptr, nullptr), "OPEN_KX_FILE-");
-  EXPECT_NE(InstanceDoorName("ann", nullptr), InstanceDoorName("bob", nullptr));
-}

@@ -124,20 +124,6 @@ TEST(ExpressionTable, MalformedEquationsAreRefused) {
   }
 }
 
-TEST(ExpressionGrouping, SubtractionGroupsFromTheLeft) {
-  EXPECT_DOUBLE_EQ(*ValueOf("x-2-3", 10), 5.0);
-  EXPECT_DOUBLE_EQ(*ValueOf("10-x+1", 4), 7.0);
-}
-
-TEST(ExpressionGrouping, DivisionGroupsFromTheLeft) {
-  EXPECT_DOUBLE_EQ(*ValueOf("8/2/2", 0), 2.0);
-  EXPECT_DOUBLE_EQ(*ValueOf("8/2*2", 0), 8.0);
-}
-
-TEST(ExpressionGrouping, PowersGroupFromTheRight) {
-  EXPECT_DOUBLE_EQ(*ValueOf("2^3^2", 0), 512.0);
-}
-
 TEST(ExpressionGrouping, LeadingMinusBeforeAFunctionIsMinusOneTimesIt) {
   EXPECT_DOUBLE_EQ(*ValueOf("-sin(x)", 0), 0.0);
   EXPECT_DOUBLE_EQ(*ValueOf("-sin(x)", std::numbers::pi / 2), -1.0);
@@ -148,37 +134,6 @@ TEST(ExpressionGrouping, LeadingMinusBeforeAFunctionIsMinusOneTimesIt) {
   EXPECT_EQ(root.left->op, TdvExpressionNode::kNumber);
   EXPECT_EQ(root.left->value, -1.0);
   EXPECT_EQ(root.right->op, TdvExpressionNode::kSin);
-}
-
-TEST(ExpressionGrouping, TreeOfAPolynomial) {
-  // ((2·(x^2)) − (3·x)) + 1
-  TdvExpressionNode root;
-  ASSERT_TRUE(Parse(root, "2*x^2-3*x+1"));
-  ASSERT_EQ(root.op, TdvExpressionNode::kAdd);
-  EXPECT_EQ(root.right->op, TdvExpressionNode::kNumber);
-  const TdvExpressionNode& difference = *root.left;
-  ASSERT_EQ(difference.op, TdvExpressionNode::kSubtract);
-  ASSERT_EQ(difference.left->op, TdvExpressionNode::kMultiply);
-  EXPECT_EQ(difference.left->right->op, TdvExpressionNode::kPower);
-  EXPECT_EQ(difference.right->op, TdvExpressionNode::kMultiply);
-  EXPECT_DOUBLE_EQ(*ValueOf("2*x^2-3*x+1", 2), 3.0);
-}
-
-TEST(ExpressionSplit, LevelsCutAtTheirOwnOperatorsOnly) {
-  TdvSplitResult split;
-  EXPECT_FALSE(Split("x*2", kSplitAddition, split));
-  ASSERT_TRUE(Split("x*2", kSplitMultiplication, split));
-  EXPECT_EQ(split.left, "x");
-  EXPECT_EQ(split.right, "2");
-  EXPECT_FALSE(Split("(x+1)*2", kSplitAddition, split)) << "operators inside parentheses";
-  ASSERT_TRUE(Split("(x+1)", kSplitAddition, split)) << "enclosing pair removed";
-  EXPECT_EQ(split.left, "x");
-  ASSERT_TRUE(Split("cos(x*2)", kSplitFunction, split));
-  EXPECT_EQ(split.op, TdvExpressionNode::kCos);
-  EXPECT_EQ(split.left, "x*2");
-  EXPECT_TRUE(split.right.empty());
-  EXPECT_FALSE(Split("-x", kSplitAddition, split)) << "a sign is not a subtraction";
-  EXPECT_FALSE(Split("x*(-1", kSplitMultiplication, split)) << "unbalanced";
 }
 
 TEST(ExpressionEvaluate, NoValueRules) {
@@ -192,13 +147,6 @@ TEST(ExpressionEvaluate, NoValueRules) {
   EXPECT_FALSE(ValueOf("x^0.5", -4).has_value()) << "no real root";
 }
 
-TEST(ExpressionEvaluate, EmptyNodeHasNoValue) {
-  TdvExpressionNode fresh;
-  double y = 42.0;
-  EXPECT_FALSE(fresh.Evaluate(1.0, y));
-  EXPECT_EQ(y, 42.0);
-}
-
 std::string Nested(const std::string& open, int depth, const std::string& core,
                    const std::string& close) {
   std::string text;
@@ -210,21 +158,6 @@ std::string Nested(const std::string& open, int depth, const std::string& core,
     text += close;
   }
   return text;
-}
-
-TEST(ExpressionDepth, NestingWithinTheLimitParses) {
-  EXPECT_NEAR(
-      *ValueOf(Nested("sin(", 30, "x", ")"), 0.5),
-      [] {
-        double v = 0.5;
-        for (int i = 0; i < 30; ++i) {
-          v = std::sin(v);
-        }
-        return v;
-      }(),
-      1e-12);
-  // Redundant parentheses cost no depth at all.
-  EXPECT_DOUBLE_EQ(*ValueOf(Nested("(", 200, "x+1", ")"), 1), 2.0);
 }
 
 TEST(ExpressionDepth, DeeperNestingIsRefused) {

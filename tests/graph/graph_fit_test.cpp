@@ -9,7 +9,6 @@ namespace {
 
 constexpr std::int32_t kTime = -31;
 constexpr std::int32_t kBall = 4;
-constexpr std::int32_t kCart = 5;
 
 // One graph with a plot of the ball's x position against time, both axes
 // fixed to the given ranges, and a fit.
@@ -70,45 +69,6 @@ TEST_F(GraphFit, OnlyPointsInsideBothRangesAreFitted) {
   EXPECT_EQ(points[2].y, 9.0);
 }
 
-TEST_F(GraphFit, UpdatesOnlyWhenAutomaticOrForced) {
-  Data({1, 3, 5});
-  graph.Fit()->SetAutoUpdate(false);
-  graph.UpdateFit(false, horizontal, source);
-  EXPECT_EQ(Result().b, 0.0f);
-  graph.UpdateFit(true, horizontal, source);
-  EXPECT_FLOAT_EQ(Result().b, 2.0f);
-
-  TdvGraphObject bare;
-  bare.UpdateFit(true, horizontal, source);  // no fit, no plot: nothing to do
-  EXPECT_EQ(bare.Fit(), nullptr);
-}
-
-TEST_F(GraphFit, TooFewVisiblePointsKeepThePreviousFit) {
-  Data({1, 3, 5, 7});
-  graph.Fit()->SetFitType(TdvFitObject::kQuadratic);
-  graph.UpdateFit(false, horizontal, source);
-  const float c2 = Result().coefficients[2];
-  EXPECT_NEAR(c2, 2.0f, 1e-4);
-  horizontal.axis = TdvAxisScale{0.0, 1.0, 0.5, 2};
-  Data({10, 20, 30, 40});
-  graph.UpdateFit(false, horizontal, source);
-  EXPECT_EQ(Result().coefficients[2], c2);
-  EXPECT_TRUE(source.boxes.empty());
-}
-
-TEST_F(GraphFit, AnIndexPastThePlotsFitsTheFirst) {
-  source.Group(kCart, 2, {{0, 50.0}, {1, 50.0}, {2, 50.0}});
-  graph.AddPlot(std::make_unique<TdvGraphPlot>(kCart, 2));
-  Data({1, 3, 5});
-  graph.fitPlot = 1;
-  graph.UpdateFit(false, horizontal, source);
-  EXPECT_FLOAT_EQ(Result().a, 50.0f);
-  graph.fitPlot = 7;
-  graph.UpdateFit(false, horizontal, source);
-  EXPECT_EQ(graph.fitPlot, 0);
-  EXPECT_FLOAT_EQ(Result().a, 1.0f);
-}
-
 // χ² of a weighted line divides each residual by its point's deviation, so
 // it tells which deviations the points were given.
 TEST_F(GraphFit, DeviationsFollowTheScaleOfTheSeries) {
@@ -132,58 +92,6 @@ TEST_F(GraphFit, DeviationsFollowTheScaleOfTheSeries) {
   Data(noisy, kBall, 3);  // in centimetres: a hundredth of the deviation
   graph.UpdateFit(false, horizontal, source);
   EXPECT_NEAR(Result().chiSquare / (unscaled / 4), 10000.0, 1.0);
-}
-
-TEST_F(GraphFit, AFixedScaleIsAskedOnceAVaryingOneAtEveryPoint) {
-  Data({1, 3, 5, 7});
-  source.scales[kBall] = {{{0, 1.0}}, true};
-  graph.UpdateFit(false, horizontal, source);
-  EXPECT_EQ(source.scaleQuestions, std::vector<std::int32_t>{0});
-
-  source.scaleQuestions.clear();
-  source.scales[kBall] = {{{0, 1.0}, {1, 3.0}}, false};
-  graph.UpdateFit(false, horizontal, source);
-  EXPECT_EQ(source.scaleQuestions, (std::vector<std::int32_t>{0, 1, 2, 3}));
-}
-
-class ModelMatch : public GraphFit {
- protected:
-  void Model(const std::string& equation) {
-    std::string text = equation;
-    ASSERT_TRUE(graph.EnsureModel().SetEquation(text));
-  }
-};
-
-TEST_F(ModelMatch, IsTheSquaredCorrelationOverVisiblePoints) {
-  Data({1, 3, 2, 80});
-  SetRanges(TdvAxisScale{0.0, 10.0, 2.0, 5}, TdvAxisScale{0.0, 10.0, 2.0, 5});
-  Model("x+1");
-  // y 1 3 2 against m 1 2 3: covariance 1/3, variances 2/3 each.
-  EXPECT_NEAR(graph.ModelRSquared(horizontal), 0.25, 1e-12);
-  Model("2*x+7");
-  EXPECT_NEAR(graph.ModelRSquared(horizontal), 0.25, 1e-12) << "a match in shape, not in place";
-}
-
-TEST_F(ModelMatch, PerfectNoneAndFlat) {
-  Data({1, 3, 5});
-  Model("2*x+1");
-  EXPECT_NEAR(graph.ModelRSquared(horizontal), 1.0, 1e-12);
-  graph.modelPlot = 3;
-  EXPECT_NEAR(graph.ModelRSquared(horizontal), 1.0, 1e-12) << "past the plots: the first";
-  Model("4");
-  EXPECT_EQ(graph.ModelRSquared(horizontal), 1.0) << "a flat model leaves nothing to divide by";
-  graph.axis = TdvAxisScale{50.0, 60.0, 2.0, 5};
-  EXPECT_EQ(graph.ModelRSquared(horizontal), 0.0) << "no visible points";
-  graph.RemoveModel();
-  EXPECT_EQ(graph.ModelRSquared(horizontal), 0.0);
-}
-
-TEST_F(ModelMatch, PointsWithoutModelValueAreLeftOut) {
-  // ln(x) has no value at x = 0; the point there would spoil the match.
-  Data({90, 0.0, std::log(2.0), std::log(3.0)});
-  SetRanges(TdvAxisScale{0.0, 10.0, 2.0, 5}, TdvAxisScale{0.0, 100.0, 20.0, 5});
-  Model("ln(x)");
-  EXPECT_NEAR(graph.ModelRSquared(horizontal), 1.0, 1e-12);
 }
 
 }  // namespace

@@ -31,15 +31,6 @@ class DerivativeTest : public TableFixture {
   }
 };
 
-TEST_F(DerivativeTest, ThreePointsGiveOneVelocityAtTheMiddleAndNoAcceleration) {
-  Track({{0, 1.0}, {1, 4.0}, {2, 2.0}});
-  const TdvDataValueGroup& velocity = Shown(kBall, kQuantityXVelocity);
-  const TdvDataValueGroup& acceleration = Shown(kBall, kQuantityXAcceleration);
-  ASSERT_EQ(FramesOf(velocity.Values()), (std::vector<std::int32_t>{1}));
-  EXPECT_NEAR(velocity.GetValue(1).value(), (2.0 - 1.0) / (2.0 / 30.0), 1e-9);
-  EXPECT_TRUE(acceleration.Values().empty());
-}
-
 TEST_F(DerivativeTest, FourPointsExtrapolateBothEndsAndGiveNoAcceleration) {
   Track({0, 1, 2, 3}, [](double t) { return std::sin(10.0 * t); });
   const TdvDataValueGroup& velocity = Shown(kBall, kQuantityXVelocity);
@@ -49,38 +40,6 @@ TEST_F(DerivativeTest, FourPointsExtrapolateBothEndsAndGiveNoAcceleration) {
   EXPECT_EQ(velocity.GetValue(0).value(), 2.0 * v1 - v2);
   EXPECT_EQ(velocity.GetValue(3).value(), 2.0 * v2 - v1);
   EXPECT_TRUE(Shown(kBall, kQuantityXAcceleration).Values().empty());
-}
-
-TEST_F(DerivativeTest, FivePointsGiveOneAccelerationAtTheThirdPoint) {
-  Track({3, 4, 6, 7, 9}, [](double t) { return t * t; });
-  EXPECT_EQ(FramesOf(Shown(kBall, kQuantityXAcceleration).Values()),
-            (std::vector<std::int32_t>{6}));
-}
-
-TEST_F(DerivativeTest, SkippedFrameUsesTheTrueTimeStep) {
-  auto x = [](double t) { return 3.0 + 2.0 * t + 5.0 * t * t; };
-  Track({1, 2, 4}, x);
-  const TdvDataValueGroup& velocity = Shown(kBall, kQuantityXVelocity);
-  EXPECT_NEAR(velocity.GetValue(2).value(), 2.0 + 10.0 * (2.0 / 30.0), 1e-12);
-}
-
-TEST_F(DerivativeTest, QuadraticMotionGivesExactVelocityAndAcceleration) {
-  const double a = 0.7, b = -2.5, c = 4.0;
-  auto x = [&](double t) { return a + b * t + c * t * t; };
-  std::vector<std::int32_t> frames;
-  for (std::int32_t f = 0; f < 40; ++f) {
-    frames.push_back(f);
-  }
-  Track(frames, x);
-  const TdvDataValueGroup& velocity = Shown(kBall, kQuantityXVelocity);
-  const TdvDataValueGroup& acceleration = Shown(kBall, kQuantityXAcceleration);
-  for (std::int32_t f = 1; f < 39; ++f) {
-    EXPECT_NEAR(velocity.GetValue(f).value(), b + 2.0 * c * doc.FrameTime(f), 1e-9) << f;
-  }
-  ASSERT_EQ(acceleration.Values().size(), 36u);
-  for (const auto& [frame, value] : acceleration.Values()) {
-    EXPECT_NEAR(value, 2.0 * c, 1e-6) << frame;
-  }
 }
 
 TEST_F(DerivativeTest, QuadraticMotionGivesExactVelocityAtUnequalSteps) {

@@ -39,49 +39,6 @@ TEST_F(CentreOfMassTest, TheCentreIsWeightedByTheMassesAndRoundsHalfAway) {
   EXPECT_EQ(p, (TdvPoint{1, -22}));
 }
 
-TEST_F(CentreOfMassTest, NoCentreWithoutPlacedExistingItemsOfSomeMass) {
-  TdvPoint p;
-  TdvRealPoint c;
-  EXPECT_FALSE(centre.ComputeCentre(p, c, 100));
-  Include(centre, {1, 9});
-  EXPECT_FALSE(centre.ComputeCentre(p, c, 100));
-  EXPECT_DOUBLE_EQ(centre.TotalMass(), 0.1);
-
-  Include(centre, {1, 2});
-  centre.SetMass(0.7);
-  static_cast<TdvDataPoint*>(doc.items[2])->TakeData(100, -40, 300);
-  EXPECT_FALSE(centre.ComputeCentre(p, c, 300));  // A is not placed there
-  EXPECT_DOUBLE_EQ(centre.GetMass(), 0.7);
-  EXPECT_DOUBLE_EQ(centre.TotalMass(), 0.4);  // every existing item counts
-
-  static_cast<TdvDataPoint*>(doc.items[1])->SetMass(0.0);
-  static_cast<TdvDataPoint*>(doc.items[2])->SetMass(1e-31);
-  EXPECT_FALSE(centre.ComputeCentre(p, c, 100));
-}
-
-TEST_F(CentreOfMassTest, AsAnOriginItGivesTheCentreAndItsOwnRotation) {
-  Include(centre, {1, 2});
-  centre.SetValue(0.5, 100);
-  TdvRealPoint position;
-  double angle = 0.0;
-  ASSERT_TRUE(centre.GetOriginPosition(position, angle, 100));
-  EXPECT_DOUBLE_EQ(position.x, 75.0);
-  EXPECT_DOUBLE_EQ(angle, 0.5);
-  EXPECT_FALSE(centre.GetOriginPosition(position, angle, 200));
-}
-
-TEST_F(CentreOfMassTest, ACentreOfCentresUsesTheirTotalMasses) {
-  Include(centre, {1, 2});
-  AddPoint(3, "C", 175, -40).SetMass(0.4);
-  auto& outer = Add<TdvCalculatedCM>(11, "CM2");
-  Include(outer, {10, 3});
-  TdvPoint p;
-  TdvRealPoint c;
-  ASSERT_TRUE(outer.ComputeCentre(p, c, 100));
-  EXPECT_DOUBLE_EQ(c.x, 125.0);  // 0.4 kg at 75 and 0.4 kg at 175
-  EXPECT_DOUBLE_EQ(outer.GetMass(), 0.8);
-}
-
 // Inputs may be chosen so that a series depends on itself; the computation
 // must fail rather than run away.
 TEST_F(CentreOfMassTest, ACentreThatDependsOnItselfHasNoPosition) {
@@ -142,54 +99,6 @@ TEST_F(DesignatedPointTest, AlongAndPerpendicularFractionsOfAB) {
     EXPECT_NEAR(position.x, c.x, 1e-9) << c.along << " " << c.perp;
     EXPECT_NEAR(position.y, c.y, 1e-9) << c.along << " " << c.perp;
   }
-}
-
-TEST_F(DesignatedPointTest, TheRoundedPositionIsAnIntegerPoint) {
-  designated.SetAlong(0.125);
-  TdvPoint p;
-  TdvRealPoint c;
-  ASSERT_TRUE(designated.ComputePosition(p, c, 100));
-  EXPECT_DOUBLE_EQ(c.x, 22.5);
-  EXPECT_EQ(p, (TdvPoint{23, -20}));
-}
-
-TEST_F(DesignatedPointTest, CoincidentEndsPutThePointOnThem) {
-  static_cast<TdvDataPoint*>(doc.items[2])->TakeData(10, -20, 100);
-  designated.SetPerp(0.4);
-  TdvRealPoint c = PositionAt(100);
-  EXPECT_NEAR(c.x, 10.0, 1e-9);
-  EXPECT_NEAR(c.y, -20.0, 1e-9);
-}
-
-TEST_F(DesignatedPointTest, AMissingEndLeavesNoPosition) {
-  TdvPoint p;
-  TdvRealPoint c;
-  EXPECT_FALSE(designated.ComputePosition(p, c, 200));
-  designated.RemoveIncluded(1);
-  EXPECT_EQ(Included(designated), (std::vector<std::int32_t>{kEmptyInputRef, 2}));
-  EXPECT_FALSE(designated.ComputePosition(p, c, 100));
-}
-
-TEST_F(DesignatedPointTest, ItCanIncludeAnotherCalculatedPoint) {
-  auto& centre = Add<TdvCalculatedCM>(11, "CM");
-  Include(centre, {1, 2});
-  Include(designated, {1, 11});  // A to the middle of AB
-  designated.SetAlong(1.0);
-  TdvRealPoint c = PositionAt(100);
-  EXPECT_NEAR(c.x, 60.0, 1e-9);
-}
-
-TEST_F(DesignatedPointTest, AsAnOriginItGivesItsPositionAndRotation) {
-  designated.SetSampleType(kFixed);
-  designated.SetValue(-0.25, 700);
-  TdvRealPoint position;
-  double angle = 0.0;
-  ASSERT_TRUE(designated.GetOriginPosition(position, angle, 100));
-  EXPECT_NEAR(position.x, 80.0, 1e-9);
-  EXPECT_DOUBLE_EQ(angle, -0.25);
-  EXPECT_EQ(designated.TableWidth(), 100);
-  designated.SetOrigin(1);
-  EXPECT_EQ(designated.TableColumns(), 3);
 }
 
 }  // namespace

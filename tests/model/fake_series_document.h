@@ -95,15 +95,6 @@ class FakeSeriesDocument : public TdvSeriesDocument {
     return textAnswer;
   }
 
-  // How many recorded events start with prefix.
-  int CountEvents(const std::string& prefix) const {
-    int n = 0;
-    for (const std::string& e : events) {
-      n += e.rfind(prefix, 0) == 0 ? 1 : 0;
-    }
-    return n;
-  }
-
   std::map<std::int32_t, TdvDataObject*> items;
   std::int32_t defaultOrigin = 0;
   std::vector<std::int32_t> frameKeys;

@@ -26,16 +26,4 @@ TEST_F(PointHitTest, OnlyTheMarkerRectangleOfAVisiblePointCounts) {
   EXPECT_FALSE(point.HitTest(TdvPoint{200, -300}, 100));
 }
 
-TEST_F(PointHitTest, TheTransformPointIsGrabbedOnlyOnItsOwnFrame) {
-  point.TransformOrigin(100);
-  point.TakeData(200, -300, 200);
-  EXPECT_FALSE(point.HitTest(TdvPoint{200, -280}, 200));
-  EXPECT_EQ(point.GetMoveTarget(), 1);
-  EXPECT_TRUE(point.HitTest(TdvPoint{200, -280}, 100));
-  EXPECT_EQ(point.GetMoveTarget(), 0);
-  point.SetMarkerSize(5);  // where both markers overlap the datum wins
-  EXPECT_TRUE(point.HitTest(TdvPoint{200, -290}, 100));
-  EXPECT_EQ(point.GetMoveTarget(), 1);
-}
-
 }  // namespace

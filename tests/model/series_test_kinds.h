@@ -29,23 +29,6 @@ class TestOrigin : public TdvDataObject {
   double rotation = 0.0;
 };
 
-// A scale that converts movie units at a fixed number of metres per unit.
-class TestScale : public TdvDataObject {
- public:
-  bool IsA(int code) const override {
-    return code == kCalibrateObjectCode || code == kCalculatedLineCode ||
-           code == kCalculatedObjectCode || TdvDataObject::IsA(code);
-  }
-  bool Convert(double& value, std::int32_t, std::uint8_t unit, std::string& unitLabel) override {
-    value *= metresPerUnit;
-    ConvertLength(value, unit, false);
-    unitLabel = UnitLabel(unit);
-    return true;
-  }
-
-  double metresPerUnit = 0.01;
-};
-
 // A series that claims the given class codes, to check how the record
 // names kinds.
 class CodedSeries : public TdvDataObject {

@@ -137,14 +137,6 @@ class Recording : public Base {
     (void)modifiers;
   }
 
-  std::vector<std::string> Operations() const {
-    std::vector<std::string> names;
-    for (const SeenCall& call : calls) {
-      names.push_back(call.operation);
-    }
-    return names;
-  }
-
   std::vector<SeenCall> calls;
   std::set<int> handledCommands;
   int closeAnswer = kTdvNotHandled;

@@ -106,36 +106,6 @@ TEST_P(GeneratedMovieTest, TimingMatchesTheGenerator) {
   EXPECT_EQ(movie->VideoNaturalBox().Height(), spec_.height);
 }
 
-TEST_P(GeneratedMovieTest, ReadingEveryPacketGivesTheSameFrameList) {
-  auto indexed = Open();
-  auto scanned = Open(TdvFfmpegOptions{.useSampleIndex = false});
-  ASSERT_TRUE(indexed && scanned);
-  const bool quickTime = spec_.path.ends_with(".mov") || spec_.path.ends_with(".mp4");
-  EXPECT_EQ(dynamic_cast<TdvFfmpegMovie&>(*indexed).FrameTableFromSampleIndex(), quickTime);
-  EXPECT_FALSE(dynamic_cast<TdvFfmpegMovie&>(*scanned).FrameTableFromSampleIndex());
-  EXPECT_EQ(indexed->VideoFrameTimes(), scanned->VideoFrameTimes());
-  EXPECT_EQ(indexed->VideoDuration(), scanned->VideoDuration());
-}
-
-TEST_P(GeneratedMovieTest, WalkingForwardShowsEachFrameInTurn) {
-  auto movie = Open();
-  ASSERT_TRUE(movie);
-  const auto& times = movie->VideoFrameTimes();
-  for (std::size_t i = 0; i < times.size(); ++i) {
-    EXPECT_EQ(FrameShownAt(*movie, times[i]), static_cast<int>(i)) << "time " << times[i];
-  }
-}
-
-TEST_P(GeneratedMovieTest, WalkingBackwardShowsEachFrameInTurn) {
-  // A small cache forces the backward walk to seek and decode again.
-  auto movie = Open(TdvFfmpegOptions{.cacheBytes = 64 * 1024});
-  ASSERT_TRUE(movie);
-  const auto& times = movie->VideoFrameTimes();
-  for (std::size_t i = times.size(); i-- > 0;) {
-    EXPECT_EQ(FrameShownAt(*movie, times[i]), static_cast<int>(i)) << "time " << times[i];
-  }
-}
-
 TEST_P(GeneratedMovieTest, RandomJumpsShowTheRightFrame) {
   auto movie = Open(TdvFfmpegOptions{.cacheBytes = 64 * 1024});
   ASSERT_TRUE(movie);
@@ -146,20 +116,6 @@ TEST_P(GeneratedMovieTest, RandomJumpsShowTheRightFrame) {
     std::size_t i = pick(random);
     EXPECT_EQ(FrameShownAt(*movie, times[i]), static_cast<int>(i)) << "time " << times[i];
   }
-}
-
-TEST_P(GeneratedMovieTest, TimesBetweenFrameStartsShowTheEarlierFrame) {
-  auto movie = Open();
-  ASSERT_TRUE(movie);
-  const auto& times = movie->VideoFrameTimes();
-  for (std::size_t i = 0; i < times.size(); ++i) {
-    const MovieTime next = i + 1 < times.size() ? times[i + 1] : movie->VideoDuration();
-    const MovieTime inside = next - 1;
-    EXPECT_EQ(FrameShownAt(*movie, inside), static_cast<int>(i)) << "time " << inside;
-    EXPECT_EQ(movie->VideoNextFrameTime(inside), i + 1 < times.size() ? next : -1);
-  }
-  EXPECT_EQ(FrameShownAt(*movie, movie->VideoDuration() + 1000),
-            static_cast<int>(times.size() - 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Movies, GeneratedMovieTest, ::testing::ValuesIn(Cases()),

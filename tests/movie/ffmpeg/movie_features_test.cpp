@@ -51,77 +51,6 @@ TEST_F(MovieFeaturesTest, StoredRotationShowsThePictureUpright) {
   }
 }
 
-TEST_F(MovieFeaturesTest, SampleAspectRatioWidensThePicture) {
-  TestMovieSpec request;
-  request.aspectNum = 2;
-  request.aspectDen = 1;
-  auto movie = Make("wide.mov", request);
-  ASSERT_TRUE(movie);
-  EXPECT_EQ(movie->VideoNaturalBox().Width(), 320);
-  EXPECT_EQ(movie->VideoNaturalBox().Height(), 120);
-  TdvVideoImage image;
-  ASSERT_TRUE(movie->VideoFrameImage(0, image));
-  EXPECT_EQ(image.width, 320);
-  EXPECT_EQ(image.rgb.size(), 320u * 120 * 3);
-}
-
-TEST_F(MovieFeaturesTest, EmbeddedDocumentIsReadBackExactly) {
-  TestMovieSpec request;
-  request.codec = TestCodec::kMjpeg;
-  request.embeddedDocument = "2 1 2\n;H b 10 1 i 20 3 s 20 \"toss.mov\";\n\xB5 and tabs\t;";
-  auto movie = Make("carrier.mov", request);
-  ASSERT_TRUE(movie);
-  EXPECT_EQ(movie->VideoUserText(kEmbeddedDocumentType), request.embeddedDocument);
-  EXPECT_EQ(movie->VideoUserText(TdvFourCharCode::FromBytes("\xA9nam")), std::nullopt);
-}
-
-TEST_F(MovieFeaturesTest, MoviesWithoutUserDataAnswerNothing) {
-  auto quickTime = Make("plain.mov", TestMovieSpec{});
-  auto matroska = Make("plain.mkv", TestMovieSpec{});
-  ASSERT_TRUE(quickTime && matroska);
-  EXPECT_EQ(quickTime->VideoUserText(kEmbeddedDocumentType), std::nullopt);
-  EXPECT_EQ(matroska->VideoUserText(kEmbeddedDocumentType), std::nullopt);
-}
-
-class OpeningProgressTest : public MovieFeaturesTest {
- protected:
-  void SetUp() override {
-    spec_.path = folder_.File("long.avi");
-    spec_.codec = TestCodec::kMjpeg;
-    spec_.width = 128;
-    spec_.height = 32;
-    spec_.frameCount = 1500;
-    ASSERT_TRUE(testing::MakeTestMovie(spec_).ok);
-  }
-  TestMovieSpec spec_;
-};
-
-TEST_F(OpeningProgressTest, ReportsGrowingFractionsWhileReadingPackets) {
-  std::vector<double> reported;
-  TdvFfmpegVideoLibrary library;
-  auto result = library.VideoOpen(spec_.path, [&](double fraction) {
-    reported.push_back(fraction);
-    return true;
-  });
-  ASSERT_TRUE(result.movie);
-  EXPECT_EQ(result.movie->VideoFrameTimes().size(), 1500u);
-  ASSERT_GE(reported.size(), 2u);
-  for (std::size_t i = 0; i < reported.size(); ++i) {
-    EXPECT_GE(reported[i], 0.0);
-    EXPECT_LE(reported[i], 1.0);
-    if (i > 0) {
-      EXPECT_GE(reported[i], reported[i - 1]);
-    }
-  }
-}
-
-TEST_F(OpeningProgressTest, AnsweringFalseCancelsTheOpening) {
-  TdvFfmpegVideoLibrary library;
-  auto result = library.VideoOpen(spec_.path, [](double) { return false; });
-  EXPECT_FALSE(result.movie);
-  EXPECT_EQ(result.error, TdvVideoOpenError::kCancelled);
-}
-
 TEST_F(MovieFeaturesTest, CacheStaysWithinItsBudget) {
   const std::size_t budget = 150 * 1024;
   TestMovieSpec request;
@@ -137,28 +66,6 @@ TEST_F(MovieFeaturesTest, CacheStaysWithinItsBudget) {
   }
   EXPECT_GT(ffmpeg->Cache().Count(), 1u);
   EXPECT_LT(ffmpeg->Cache().Count(), 30u);
-}
-
-TEST_F(MovieFeaturesTest, FramesLargerThanTheBudgetStillShow) {
-  auto movie = Make("tiny-cache.mp4", TestMovieSpec{}, TdvFfmpegOptions{.cacheBytes = 1});
-  ASSERT_TRUE(movie);
-  const auto& times = movie->VideoFrameTimes();
-  TdvVideoImage image;
-  for (std::size_t i : {5u, 4u, 20u, 0u, 29u}) {
-    ASSERT_TRUE(movie->VideoFrameImage(times[i], image));
-    EXPECT_EQ(testing::ReadFrameCode(image.rgb.data(), image.width, image.height), int(i));
-  }
-}
-
-TEST_F(MovieFeaturesTest, DefaultCacheKeepsEveryFrameOfASmallMovie) {
-  auto movie = Make("small.mp4", TestMovieSpec{});
-  ASSERT_TRUE(movie);
-  auto* ffmpeg = dynamic_cast<TdvFfmpegMovie*>(movie.get());
-  TdvVideoImage image;
-  for (MovieTime time : movie->VideoFrameTimes()) {
-    ASSERT_TRUE(movie->VideoFrameImage(time, image));
-  }
-  EXPECT_EQ(ffmpeg->Cache().Count(), 30u);
 }
 
 }  // namespace

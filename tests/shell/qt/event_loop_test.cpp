@@ -8,33 +8,6 @@ namespace {
 
 class EventLoopTest : public QtBackendTest {};
 
-TEST_F(EventLoopTest, RunEndsWithTheCodeGivenToQuit) {
-  std::vector<int> order;
-  backend_.Post([&] { order.push_back(1); });
-  backend_.Post([&] {
-    order.push_back(2);
-    backend_.Quit(7);
-  });
-  EXPECT_EQ(backend_.Run(), 7);
-  EXPECT_EQ(order, (std::vector<int>{1, 2}));
-}
-
-TEST_F(EventLoopTest, ClosingTheOnlyWindowDoesNotEndTheProgram) {
-  QtTestHooks hooks;
-  hooks.messageBox = [](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); };
-  backend_.SetTestHooks(hooks);
-  bool after = false;
-  backend_.Post([&] { backend_.ShowMessage(MessageKind::kInformation, "Register Failed", "XXX"); });
-  backend_.Post([&] {
-    backend_.Post([&] {
-      after = true;
-      backend_.Quit(3);
-    });
-  });
-  EXPECT_EQ(backend_.Run(), 3);
-  EXPECT_TRUE(after);
-}
-
 TEST_F(EventLoopTest, TimerTicksUntilStoppedFromItsOwnTick) {
   const WindowHandle frame = backend_.CreateFrame(FrameSpec{"Kinovex"});
   int ticks = 0;

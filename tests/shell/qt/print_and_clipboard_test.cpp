@@ -64,29 +64,7 @@ TEST_F(PrintTest, PrintingToPdfWritesAPage) {
   EXPECT_TRUE(file.read(5).startsWith("%PDF"));
 }
 
-TEST_F(PrintTest, CancelledPrintDialogStartsNoJob) {
-  accept_ = false;
-  EXPECT_EQ(backend_.AskPrint(kNoWindow, kJob), nullptr);
-  EXPECT_FALSE(QFile::exists(pdf_));
-}
-
-TEST_F(PrintTest, AbortedJobLeavesNoFile) {
-  auto job = backend_.AskPrint(kNoWindow, kJob);
-  ASSERT_NE(job, nullptr);
-  ASSERT_TRUE(job->StartDocument());
-  ASSERT_TRUE(job->StartPage());
-  EXPECT_FALSE(job->CancelRequested());
-  job->Abort();
-  EXPECT_FALSE(QFile::exists(pdf_));
-}
-
 class ClipboardTest : public QtBackendTest {};
-
-TEST_F(ClipboardTest, TextComesBackUnchanged) {
-  const std::string table = "Time (s)\tx (m)\n0.033\t1.25\n0.067\t1.5\u00b0\n";
-  ASSERT_TRUE(backend_.SetClipboardText(table));
-  EXPECT_EQ(backend_.ClipboardText(), table);
-}
 
 TEST_F(ClipboardTest, PictureComesBackPixelForPixel) {
   Picture picture(7, 5);
@@ -99,12 +77,6 @@ TEST_F(ClipboardTest, PictureComesBackPixelForPixel) {
   const auto back = backend_.ClipboardPicture();
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(*back, picture);
-}
-
-TEST_F(ClipboardTest, EmptyPictureLeavesTheClipboardAlone) {
-  ASSERT_TRUE(backend_.SetClipboardText("kept"));
-  EXPECT_FALSE(backend_.SetClipboardPicture(Picture()));
-  EXPECT_EQ(backend_.ClipboardText(), "kept");
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -10,69 +9,7 @@
 namespace shell::qt::testing {
 namespace {
 
-struct SeenBox {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QMessageBox::StandardButtons buttons;
-};
-
-class PromptsTest : public QtBackendTest {
- protected:
-  // Answers the next message box with `button` (none: leave it open).
-  void Answer(QMessageBox::StandardButton button) {
-    QtTestHooks hooks;
-    hooks.messageBox = [this, button](QMessageBox& box) {
-      seen_ = SeenBox{box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
-      visible_ = box.isVisible();
-      if (button != QMessageBox::NoButton) {
-        box.button(button)->click();
-      }
-    };
-    backend_.SetTestHooks(hooks);
-  }
-
-  SeenBox seen_;
-  bool visible_ = false;
-};
-
-TEST_F(PromptsTest, ConfirmationShowsItsTextsAndAnswersCancel) {
-  Answer(QMessageBox::Cancel);
-  EXPECT_EQ(
-      backend_.ShowMessage(MessageKind::kConfirmation, "Overwrite File?", "File Already Exists"),
-      MessageAnswer::kCancel);
-  EXPECT_TRUE(visible_);
-  EXPECT_EQ(seen_.title, QStringLiteral("File Already Exists"));
-  EXPECT_EQ(seen_.text, QStringLiteral("Overwrite File?"));
-  EXPECT_EQ(seen_.icon, QMessageBox::Question);
-  EXPECT_EQ(seen_.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-}
-
-TEST_F(PromptsTest, ConfirmationAnswersOk) {
-  Answer(QMessageBox::Ok);
-  EXPECT_EQ(backend_.ShowMessage(MessageKind::kConfirmation, "Do you still want to continue?",
-                                 "This will clear all data except fixed points"),
-            MessageAnswer::kOk);
-}
-
-TEST_F(PromptsTest, SavePromptOffersYesNoAndCancel) {
-  Answer(QMessageBox::No);
-  EXPECT_EQ(backend_.ShowMessage(MessageKind::kSavePrompt, "Do You Want to Save?",
-                                 "run1.kvx Has Been Changed"),
-            MessageAnswer::kNo);
-  EXPECT_EQ(seen_.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-  EXPECT_EQ(seen_.title, QStringLiteral("run1.kvx Has Been Changed"));
-}
-
-TEST_F(PromptsTest, InformationHasNoIconAndTakesMarkupAsPlainText) {
-  Answer(QMessageBox::Ok);
-  EXPECT_EQ(backend_.ShowMessage(MessageKind::kInformation, "<b>no document</b> with that number",
-                                 "TdvAppWindow::RemoveDocWindow"),
-            MessageAnswer::kOk);
-  EXPECT_EQ(seen_.icon, QMessageBox::NoIcon);
-  EXPECT_EQ(seen_.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-  EXPECT_EQ(seen_.text, QStringLiteral("<b>no document</b> with that number"));
-}
+using PromptsTest = QtBackendTest;
 
 // A prompt's parent is the active window; a dialog deleted while the prompt
 // is open takes the prompt with it, which must neither crash nor answer Yes.
@@ -92,12 +29,6 @@ TEST_F(PromptsTest, PromptWhoseParentGoesAwayIsCancelled) {
   parent->show();
   QApplication::setActiveWindow(parent);
   EXPECT_EQ(backend_.AskOpenFile(FileDialogSpec{}), std::nullopt);
-}
-
-TEST_F(PromptsTest, BoxLeftOpenByItsHookIsCancelled) {
-  Answer(QMessageBox::NoButton);
-  EXPECT_EQ(backend_.ShowMessage(MessageKind::kSavePrompt, "Do You Want to Save?", "x"),
-            MessageAnswer::kCancel);
 }
 
 TEST_F(PromptsTest, FileDialogCarriesTheProgramsFiltersAndAnswersTheChosenFile) {
@@ -131,13 +62,6 @@ TEST_F(PromptsTest, FileDialogCarriesTheProgramsFiltersAndAnswersTheChosenFile) 
   EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
   EXPECT_EQ(filters, (QStringList{QStringLiteral("KVX Files (*.KVX *.kvx)"),
                                   QStringLiteral("All Files (*)")}));
-}
-
-TEST_F(PromptsTest, CancelledFileDialogAnswersNothing) {
-  QtTestHooks hooks;
-  hooks.fileDialog = [](QFileDialog& dialog) { dialog.reject(); };
-  backend_.SetTestHooks(hooks);
-  EXPECT_FALSE(backend_.AskOpenFile(FileDialogSpec{"Locate Movie", {}, "", "", ""}).has_value());
 }
 
 }  // namespace

@@ -44,33 +44,6 @@ TEST_F(HighDensityTest, WindowHasTwoDevicePixelsPerPixel) {
   EXPECT_EQ(PixelOf(shot, 39, 20), kWhite);
 }
 
-// Text drawn at the device's resolution has glyph edges inside the 2 × 2
-// blocks of a pixel; text scaled up from one device pixel per pixel has not.
-TEST_F(HighDensityTest, TextIsDrawnAtDeviceResolution) {
-  const QImage shot = Grab();
-  int splitBlocks = 0;
-  for (int y = 2 * 130; y < 2 * 160; y += 2) {
-    for (int x = 2 * 10; x < 2 * 200; x += 2) {
-      const QRgb corner = shot.pixel(x, y);
-      if (shot.pixel(x + 1, y) != corner || shot.pixel(x, y + 1) != corner ||
-          shot.pixel(x + 1, y + 1) != corner) {
-        ++splitBlocks;
-      }
-    }
-  }
-  EXPECT_GT(splitBlocks, 10);
-}
-
-TEST_F(HighDensityTest, LinesStayCrisp) {
-  const QImage shot = Grab();
-  for (int y = 2 * 78; y < 2 * 108; ++y) {
-    for (int x = 0; x < 2 * 122; ++x) {
-      const Rgb pixel = PixelOf(shot, x, y);
-      ASSERT_TRUE(pixel == kBlue || pixel == kWhite) << x << "," << y;
-    }
-  }
-}
-
 TEST_F(HighDensityTest, ReadBackAndExclusiveOrWorkInPixels) {
   const QImage before = Grab();
   {
