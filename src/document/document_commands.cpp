@@ -178,7 +178,11 @@ int TdvDataObjectWindow::DoClose() {
     }
   }
   AttachTableWindow(nullptr);
-  movie = nullptr;
+  // The movie window must not outlive the document it reports to.
+  if (TdvMovieLink* closing = movie) {
+    movie = nullptr;
+    closing->ForceClose();
+  }
   graphs.clear();
   ClearSelectionList();
   items.Clear();
