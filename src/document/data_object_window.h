@@ -160,9 +160,6 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   void MovieClosing() override;
   int MovieDocumentCommand(int id) override;
   bool CloseDocument() override;
-  // The rubber band of a drag on empty picture, in movie units; all sides
-  // -1 when there is none.
-  const TdvRect& RubberBand() const { return rubberBand; }
 
   // The movie link. RemoveMovie: for the Remove Movie command the data and
   // the movie go at once; before another movie is opened it is only marked
@@ -356,8 +353,6 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   int ItemsOfKind(int classCode);
   void SelectInBand();
   void DragItem(TdvDataObject& item, int x, int y, int startX, int startY, int keyFlags);
-  bool TakeDatum(TdvDataObject& item, int x, int y);
-  std::string ReadoutText(TdvDataObject& item, int x, int y);
   std::int32_t NewScaleEnd(const std::string& suffix, int x, int y);
   void FinishQuickScale(int x, int y);
   void SelectItemBeforeScale();

@@ -178,10 +178,8 @@ int TdvDataObjectWindow::DoClose() {
     }
   }
   AttachTableWindow(nullptr);
-  // The movie window goes with its document: left open it would still
-  // point at this document.
-  if (movie != nullptr) {
-    TdvMovieLink* closing = movie;
+  // The movie window must not outlive the document it reports to.
+  if (TdvMovieLink* closing = movie) {
     movie = nullptr;
     closing->ForceClose();
   }

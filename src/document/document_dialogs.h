@@ -25,8 +25,8 @@ class TdvDocumentDialogs {
   virtual void ScaleMovie(TdvDataObjectWindow& /*document*/) {}
   virtual void MovieStepSize(TdvDataObjectWindow& /*document*/) {}
   virtual void ChangeFrameRate(TdvDataObjectWindow& /*document*/) {}
-  // "Number of Points" for the movie at moviePath, filling `document`
-  // (its points are made and the movie attached on OK).
+  // "Number of Points" for the movie at moviePath: on OK the points are
+  // made in `document` and the movie attached (AttachMovieFile).
   virtual void NumberOfPoints(TdvDataObjectWindow& /*document*/, const std::string& /*moviePath*/) {
   }
 };

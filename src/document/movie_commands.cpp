@@ -120,10 +120,10 @@ int TdvDataObjectWindow::DoMovieToolCommand(int code) {
     case 20:
       if (movie != nullptr) {
         movie->MovieCommand(701);
-      } else if (hasMovie && MovieFileExists(moviePath)) {
-        AttachMovieFile(moviePath);
-      } else {
+      } else if (!hasMovie) {
         OpenMovieInto(false);
+      } else if (MovieFileExists(moviePath)) {
+        AttachMovieFile(moviePath);
       }
       return 1;
     case 24:

@@ -21,5 +21,10 @@ void TdvDataObjectWindow::DrawItemsAt(std::int32_t time) {
       item->DrawSelection(view, time);
     }
   }
-  view.SetPenWidth(1);
+  if (rubberBand.left != -1 || rubberBand.right != -1) {
+    TdvPoint corner = view.ToWindow(TdvPoint{rubberBand.left, rubberBand.bottom});
+    TdvPoint opposite = view.ToWindow(TdvPoint{rubberBand.right, rubberBand.top});
+    view.SetColour(MakeColour(0, 0, 0));
+    view.FrameRect(TdvRect{corner.x, corner.y, opposite.x + 1, opposite.y + 1});
+  }
 }

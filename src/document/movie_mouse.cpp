@@ -125,19 +125,12 @@ void TdvDataObjectWindow::MovieMouseUp(int, int, int keyFlags) {
   if (!liveUpdates) {
     recalculateOnChange = true;
   }
-  bool refresh = pointCreated || dataTaken;
+  modified = modified || pointCreated || dataTaken;
   if (TdvDataObject* item = currentItem != kNoItem ? GetItem(currentItem) : nullptr) {
     if (!liveUpdates) {
       SeriesChanged(*item);
     }
     item->SelectDatum();
-    refresh = refresh || item->GetSampleType() != kFrameByFrame;
-    if (item->IsPointType() && IsScaleEnd(item->GetId())) {
-      RedrawWindows();
-    }
-  }
-  if (refresh) {
-    modified = true;
   }
   if (pointCreated) {
     pointCreated = false;

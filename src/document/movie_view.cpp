@@ -11,8 +11,16 @@ constexpr int kSmallTextSize = 9;
 }  // namespace
 
 TdvMovieView::TdvMovieView(TdvDataObjectWindow& document, TdvMovieLink& movie, TdvWindow& window)
-    : document(document), movie(movie), window(window), picture(movie.PictureRect()) {
+    : document(document),
+      movie(movie),
+      window(window),
+      picture(movie.PictureRect()),
+      textSize(window.text.size) {
   window.GfxSetTextSize(kSmallTextSize);
+}
+
+TdvMovieView::~TdvMovieView() {
+  window.GfxSetTextSize(textSize);
 }
 
 TdvPoint TdvMovieView::ToWindow(const TdvPoint& movieUnits) const {

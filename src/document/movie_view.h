@@ -10,7 +10,12 @@ class TdvWindow;
 // pixels, the picture's place in them and the frame's marker sheets.
 class TdvMovieView : public TdvSeriesView {
  public:
+  // Draws in the small font; the window gets back its own text size
+  // afterwards.
   TdvMovieView(TdvDataObjectWindow& document, TdvMovieLink& movie, TdvWindow& window);
+  ~TdvMovieView() override;
+  TdvMovieView(const TdvMovieView&) = delete;
+  TdvMovieView& operator=(const TdvMovieView&) = delete;
 
   TdvPoint ToWindow(const TdvPoint& movieUnits) const override;
   TdvRect PictureRect() const override { return picture; }
@@ -36,4 +41,5 @@ class TdvMovieView : public TdvSeriesView {
   TdvMovieLink& movie;
   TdvWindow& window;
   TdvRect picture;
+  int textSize;
 };

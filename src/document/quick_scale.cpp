@@ -12,9 +12,7 @@ constexpr std::uint16_t kScaleEndMarker = 3;
 
 void TdvDataObjectWindow::StartQuickScale() {
   itemBeforeScale = currentItem;
-  if (movie != nullptr) {
-    movie->MovieCommand(701);
-  }
+  BringMovieForward();
   Dialogs().ScaleMovie(*this);
 }
 

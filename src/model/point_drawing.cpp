@@ -28,17 +28,16 @@ bool TdvDataPoint::MoviePosition(TdvPoint& position, double& angle, std::int32_t
 // An origin's label sits on its handle, so that the name shows which way
 // its x axis points.
 void TdvDataPoint::DrawOnMovie(TdvSeriesView& view, std::int32_t frame) {
+  if (isOrigin == 0) {
+    TdvDataObject::DrawOnMovie(view, frame);
+    return;
+  }
   TdvPoint position;
   double angle = 0.0;
   if (!MoviePosition(position, angle, frame)) {
     return;
   }
-  TdvPoint at = view.ToWindow(position);
-  DrawMarker(view, at, angle, frame);
-  if (isOrigin == 0) {
-    DrawLabel(view, at.x, at.y, frame);
-    return;
-  }
+  DrawMarker(view, view.ToWindow(position), angle, frame);
   TdvPoint handle = view.ToWindow(HandlePosition(position, angle));
   view.FrameRect(TdvRect{handle.x - 2, handle.y - 2, handle.x + 3, handle.y + 3});
   DrawLabel(view, handle.x, handle.y, frame);

@@ -236,8 +236,9 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   std::uint8_t markerColour = 0;
   TdvSeriesDocument* document = nullptr;
 
-  // A trail mark at window pixel `at`; last keeps the previous mark so that
-  // marks landing on the same pixel are drawn once.
+  // A trail mark at window pixel `at`; last keeps the previous mark drawn.
+  // A mark beside that one is left out: overlapping, the marks of a slow
+  // motion would only thicken the band they already draw.
   static void DrawTrailMark(TdvSeriesView& view, const TdvPoint& at, const TdvRect& picture,
                             TdvPoint& last);
   // The position of the series on the frame after `frame` in the movie.

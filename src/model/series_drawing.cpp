@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <iterator>
 
 #include "model/series.h"
@@ -106,7 +107,8 @@ void TdvDataObject::DrawLabel(TdvSeriesView& view, int x, int y, std::int32_t fr
 
 void TdvDataObject::DrawTrailMark(TdvSeriesView& view, const TdvPoint& at, const TdvRect& picture,
                                   TdvPoint& last) {
-  if (at == last || !PointInRect(at, picture)) {
+  bool touchesLast = std::abs(at.x - last.x) <= kTrailHalf && std::abs(at.y - last.y) <= kTrailHalf;
+  if (touchesLast || !PointInRect(at, picture)) {
     return;
   }
   last = at;

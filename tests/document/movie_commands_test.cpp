@@ -137,6 +137,18 @@ TEST_F(MovieDocumentTest, TheOnlyDocumentOpensItsMovieThroughNumberOfPoints) {
   EXPECT_TRUE(opener.opened.empty());
 }
 
+TEST_F(MovieDocumentTest, ClosingTheDocumentClosesItsMovieUnlessTheUserKeepsIt) {
+  TdvDataObjectWindow* doc = MovieDocument();
+  doc->modified = true;
+  backend.ExpectMessage("Do You Want to Save?", MessageAnswer::kCancel,
+                        doc->title + " Has Been Changed");
+  EXPECT_FALSE(doc->CloseDocument());
+  EXPECT_EQ(movie.closes, 0);
+  doc->modified = false;
+  EXPECT_TRUE(doc->CloseDocument());
+  EXPECT_EQ(movie.closes, 1);
+}
+
 class RecordingGraph : public TdvGraphLink {
  public:
   void ItemRemoved(std::int32_t) override {}
