@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -95,9 +96,26 @@ double ProcessCpuMs() {
   return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-void ReportCpu(benchmark::State& state, double startMs, double pausedMs) {
+// Steps forward through the first frames over and over, going back to the
+// first frame untimed, and adds the process CPU time of the timed steps as
+// a per-step counter.
+void StepForward(benchmark::State& state, const std::function<void(std::size_t)>& showFrame) {
+  std::size_t index = 0;
+  double paused = 0;
+  const double start = ProcessCpuMs();
+  for (auto _ : state) {
+    if (index == kSteps) {
+      state.PauseTiming();
+      const double pause = ProcessCpuMs();
+      index = 0;
+      showFrame(0);
+      paused += ProcessCpuMs() - pause;
+      state.ResumeTiming();
+    }
+    showFrame(++index);
+  }
   state.counters["process_cpu_ms"] =
-      benchmark::Counter(ProcessCpuMs() - startMs - pausedMs, benchmark::Counter::kAvgIterations);
+      benchmark::Counter(ProcessCpuMs() - start - paused, benchmark::Counter::kAvgIterations);
 }
 
 const std::string& Movie1080() {
@@ -110,41 +128,20 @@ void BM_LibraryFrameFetch(benchmark::State& state) {
   auto movie = library.VideoOpen(Movie1080(), nullptr).movie;
   const auto& times = movie->VideoFrameTimes();
   TdvVideoImage image;
-  std::size_t index = 0;
-  double paused = 0;
-  const double start = ProcessCpuMs();
-  for (auto _ : state) {
-    if (index == kSteps) {
-      state.PauseTiming();
-      const double pause = ProcessCpuMs();
-      index = 0;
-      movie->VideoFrameImage(times[0], image);
-      paused += ProcessCpuMs() - pause;
-      state.ResumeTiming();
-    }
-    benchmark::DoNotOptimize(movie->VideoFrameImage(times[++index], image));
-  }
-  ReportCpu(state, start, paused);
+  StepForward(state, [&](std::size_t index) {
+    benchmark::DoNotOptimize(movie->VideoFrameImage(times[index], image));
+  });
 }
 
 void BM_MovieWindowStep(benchmark::State& state) {
   ShownMovie shown(Movie1080());
-  std::size_t index = 0;
-  double paused = 0;
-  const double start = ProcessCpuMs();
-  for (auto _ : state) {
-    if (index == kSteps) {
-      state.PauseTiming();
-      const double pause = ProcessCpuMs();
-      index = 0;
+  StepForward(state, [&](std::size_t index) {
+    if (index == 0) {
       shown.window->GoToTime(0);
-      paused += ProcessCpuMs() - pause;
-      state.ResumeTiming();
+    } else {
+      shown.window->StepFrame(true);
     }
-    shown.window->StepFrame(true);
-    ++index;
-  }
-  ReportCpu(state, start, paused);
+  });
 }
 
 // Real-time playback over the whole movie (10 s at 30 frames a second) on

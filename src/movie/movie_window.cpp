@@ -51,7 +51,7 @@ int Round(double value) {
   return static_cast<int>(std::lround(value));
 }
 
-// Clicks on the picture nudge with these codes: up, left, right, down.
+// Control and an arrow nudge with these codes: up, left, right, down.
 int NudgeCode(int character) {
   switch (character) {
     case kTdvKeyUp:
@@ -112,11 +112,6 @@ void TdvMoovWindow::MoovSetMoov(std::unique_ptr<TdvVideoMovie> movie) {
   controller_->onFrameChanged = [this] { ControllerMovedFrame(); };
   currentTime = controller_->Time();
   SetMovieSize(naturalSize.width, naturalSize.height);
-}
-
-MovieTime TdvMoovWindow::GetFrameTimes(std::vector<MovieTime>& times) const {
-  times = frameTimes;
-  return timeScale;
 }
 
 void TdvMoovWindow::SetMovieSize(int width, int height) {

@@ -56,11 +56,8 @@ class TdvMoovWindow : public TdvDocumentWindow, public TdvMovieLink {
   void SetOption(int key, int value);
   // `scaleClick` acts on the picture only; 1 when it took the point.
   int ScaleClick(int x, int y);
-  MovieTime GetFrameTimes(std::vector<MovieTime>& times) const;
-  shell::Rect GetPictureRect() const { return layout_.picture; }
   const TdvMovieLayout& Layout() const { return layout_; }
   TdvMovieController* Controller() const { return controller_.get(); }
-  MovieTime CurrentTime() const { return currentTime; }
 
   // The movie link.
   int NaturalHeight() const override { return naturalSize.height; }
@@ -150,7 +147,6 @@ class TdvMoovWindow : public TdvDocumentWindow, public TdvMovieLink {
   std::unique_ptr<TdvMovieController> controller_;
   TdvMovieLayout layout_;
   bool sizing_ = false;
-  bool mouseOnPicture_ = false;
   std::optional<shell::Point> floatingAt_;
   std::optional<std::size_t> beepedFrame_;
 };

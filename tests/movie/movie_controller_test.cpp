@@ -27,7 +27,7 @@ TEST_F(MovieWindowTest, PlayingOnTheTimerReachesTheLastFrameAndStops) {
       Tick();
     }
     EXPECT_FALSE(Playing());
-    EXPECT_EQ(window->CurrentTime(), 180);
+    EXPECT_EQ(window->currentTime, 180);
     if (everyFrame) {
       EXPECT_THAT(document.shownTimes, ElementsAreArray(std::vector<MovieTime>{
                                            20, 40, 60, 80, 100, 120, 140, 160, 180}));
@@ -47,12 +47,12 @@ TEST_F(MovieWindowTest, SpacePlaysAndPauses) {
   space.character = U' ';
   backend.Send(window->hwnd, space);
   EXPECT_TRUE(Playing());
-  EXPECT_EQ(window->CurrentTime(), 0);
+  EXPECT_EQ(window->currentTime, 0);
   Advance(kFrameSeconds);
   Tick();
   backend.Send(window->hwnd, space);
   EXPECT_FALSE(Playing());
-  EXPECT_EQ(window->CurrentTime(), 20);
+  EXPECT_EQ(window->currentTime, 20);
 }
 
 // The thumb follows the mouse along the slider from the first frame to the
@@ -62,20 +62,20 @@ TEST_F(MovieWindowTest, ThumbDragAndStepButtonsMoveTheMovie) {
   const shell::Rect& bar = window->Layout().controller;
   const int y = (bar.top + bar.bottom) / 2;
   backend.MouseDown(window->hwnd, {bar.right - 3, y});
-  EXPECT_EQ(window->CurrentTime(), 180);
+  EXPECT_EQ(window->currentTime, 180);
   backend.MouseMove(window->hwnd, {(bar.left + 60 + bar.right) / 2, y});
-  EXPECT_EQ(window->CurrentTime(), 80);
+  EXPECT_EQ(window->currentTime, 80);
   backend.MouseMove(window->hwnd, {0, y});
-  EXPECT_EQ(window->CurrentTime(), 0);
+  EXPECT_EQ(window->currentTime, 0);
   backend.MouseUp(window->hwnd, {0, y});
   backend.MouseMove(window->hwnd, {bar.right - 3, y});
-  EXPECT_EQ(window->CurrentTime(), 0);
+  EXPECT_EQ(window->currentTime, 0);
   EXPECT_THAT(document.calls, ::testing::IsEmpty());  // the bar is not the picture
 
   backend.Click(window->hwnd, Button(2));
   backend.Click(window->hwnd, Button(2));
   backend.Click(window->hwnd, Button(1));
-  EXPECT_EQ(window->CurrentTime(), 20);
+  EXPECT_EQ(window->currentTime, 20);
   EXPECT_THAT(document.calls,
               ElementsAre("ControllerStepped", "ControllerStepped", "ControllerStepped"));
 }
@@ -89,12 +89,12 @@ TEST_F(MovieWindowTest, DocumentStepSizeReplacesTheControllersStep) {
   document.stepSize = 60;
   backend.Click(window->hwnd, Button(2));
   backend.PressKey(window->hwnd, shell::Key::kRight);
-  EXPECT_EQ(window->CurrentTime(), 120);
+  EXPECT_EQ(window->currentTime, 120);
   backend.Click(window->hwnd, Button(1));
-  EXPECT_EQ(window->CurrentTime(), 60);
+  EXPECT_EQ(window->currentTime, 60);
   document.stepsEveryFrame = true;
   window->StepFrame(true);
-  EXPECT_EQ(window->CurrentTime(), 80);
+  EXPECT_EQ(window->currentTime, 80);
   EXPECT_THAT(document.calls, ::testing::IsEmpty());
 }
 

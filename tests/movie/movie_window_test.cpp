@@ -62,7 +62,7 @@ TEST_F(MovieWindowTest, PictureShowsTheFrameOnScreen) {
     window->SetMovieSize(static_cast<int>(320 * size), static_cast<int>(240 * size));
     window->GoToTime(45);
     backend.Paint(window->hwnd);
-    const shell::Rect picture = window->GetPictureRect();
+    const shell::Rect picture = window->PictureRect();
     EXPECT_EQ(shell::RectWidth(picture), static_cast<int>(320 * size));
     for (shell::Point corner : {shell::Point{picture.left, picture.bottom - 1},
                                 shell::Point{picture.right - 1, picture.bottom - 1}}) {
@@ -211,11 +211,11 @@ TEST_F(MovieWindowTest, ControlArrowNudgesWhilePlainArrowSteps) {
   backend.PressKey(window->hwnd, shell::Key::kLeft, {.control = true});
   backend.PressKey(window->hwnd, shell::Key::kUp, {.control = true});
   backend.PressKey(window->hwnd, shell::Key::kDown, {.control = true});
-  EXPECT_EQ(window->CurrentTime(), 0);
+  EXPECT_EQ(window->currentTime, 0);
   backend.PressKey(window->hwnd, shell::Key::kRight);
   backend.PressKey(window->hwnd, shell::Key::kRight);
   backend.PressKey(window->hwnd, shell::Key::kLeft);
-  EXPECT_EQ(window->CurrentTime(), 20);
+  EXPECT_EQ(window->currentTime, 20);
   EXPECT_THAT(document.calls, ElementsAre("NudgeSelected 7", "NudgeSelected 6", "NudgeSelected 5",
                                           "NudgeSelected 8", "ControllerStepped",
                                           "ControllerStepped", "ControllerStepped"));
