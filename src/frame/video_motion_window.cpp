@@ -33,6 +33,9 @@ constexpr int kAttachMovieAction = 24;
 
 constexpr int kContentsTopic = 1;
 
+// Each kind of document window has its icon at this base + its class code.
+constexpr int kDocumentIconBase = 4000;
+
 TdvMenuKind MenuKindOf(const TdvDocumentWindow& window) {
   if (window.IsA(kMovieWindowKind)) {
     return kMenuMoov;
@@ -122,6 +125,11 @@ void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
   if (window.IsA(kDataObjectWindowKind)) {
     static_cast<TdvDataObjectWindow&>(window).SetDialogs(&dialogs_);
   }
+  for (int kind : {kMovieWindowKind, kTableWindowKind, kDataObjectWindowKind, kGraphWindowKind}) {
+    if (window.icon == 0 && window.IsA(kind)) {
+      window.icon = kDocumentIconBase + kind;
+    }
+  }
   if (window.menu != nullptr) {
     return;
   }
@@ -210,6 +218,7 @@ int TdvVideoMotionWindow::DoDestroy() {
 // the one commands go to.
 void TdvVideoMotionWindow::RemoveDocWindow(TdvDocumentWindow* window) {
   TdvAppWindow::RemoveDocWindow(window);
+  UpdateToolBar();
   if (activeWindow == window) {
     activeWindow = nullptr;
   }
@@ -251,9 +260,21 @@ bool TdvVideoMotionWindow::AttachMovie(TdvDataObjectWindow& document, const std:
   return true;
 }
 
+void TdvVideoMotionWindow::AddDocWindow(TdvDocumentWindow* window) {
+  TdvAppWindow::AddDocWindow(window);
+  UpdateToolBar();
+}
+
 void TdvVideoMotionWindow::OpenToolBar() {
   if (toolWindow == nullptr) {
     TdvShell::Get().Keep(std::make_unique<TdvToolWindow>())->OpenWindow();
+    UpdateToolBar();
+  }
+}
+
+void TdvVideoMotionWindow::UpdateToolBar() {
+  if (toolWindow != nullptr && toolWindow->IsA(TdvToolWindow::kClassCode)) {
+    static_cast<TdvToolWindow*>(toolWindow)->EnableDocumentActions(!docWindows.empty());
   }
 }
 
