@@ -15,7 +15,12 @@
 
 #include "../../frame/svg_pixel_sheet.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/movie_frame_rate_dialog.h"
+#include "dialogs/movie_step_dialog.h"
+#include "dialogs/number_of_points_dialog.h"
+#include "dialogs/scale_movie_dialog.h"
 #include "dialogs/setup_dialog.h"
+#include "document/data_object_window.h"
 #include "frame/bitmap_marker.h"
 #include "frame/program_cursor.h"
 #include "frame/tool_window.h"
@@ -149,6 +154,31 @@ TEST_F(StartupScreenshotTest, TheFrameWithItsToolBarTheAboutBoxAndTheStartupDial
   Save(frameImage, QStringLiteral("frame.png"));
   Save(dialogImage, QStringLiteral("startup_dialog.png"));
   Save(composite, QStringLiteral("frame_with_startup.png"));
+
+  // The dialogs of a movie's settings and Number of Points without a movie,
+  // each kept as a picture and left with Cancel.
+  TdvDataObjectWindow document;
+  document.CreateDefaultOrigin();
+  const auto grabDialog = [&](TdvDialog& dialog, int cancel, const QString& name) {
+    QImage image;
+    backend.Post([&] {
+      QApplication::processEvents();
+      image = Grab(backend.Widget(dialog.hwnd));
+      dialog.DoControlCommand(cancel);
+    });
+    ASSERT_EQ(dialog.OpenWindow(), 1);
+    ASSERT_FALSE(image.isNull()) << name.toStdString();
+    EXPECT_GT(DistinctColours(image, image.rect()), 4) << name.toStdString();
+    Save(image, name);
+  };
+  TdvMovieStepDialog step(document);
+  grabDialog(step, TdvMovieStepDialog::kCancel, QStringLiteral("movie_step_size.png"));
+  TdvMovieFrameRateDialog rate(document);
+  grabDialog(rate, TdvMovieFrameRateDialog::kCancel, QStringLiteral("change_frame_rate.png"));
+  TdvNewEZCalibDialog scale(document);
+  grabDialog(scale, TdvNewEZCalibDialog::kCancel, QStringLiteral("scale_movie.png"));
+  TdvSetupDialog_B points(*frame, TdvChosenMovie{});
+  grabDialog(points, TdvSetupDialog_B::kCancel, QStringLiteral("number_of_points.png"));
   frame->ExitApplication();
 }
 
