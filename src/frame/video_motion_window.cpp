@@ -82,13 +82,11 @@ TdvVideoMotionWindow::~TdvVideoMotionWindow() {
 }
 
 std::string TdvVideoMotionWindow::ActiveDocumentFolder() const {
-  TdvDocumentWindow* document = activeDocument != nullptr ? activeDocument->GetDocument() : nullptr;
-  if (document == nullptr || !document->IsA(kDataObjectWindowKind)) {
-    return {};
-  }
-  const auto& analysis = static_cast<const TdvDataObjectWindow&>(*document);
-  return analysis.HasFile() ? std::filesystem::path(analysis.Location().path).parent_path().string()
-                            : std::string();
+  const auto* analysis = dynamic_cast<const TdvDataObjectWindow*>(
+      activeDocument != nullptr ? activeDocument->GetDocument() : nullptr);
+  return analysis != nullptr && analysis->HasFile()
+             ? std::filesystem::path(analysis->Location().path).parent_path().string()
+             : std::string();
 }
 
 int TdvVideoMotionWindow::OpenWindow() {
@@ -122,8 +120,8 @@ shell::Rect TdvVideoMotionWindow::DefaultRect(int kind) const {
 }
 
 void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
-  if (window.IsA(kDataObjectWindowKind)) {
-    static_cast<TdvDataObjectWindow&>(window).SetDialogs(&dialogs_);
+  if (auto* document = dynamic_cast<TdvDataObjectWindow*>(&window)) {
+    document->SetDialogs(&dialogs_);
   }
   for (int kind : {kMovieWindowKind, kTableWindowKind, kDataObjectWindowKind, kGraphWindowKind}) {
     if (window.icon == 0 && window.IsA(kind)) {
