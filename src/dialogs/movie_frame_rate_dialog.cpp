@@ -30,7 +30,7 @@ constexpr std::array<TdvControlHelp, 3> kHelp{{
 }  // namespace
 
 TdvMovieFrameRateDialog::TdvMovieFrameRateDialog(TdvDataObjectWindow& document)
-    : document_(document) {
+    : TdvAcceptDialog(kOk, kCancel, kHelp), document_(document) {
   title = "Change Frame Rate";
   rect = {60, 80, 340, 200};
   defaultControl = kOk;
@@ -59,12 +59,11 @@ int TdvMovieFrameRateDialog::ItemFor(double rate) {
 }
 
 int TdvMovieFrameRateDialog::DoCreate() {
-  TdvDialog::DoCreate();
+  TdvAcceptDialog::DoCreate();
   rate_ = document_.FrameRate() > 0.0 ? document_.FrameRate() : kDefaultRate;
   const int item = ItemFor(rate_);
   SetPopupSelection(kRate, item);
   ChooseItem(item);
-  ApplyControlHelp(*this, kHelp);
   return 0;
 }
 
@@ -86,19 +85,6 @@ int TdvMovieFrameRateDialog::DoPopupSelect(int id, int selection) {
   return 0;
 }
 
-int TdvMovieFrameRateDialog::DoControlCommand(int id) {
-  switch (id) {
-    case kOk:
-      Accept();
-      return 0;
-    case kCancel:
-      CloseWindow();
-      return 0;
-    default:
-      return kTdvNotHandled;
-  }
-}
-
 void TdvMovieFrameRateDialog::Accept() {
   if (GetPopupSelection(kRate) == kOtherItem) {
     const std::optional<double> typed = TakePositiveNumber(*this, kOther);
@@ -109,8 +95,4 @@ void TdvMovieFrameRateDialog::Accept() {
   }
   CloseWindow();
   document_.SetFrameRate(rate_);
-}
-
-void TdvMovieFrameRateDialog::ShowControlHelp(int id, int, int) {
-  TdvShell::Get().SetHelpText(ControlHelpText(kHelp, id));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/dialog.h"
+#include "dialogs/accept_dialog.h"
 
 class TdvDataObjectWindow;
 
@@ -8,7 +8,7 @@ class TdvDataObjectWindow;
 // scale, or the default. It opens on the document's override and hands
 // the new one back only on OK; a typed rate that is no positive number is
 // refused.
-class TdvMovieFrameRateDialog : public TdvDialog {
+class TdvMovieFrameRateDialog : public TdvAcceptDialog {
  public:
   static constexpr int kClassCode = 43;
 
@@ -21,16 +21,14 @@ class TdvMovieFrameRateDialog : public TdvDialog {
 
   bool IsA(int code) const override;
   int DoCreate() override;
-  int DoControlCommand(int id) override;
   int DoPopupSelect(int id, int selection) override;
-  void ShowControlHelp(int id, int x, int y) override;
 
   // The item an override opens on (0 and -1 are the default).
   static int ItemFor(double rate);
 
  private:
   void ChooseItem(int item);
-  void Accept();
+  void Accept() override;
 
   TdvDataObjectWindow& document_;
   double rate_ = -1.0;

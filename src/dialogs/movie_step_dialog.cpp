@@ -42,7 +42,8 @@ int RoundedFrames(double step) {
 
 }  // namespace
 
-TdvMovieStepDialog::TdvMovieStepDialog(TdvDataObjectWindow& document) : document_(document) {
+TdvMovieStepDialog::TdvMovieStepDialog(TdvDataObjectWindow& document)
+    : TdvAcceptDialog(kOk, kCancel, kHelp), document_(document) {
   title = "Movie Step Size";
   rect = {60, 80, 340, 250};
   defaultControl = kOk;
@@ -91,11 +92,10 @@ int TdvMovieStepDialog::FrameItemFor(double step) {
 
 // The document's pair: no step of its own is the default, -1.
 int TdvMovieStepDialog::DoCreate() {
-  TdvDialog::DoCreate();
+  TdvAcceptDialog::DoCreate();
   step_ = document_.stepEveryFrame ? kDefaultStep : document_.stepSize;
   inFrames_ = document_.stepInFrames;
   ShowStep();
-  ApplyControlHelp(*this, kHelp);
   return 0;
 }
 
@@ -155,19 +155,6 @@ int TdvMovieStepDialog::ActiveSizePopup() const {
   return inFrames_ ? kFrameSize : kTimeSize;
 }
 
-int TdvMovieStepDialog::DoControlCommand(int id) {
-  switch (id) {
-    case kOk:
-      Accept();
-      return 0;
-    case kCancel:
-      CloseWindow();
-      return 0;
-    default:
-      return kTdvNotHandled;
-  }
-}
-
 void TdvMovieStepDialog::Accept() {
   const int other = inFrames_ ? kFrameOther : kTimeOther;
   if (GetPopupSelection(ActiveSizePopup()) == other) {
@@ -179,8 +166,4 @@ void TdvMovieStepDialog::Accept() {
   }
   CloseWindow();
   document_.SetStep(step_, inFrames_);
-}
-
-void TdvMovieStepDialog::ShowControlHelp(int id, int, int) {
-  TdvShell::Get().SetHelpText(ControlHelpText(kHelp, id));
 }

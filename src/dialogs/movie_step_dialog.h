@@ -1,13 +1,13 @@
 #pragma once
 
-#include "shell/dialog.h"
+#include "dialogs/accept_dialog.h"
 
 class TdvDataObjectWindow;
 
 // "Movie Step Size": how far a step moves the movie, in frames or in
 // seconds. It opens on the document's step and hands the new one back
 // only on OK; a typed step that is no positive number is refused.
-class TdvMovieStepDialog : public TdvDialog {
+class TdvMovieStepDialog : public TdvAcceptDialog {
  public:
   static constexpr int kClassCode = 42;
 
@@ -26,9 +26,7 @@ class TdvMovieStepDialog : public TdvDialog {
 
   bool IsA(int code) const override;
   int DoCreate() override;
-  int DoControlCommand(int id) override;
   int DoPopupSelect(int id, int selection) override;
-  void ShowControlHelp(int id, int x, int y) override;
 
   // The item a step opens on: of the time popup (step in seconds, -1 the
   // default) or of the frames popup.
@@ -40,7 +38,7 @@ class TdvMovieStepDialog : public TdvDialog {
   void ChooseTimeItem(int item);
   void ChooseFrameItem(int item);
   int ActiveSizePopup() const;
-  void Accept();
+  void Accept() override;
 
   TdvDataObjectWindow& document_;
   double step_ = 1.0;

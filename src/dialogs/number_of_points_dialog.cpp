@@ -42,7 +42,10 @@ constexpr std::array<TdvControlHelp, 3> kHelp{{
 
 TdvSetupDialog_B::TdvSetupDialog_B(TdvMovieSetupHost& host, TdvChosenMovie chosen,
                                    TdvDataObjectWindow* document)
-    : host_(host), chosen_(std::move(chosen)), document_(document) {
+    : TdvAcceptDialog(kOk, kCancel, kHelp),
+      host_(host),
+      chosen_(std::move(chosen)),
+      document_(document) {
   title = "Number of Points";
   rect = {60, 60, 535, 400};
   focusControl = kCount;
@@ -67,13 +70,12 @@ int TdvSetupDialog_B::OpenWindow() {
 }
 
 int TdvSetupDialog_B::DoCreate() {
-  TdvDialog::DoCreate();
+  TdvAcceptDialog::DoCreate();
   SetControlText(kCount, "1");
   const int frames = chosen_.movie ? static_cast<int>(chosen_.movie->VideoFrameTimes().size()) : 0;
   SetScrollRange(kFrameSlider, 0, std::max(frames - 1, 0));
   EnableControl(kFrameSlider, frames > 1);
   ShowFrame(0);
-  ApplyControlHelp(*this, kHelp);
   return 0;
 }
 
@@ -89,19 +91,6 @@ std::optional<int> TdvSetupDialog_B::ReadPointCount(const std::string& text) {
     return std::nullopt;
   }
   return static_cast<int>(count);
-}
-
-int TdvSetupDialog_B::DoControlCommand(int id) {
-  switch (id) {
-    case kOk:
-      Accept();
-      return 0;
-    case kCancel:
-      CloseWindow();
-      return 0;
-    default:
-      return kTdvNotHandled;
-  }
 }
 
 // The preview's movie is let go before the document opens its own, so the
@@ -182,8 +171,4 @@ void TdvSetupDialog_B::DrawPreview() {
     const shell::Rect target = FitMovieInArea({frame_.Width(), frame_.Height()}, area);
     dc->DrawPicture(frame_, {0, 0, frame_.Width(), frame_.Height()}, target);
   }
-}
-
-void TdvSetupDialog_B::ShowControlHelp(int id, int, int) {
-  TdvShell::Get().SetHelpText(ControlHelpText(kHelp, id));
 }

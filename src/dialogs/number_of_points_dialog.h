@@ -3,15 +3,15 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/accept_dialog.h"
 #include "dialogs/movie_setup_host.h"
-#include "shell/dialog.h"
 
 // "Number of Points": shows the chosen movie and asks how many objects
 // will be tracked. OK fills the document it was given, or a new one the
 // host makes, with that many points and attaches the movie; a text that is
 // no whole number from 0 to 99 is refused with a message and nothing is
 // made. The slider under the preview shows any frame of the movie.
-class TdvSetupDialog_B : public TdvDialog {
+class TdvSetupDialog_B : public TdvAcceptDialog {
  public:
   static constexpr int kClassCode = 31;
 
@@ -36,16 +36,14 @@ class TdvSetupDialog_B : public TdvDialog {
   // Opens centred over the frame's client area.
   int OpenWindow() override;
   int DoCreate() override;
-  int DoControlCommand(int id) override;
   int DoScroll(int id, int code, int position) override;
   void DrawControl(int id) override;
-  void ShowControlHelp(int id, int x, int y) override;
 
   // The number typed, when it is a whole number from 0 to 99.
   static std::optional<int> ReadPointCount(const std::string& text);
 
  private:
-  void Accept();
+  void Accept() override;
   void ShowFrame(int index);
   void DrawPreview();
 

@@ -37,7 +37,9 @@ constexpr std::array<TdvControlHelp, 6> kHelp{{
 }  // namespace
 
 TdvNewEZCalibDialog::TdvNewEZCalibDialog(TdvDataObjectWindow& document)
-    : document_(document), origins_(OriginChoices(document)) {
+    : TdvAcceptDialog(kContinue, kCancel, kHelp),
+      document_(document),
+      origins_(OriginChoices(document)) {
   title = "Scale Movie";
   rect = {60, 80, 360, 270};
   focusControl = kLength;
@@ -82,31 +84,17 @@ std::vector<TdvNewEZCalibDialog::OriginChoice> TdvNewEZCalibDialog::OriginChoice
 }
 
 int TdvNewEZCalibDialog::DoCreate() {
-  TdvDialog::DoCreate();
+  TdvAcceptDialog::DoCreate();
   const auto isDefault = [](const OriginChoice& c) { return c.originRef == kDefaultOrigin; };
   const auto found = std::find_if(origins_.begin(), origins_.end(), isDefault);
   if (found != origins_.end()) {
     SetPopupSelection(kOrigin, static_cast<int>(found - origins_.begin()) + 1);
   }
   SetPopupSelection(kSampleType, kFixed);
-  ApplyControlHelp(*this, kHelp);
   return 0;
 }
 
-int TdvNewEZCalibDialog::DoControlCommand(int id) {
-  switch (id) {
-    case kContinue:
-      Continue();
-      return 0;
-    case kCancel:
-      CloseWindow();
-      return 0;
-    default:
-      return kTdvNotHandled;
-  }
-}
-
-void TdvNewEZCalibDialog::Continue() {
+void TdvNewEZCalibDialog::Accept() {
   const std::optional<double> length = TakePositiveNumber(*this, kLength);
   if (!length) {
     return;
@@ -120,8 +108,4 @@ void TdvNewEZCalibDialog::Continue() {
   if (TdvMovieLink* movie = document_.Movie()) {
     movie->ShowMovieMessage(kScaleClicksMessage);
   }
-}
-
-void TdvNewEZCalibDialog::ShowControlHelp(int id, int, int) {
-  TdvShell::Get().SetHelpText(ControlHelpText(kHelp, id));
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/dialog.h"
+#include "dialogs/accept_dialog.h"
 
 class TdvDataObjectWindow;
 
@@ -12,7 +12,7 @@ class TdvDataObjectWindow;
 // origin the scale serves and the scale's sample type. Continue hands them
 // to the document and lets the movie take the two clicks on the object's
 // ends; a length that is no positive number is refused.
-class TdvNewEZCalibDialog : public TdvDialog {
+class TdvNewEZCalibDialog : public TdvAcceptDialog {
  public:
   static constexpr int kClassCode = 26;
 
@@ -40,8 +40,6 @@ class TdvNewEZCalibDialog : public TdvDialog {
 
   bool IsA(int code) const override;
   int DoCreate() override;
-  int DoControlCommand(int id) override;
-  void ShowControlHelp(int id, int x, int y) override;
 
   struct OriginChoice {
     std::string text;
@@ -52,7 +50,7 @@ class TdvNewEZCalibDialog : public TdvDialog {
   static std::vector<OriginChoice> OriginChoices(TdvDataObjectWindow& document);
 
  private:
-  void Continue();
+  void Accept() override;
 
   TdvDataObjectWindow& document_;
   std::vector<OriginChoice> origins_;

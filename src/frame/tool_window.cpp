@@ -176,6 +176,14 @@ int TdvToolWindow::DoCreate() {
   return 0;
 }
 
+void TdvToolWindow::EnableDocumentActions(bool on) {
+  for (const TdvToolButton& button : kButtons) {
+    if (button.code) {
+      EnableControl(button.id, on);
+    }
+  }
+}
+
 int TdvToolWindow::DoDestroy() {
   if (TdvAppWindow* frame = Frame(); frame != nullptr && frame->toolWindow == this) {
     frame->toolWindow = nullptr;

@@ -44,6 +44,10 @@ class TdvToolWindow : public TdvWindow {
   // The value a tool code travels with (the selection flag on codes 0 and 1).
   static int SentCode(int code);
 
+  // The buttons that act on a document are greyed while there is none;
+  // context help always works.
+  void EnableDocumentActions(bool on);
+
   // Hands a tool code to the document of the active window, if any.
   virtual void SendToolCode(int code);
 };

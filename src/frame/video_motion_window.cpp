@@ -35,6 +35,9 @@ constexpr int kAttachMovieAction = 24;
 
 constexpr int kContentsTopic = 1;
 
+// Each kind of document window has its icon at this base + its class code.
+constexpr int kDocumentIconBase = 4000;
+
 TdvMenuKind MenuKindOf(const TdvDocumentWindow& window) {
   if (window.IsA(kMovieWindowKind)) {
     return kMenuMoov;
@@ -82,13 +85,11 @@ TdvVideoMotionWindow::~TdvVideoMotionWindow() {
 }
 
 std::string TdvVideoMotionWindow::ActiveDocumentFolder() const {
-  TdvDocumentWindow* document = activeDocument != nullptr ? activeDocument->GetDocument() : nullptr;
-  if (document == nullptr || !document->IsA(kDataObjectWindowKind)) {
-    return {};
-  }
-  const auto& analysis = static_cast<const TdvDataObjectWindow&>(*document);
-  return analysis.HasFile() ? std::filesystem::path(analysis.Location().path).parent_path().string()
-                            : std::string();
+  const auto* analysis = dynamic_cast<const TdvDataObjectWindow*>(
+      activeDocument != nullptr ? activeDocument->GetDocument() : nullptr);
+  return analysis != nullptr && analysis->HasFile()
+             ? std::filesystem::path(analysis->Location().path).parent_path().string()
+             : std::string();
 }
 
 int TdvVideoMotionWindow::OpenWindow() {
@@ -122,8 +123,13 @@ shell::Rect TdvVideoMotionWindow::DefaultRect(int kind) const {
 }
 
 void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
-  if (window.IsA(kDataObjectWindowKind)) {
-    static_cast<TdvDataObjectWindow&>(window).SetDialogs(&dialogs_);
+  if (auto* document = dynamic_cast<TdvDataObjectWindow*>(&window)) {
+    document->SetDialogs(&dialogs_);
+  }
+  for (int kind : {kMovieWindowKind, kTableWindowKind, kDataObjectWindowKind, kGraphWindowKind}) {
+    if (window.icon == 0 && window.IsA(kind)) {
+      window.icon = kDocumentIconBase + kind;
+    }
   }
   if (window.menu != nullptr) {
     return;
@@ -213,6 +219,7 @@ int TdvVideoMotionWindow::DoDestroy() {
 // the one commands go to.
 void TdvVideoMotionWindow::RemoveDocWindow(TdvDocumentWindow* window) {
   TdvAppWindow::RemoveDocWindow(window);
+  UpdateToolBar();
   if (activeWindow == window) {
     activeWindow = nullptr;
   }
@@ -254,9 +261,21 @@ bool TdvVideoMotionWindow::AttachMovie(TdvDataObjectWindow& document, const std:
   return true;
 }
 
+void TdvVideoMotionWindow::AddDocWindow(TdvDocumentWindow* window) {
+  TdvAppWindow::AddDocWindow(window);
+  UpdateToolBar();
+}
+
 void TdvVideoMotionWindow::OpenToolBar() {
   if (toolWindow == nullptr) {
     TdvShell::Get().Keep(std::make_unique<TdvToolWindow>())->OpenWindow();
+    UpdateToolBar();
+  }
+}
+
+void TdvVideoMotionWindow::UpdateToolBar() {
+  if (toolWindow != nullptr && toolWindow->IsA(TdvToolWindow::kClassCode)) {
+    static_cast<TdvToolWindow*>(toolWindow)->EnableDocumentActions(!docWindows.empty());
   }
 }
 

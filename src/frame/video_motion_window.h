@@ -43,6 +43,7 @@ class TdvVideoMotionWindow : public TdvAppWindow, public TdvMovieSetupHost {
   int OpenWindow() override;
   int DoCommand(int id) override;
   int DoDestroy() override;
+  void AddDocWindow(TdvDocumentWindow* window) override;
   void RemoveDocWindow(TdvDocumentWindow* window) override;
   void PrepareDocWindow(TdvDocumentWindow& window) override;
   void OpenPath(const std::string& path) override;
@@ -93,6 +94,8 @@ class TdvVideoMotionWindow : public TdvAppWindow, public TdvMovieSetupHost {
   // The folder of the active document's file; empty without one.
   std::string ActiveDocumentFolder() const;
   void KeepTicksInStep(int id);
+  // Greys the tool bar's document actions while no document is open.
+  void UpdateToolBar();
   void OpenMoviePath(const std::string& path);
   // File menu "Open Movie...".
   void OpenMovie();

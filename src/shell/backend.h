@@ -22,6 +22,7 @@ struct ChildSpec {
   std::string title;
   Rect rect;  // outer rectangle in the MDI area (or the parent's client area)
   bool maximizeBox = true;
+  int icon = 0;  // icon resource of the title bar; 0: the program's
 };
 
 struct DialogSpec {

@@ -100,6 +100,7 @@ int TdvDocumentWindow::OpenWindow() {
   request.title = title;
   request.rect = rect;
   request.maximizeBox = !IsA(kCoordinateSystemsWindow);
+  request.icon = icon;
   shell::WindowHandle handle =
       CreateThroughBackend([&] { return Backend().CreateMdiChild(frame->hwnd, request); });
   if (handle == shell::kNoWindow) {

@@ -30,4 +30,7 @@ class TdvDocumentWindow : public TdvWindow {
   int uniqueId = -1;
   // Position in the frame's document list.
   int documentNumber = 0;
+  // The icon resource of its title bar, set by the frame for each kind;
+  // 0 keeps the program's.
+  int icon = 0;
 };

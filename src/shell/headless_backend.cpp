@@ -464,6 +464,7 @@ WindowHandle HeadlessBackend::CreateMdiChild(WindowHandle frame, const ChildSpec
   WindowHandle handle =
       Make(HeadlessKind::kMdiChild, frame, request.title, request.rect,
            {RectWidth(request.rect) - border.width, RectHeight(request.rect) - border.height});
+  Find(handle)->icon = request.icon;
   Announce(handle);
   Activate(handle);
   return Exists(handle) ? handle : kNoWindow;

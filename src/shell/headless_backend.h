@@ -74,6 +74,7 @@ struct HeadlessWindow {
   int popupShown = 0;
   std::pair<int, int> textSelection{0, 0};
   std::string toolTip;
+  int icon = 0;
   const MenuItem* menuBar = nullptr;
   int windowMenu = 0;
   std::vector<Accelerator> accelerators;

@@ -1,8 +1,15 @@
 #include "shell/qt/owner_drawn_control.h"
 
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace shell::qt {
+namespace {
+
+// How much of the background covers a disabled control's drawing.
+constexpr int kGreyedAlpha = 170;
+
+}  // namespace
 
 OwnerDrawnControl::OwnerDrawnControl(ControlLink link, QWidget* parent)
     : QAbstractButton(parent), link_(link), store_(*this) {
@@ -20,6 +27,18 @@ void OwnerDrawnControl::paintEvent(QPaintEvent* event) {
     draw.kind = EventKind::kOwnerDraw;
     link_.Send(draw);
   });
+  if (!isEnabled()) {
+    QColor veil = palette().color(QPalette::Active, backgroundRole());
+    veil.setAlpha(kGreyedAlpha);
+    QPainter(this).fillRect(rect(), veil);
+  }
+}
+
+void OwnerDrawnControl::changeEvent(QEvent* event) {
+  QAbstractButton::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange) {
+    update();
+  }
 }
 
 void OwnerDrawnControl::resizeEvent(QResizeEvent* event) {

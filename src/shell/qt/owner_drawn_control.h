@@ -9,7 +9,8 @@ namespace shell::qt {
 
 // A control that the program draws itself (a drawn area or a drawn push
 // button): it asks its parent window to draw it and reports clicks as a
-// button of the parent.
+// button of the parent. A disabled one shows greyed: its drawing is washed
+// over with the background.
 class OwnerDrawnControl final : public QAbstractButton {
   Q_OBJECT
 
@@ -21,6 +22,7 @@ class OwnerDrawnControl final : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   ControlLink link_;

@@ -307,18 +307,26 @@ void PainterSurface::DrawPicture(const Picture& picture, const Rect& from, const
 }
 
 void PainterSurface::DrawIcon(int resourceId, Point topLeft) {
-  const QImage icon = icons_ ? icons_(resourceId) : QImage();
+  const QImage icon = icons_ ? icons_(resourceId, {}) : QImage();
   if (icon.isNull()) {
     return;
   }
-  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter_.drawImage(QPoint(topLeft.x, topLeft.y), icon);
+  DrawIconScaled(resourceId,
+                 {topLeft.x, topLeft.y, topLeft.x + icon.width(), topLeft.y + icon.height()});
 }
 
-// Icons are pictures for people, not pixels to be compared: they may blend.
+// Icons are pictures for people, not pixels to be compared: each is drawn
+// from a picture made at the device pixels it covers, so that it stays
+// sharp at any size and pixel ratio.
 void PainterSurface::DrawIconScaled(int resourceId, const Rect& to) {
-  const QImage icon = icons_ ? icons_(resourceId) : QImage();
-  if (icon.isNull() || RectEmpty(to)) {
+  if (!icons_ || RectEmpty(to)) {
+    return;
+  }
+  const double ratio = painter_.device()->devicePixelRatioF();
+  const QSize device(static_cast<int>(std::lround(RectWidth(to) * ratio)),
+                     static_cast<int>(std::lround(RectHeight(to) * ratio)));
+  QImage icon = icons_(resourceId, device);
+  if (icon.isNull()) {
     return;
   }
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -16,7 +16,8 @@ namespace shell::qt {
 // Devices without raster operations (a PDF page) draw exclusive-or as copy.
 class PainterSurface final : public Surface {
  public:
-  using IconLookup = std::function<QImage(int resourceId)>;
+  // An icon at a size in device pixels; an empty size asks for its own.
+  using IconLookup = std::function<QImage(int resourceId, QSize devicePixels)>;
 
   // `keepAlive` owns `device` (or whatever owns it) for the surface's life;
   // `onClose` runs after the painter has finished.

@@ -189,6 +189,9 @@ WindowHandle QtBackend::CreateMdiChild(WindowHandle frame, const ChildSpec& requ
     sub->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   }
   sub->setWindowTitle(ToQString(request.title));
+  if (request.icon != 0) {
+    sub->setWindowIcon(WindowIcon(request.icon));
+  }
   mdi->addSubWindow(sub);
   sub->setGeometry(ToQRect(request.rect));
   records_[handle] = Record{Role::kMdiChild, frame, 0, sub, canvas, &canvas->Store()};

@@ -18,6 +18,7 @@
 class QApplication;
 class QObject;
 class QEventLoop;
+class QIcon;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -174,9 +175,12 @@ class QtBackend final : public Backend, private WindowHost {
 
   std::optional<std::string> AskFile(const FileDialogSpec& request, bool save);
   void DropTimer(std::map<std::pair<WindowHandle, int>, QPointer<QTimer>>::iterator timer);
-  QImage IconImage(int id) const;
-  QImage LoadResource(const char* kind, int id) const;
-  static QImage RenderSvg(const QString& path);
+  // An icon at `size` device pixels (its own size when empty): drawings
+  // are rendered at that size, so they stay sharp.
+  QImage IconImage(int id, QSize size = {}) const;
+  QIcon WindowIcon(int id) const;
+  QImage LoadResource(const char* kind, int id, QSize size = {}) const;
+  static QImage RenderSvg(const QString& path, QSize size = {});
 
   std::unique_ptr<QApplication> ownApplication_;
   EventSink* sink_ = nullptr;

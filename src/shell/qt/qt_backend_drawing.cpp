@@ -1,7 +1,9 @@
 #include <QCoreApplication>
 #include <QDir>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <cstdlib>
 
@@ -17,7 +19,7 @@ std::unique_ptr<Surface> QtBackend::OpenSurface(WindowHandle window) {
   if (record == nullptr || record->store == nullptr || record->client == nullptr) {
     return nullptr;
   }
-  return record->store->Open([this](int id) { return IconImage(id); });
+  return record->store->Open([this](int id, QSize size) { return IconImage(id, size); });
 }
 
 std::unique_ptr<Surface> QtBackend::CreatePictureSurface(Size size) {
@@ -25,8 +27,8 @@ std::unique_ptr<Surface> QtBackend::CreatePictureSurface(Size size) {
   auto image = std::make_shared<QImage>(std::max(size.width, 1), std::max(size.height, 1),
                                         QImage::Format_RGB32);
   image->fill(Qt::white);
-  return std::make_unique<PainterSurface>(*image, image, size,
-                                          [this](int id) { return IconImage(id); });
+  return std::make_unique<PainterSurface>(
+      *image, image, size, [this](int id, QSize size) { return IconImage(id, size); });
 }
 
 void QtBackend::SetResourceFolder(std::string folder) {
@@ -35,7 +37,7 @@ void QtBackend::SetResourceFolder(std::string folder) {
 
 // Pictures are looked for in the folder given to the backend, else in
 // KINOVEX_RESOURCE_DIR, else in "resources" beside the program.
-QImage QtBackend::LoadResource(const char* kind, int id) const {
+QImage QtBackend::LoadResource(const char* kind, int id, QSize size) const {
   QString folder = ToQString(resourceFolder_);
   if (folder.isEmpty()) {
     const char* fromEnvironment = std::getenv("KINOVEX_RESOURCE_DIR");
@@ -50,14 +52,15 @@ QImage QtBackend::LoadResource(const char* kind, int id) const {
       return image;
     }
   }
-  return RenderSvg(dir.filePath(QString::number(id) + QStringLiteral(".svg")));
+  return RenderSvg(dir.filePath(QString::number(id) + QStringLiteral(".svg")), size);
 }
 
-// A drawing is rendered once at its own size, transparent where it draws
-// nothing; drawings made of whole-pixel rectangles come out pixel-exact.
-QImage QtBackend::RenderSvg(const QString& path) {
+// A drawing is rendered at the size asked for (its own size when none is),
+// transparent where it draws nothing; drawings made of whole-pixel
+// rectangles come out pixel-exact at their own size.
+QImage QtBackend::RenderSvg(const QString& path, QSize wanted) {
   QSvgRenderer renderer(path);
-  const QSize size = renderer.defaultSize();
+  const QSize size = wanted.isEmpty() ? renderer.defaultSize() : wanted;
   if (!renderer.isValid() || size.isEmpty()) {
     return QImage();
   }
@@ -68,8 +71,21 @@ QImage QtBackend::RenderSvg(const QString& path) {
   return image;
 }
 
-QImage QtBackend::IconImage(int id) const {
-  return LoadResource("icons", id);
+QImage QtBackend::IconImage(int id, QSize size) const {
+  return LoadResource("icons", id, size);
+}
+
+// Rendered at the sizes title bars and task lists ask for, so that no
+// size is scaled from another.
+QIcon QtBackend::WindowIcon(int id) const {
+  QIcon icon;
+  for (int side : {16, 24, 32, 48, 64}) {
+    const QImage image = IconImage(id, QSize(side, side));
+    if (!image.isNull()) {
+      icon.addPixmap(QPixmap::fromImage(image));
+    }
+  }
+  return icon;
 }
 
 std::optional<Picture> QtBackend::BitmapResource(int id) const {

@@ -173,7 +173,7 @@ std::unique_ptr<PrintJob> QtBackend::AskPrint(WindowHandle owner, const PrintJob
     return nullptr;
   }
   return std::make_unique<QtPrintJob>(std::move(printer), request, ownerWidget,
-                                      [this](int id) { return IconImage(id); });
+                                      [this](int id, QSize size) { return IconImage(id, size); });
 }
 
 }  // namespace shell::qt

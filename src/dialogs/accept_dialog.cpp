@@ -1,0 +1,25 @@
+#include "dialogs/accept_dialog.h"
+
+#include "shell/shell.h"
+
+int TdvAcceptDialog::DoCreate() {
+  TdvDialog::DoCreate();
+  ApplyControlHelp(*this, help_);
+  return 0;
+}
+
+int TdvAcceptDialog::DoControlCommand(int id) {
+  if (id == acceptId_) {
+    Accept();
+    return 0;
+  }
+  if (id == cancelId_) {
+    CloseWindow();
+    return 0;
+  }
+  return kTdvNotHandled;
+}
+
+void TdvAcceptDialog::ShowControlHelp(int id, int, int) {
+  TdvShell::Get().SetHelpText(ControlHelpText(help_, id));
+}
