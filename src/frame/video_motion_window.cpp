@@ -14,6 +14,7 @@
 #include "shell/menu.h"
 #include "shell/shell.h"
 #include "shell/status_window.h"
+#include "shell/window_placement.h"
 
 namespace {
 
@@ -130,6 +131,12 @@ void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
     if (window.icon == 0 && window.IsA(kind)) {
       window.icon = kDocumentIconBase + kind;
     }
+  }
+  if (documentLoading_) {
+    // A rectangle read from a file may be tiny or lie off the frame.
+    const shell::Size client = Backend().ClientSize(hwnd);
+    window.rect =
+        shell::UsableWindowRect(window.rect, {client.width - TdvToolWindow::kWidth, client.height});
   }
   if (window.menu != nullptr) {
     return;

@@ -2,7 +2,6 @@
 
 #include "shell/app_window.h"
 #include "shell/shell.h"
-#include "shell/window_placement.h"
 
 namespace {
 
@@ -92,10 +91,6 @@ int TdvDocumentWindow::OpenWindow() {
     return 0;
   }
   frame->PrepareDocWindow(*this);
-  // A rectangle read from a file may be tiny or lie off the frame.
-  constexpr int kToolStripWidth = 32;
-  const shell::Size client = Backend().ClientSize(frame->hwnd);
-  rect = shell::UsableWindowRect(rect, {client.width - kToolStripWidth, client.height});
   shell::ChildSpec request;
   request.title = title;
   request.rect = rect;
