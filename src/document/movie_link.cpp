@@ -109,7 +109,7 @@ bool TdvDataObjectWindow::OpenMovieInto(bool forNewDocument) {
   shell::FileDialogSpec request;
   request.title = "Please Locate a Movie";
   request.filters = {{"All Files (*.*)", "*.*"}};
-  std::optional<std::string> path = Backend().AskOpenFile(request);
+  std::optional<std::string> path = TdvShell::Get().AskOpenFile(request);
   if (!path) {
     movieToBeReplaced = false;
     return false;

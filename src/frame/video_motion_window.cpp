@@ -255,17 +255,8 @@ TdvDataObjectWindow* TdvVideoMotionWindow::NewDocumentWindow() {
   return document;
 }
 
-// Until a movie window can show it, the movie is opened for the document's
-// time base alone.
 bool TdvVideoMotionWindow::AttachMovie(TdvDataObjectWindow& document, const std::string& path) {
-  if (movieOpener_ == nullptr || !movieOpener_->OpenMovie(document, path)) {
-    return false;
-  }
-  const TdvFileLocation movieFile = TdvFileLocation::FromPath(path);
-  document.hasMovie = true;
-  document.moviePath = movieFile.path;
-  document.movieName = movieFile.fileName;
-  return true;
+  return document.AttachMovieFile(path);
 }
 
 void TdvVideoMotionWindow::AddDocWindow(TdvDocumentWindow* window) {

@@ -404,7 +404,7 @@ void TdvMoovWindow::DrawNameBox() {
   }
   bool hasData = true;
   const std::string label = document->SelectedItemLabel(hasData);
-  cursorKind = hasData ? TdvCursorSelector::kArrow : TdvCursorSelector::kTakeData;
+  cursorKind = hasData ? kCursorArrow : kCursorTakeData;
   floatingText = hasData ? "" : label;
   GfxSetItalic(!hasData);
   GfxDrawTextInRect(label, {box.left + kTextInset, box.top, box.right, box.bottom}, 0, 1);
@@ -560,9 +560,9 @@ int TdvMoovWindow::DoMouseMove(int x, int y, int modifiers) {
     BeforePaint();
     EraseFloatingLabel();
     AfterPaint();
-    cursorKind = TdvCursorSelector::kArrow;
+    cursorKind = kCursorArrow;
     if (TdvAppWindow* frame = Frame()) {
-      frame->SelectCursor(TdvCursorSelector::kArrow);
+      frame->SelectCursor(kCursorArrow);
     }
     return 0;
   }
@@ -583,7 +583,7 @@ int TdvMoovWindow::DoMouseMove(int x, int y, int modifiers) {
     GfxSetPenMode(kTdvPenNormal);
     DrawReadout();
   } else if (scaleMode) {
-    cursorKind = TdvCursorSelector::kCrosshairs;
+    cursorKind = kCursorCrosshairs;
   } else {
     DrawReadout();
     DrawFloatingLabel();
@@ -608,7 +608,7 @@ int TdvMoovWindow::DoMouseDown(int x, int y, int modifiers) {
   const TdvPoint corner2 = ToMovieUnits(x + kHitBox, y + kHitBox);
   const TdvRect pick{corner1.x, std::min(corner1.y, corner2.y), corner2.x,
                      std::max(corner1.y, corner2.y)};
-  cursorKind = TdvCursorSelector::kArrow;
+  cursorKind = kCursorArrow;
   ShowCursor();
   BeforePaint();
   EraseFloatingLabel();
@@ -686,7 +686,7 @@ int TdvMoovWindow::ScaleClick(int x, int y) {
   scaleFirstDone = false;
   ShowMovieMessage(kCloseMessage);
   scaleMode = false;
-  cursorKind = TdvCursorSelector::kArrow;
+  cursorKind = kCursorArrow;
   document->ScalePoint(at.x, at.y, kScaleSecondEnd);
   return 1;
 }
@@ -764,7 +764,7 @@ void TdvMoovWindow::CloseMessageWindow() {
 
 void TdvMoovWindow::OnMessageClosed() {
   messageWindow = nullptr;
-  cursorKind = TdvCursorSelector::kArrow;
+  cursorKind = kCursorArrow;
   ShowCursor();
   scaleMode = false;
 }

@@ -25,7 +25,7 @@ bool TdvMovieWindowOpener::OpenMovie(TdvDataObjectWindow& document, const std::s
   if (window->OpenWindow() == 0) {
     return false;
   }
-  window->SetDocument(dynamic_cast<TdvMovieDocument*>(&document));
+  window->SetDocument(&document);
   window->SetMovieFile(TdvFileLocation::FromPath(path));
   window->MoovSetMoov(std::move(opened.movie));
   // The movie's own frames are the keys of the document's data from now on.

@@ -5,6 +5,12 @@ namespace shell {
 class Backend;
 }
 
+// The program's cursor codes, as windows ask the frame for them.
+inline constexpr int kCursorArrow = 0;
+inline constexpr int kCursorCrosshairs = 1;
+inline constexpr int kCursorTakeData = 2;
+inline constexpr int kCursorHand = 3;
+
 // The pictures every window asks the frame for: the series markers and the
 // mouse cursor. The framework draws neither itself; the program's frame
 // fills this in and hands it to TdvAppWindow.
