@@ -170,6 +170,10 @@ int TdvDataObjectWindow::MovieDocumentCommand(int id) {
 }
 
 void TdvDataObjectWindow::CurrentTimeChanged(std::int32_t time) {
+  if (time != displayedTime && tableWindow != nullptr) {
+    displayedTime = time;
+    tableWindow->Redraw();
+  }
   displayedTime = time;
   if (time == graphTime || graphs.empty()) {
     return;

@@ -80,6 +80,10 @@ bool TdvVideoMotionWindow::OpenDocument(const TdvFileLocation& where, const std:
   documentLoading_ = true;
   TdvDataObjectWindow* document = reader.Parse(where, text);
   documentLoading_ = false;
+  // A table read from the file opens in its window.
+  if (document != nullptr && document->TableWindow() != nullptr) {
+    document->ShowTableWindow();
+  }
   return document != nullptr;
 }
 

@@ -67,6 +67,7 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
   const int caption = metrics.captionHeight + border;
   movieRect_ = {0, -2, 320 + border, 2 * metrics.captionHeight + caption + 240};
   defaultRect = movieRect_;
+  tableOpener_ = std::make_unique<TdvTableWindowOpener>(DefaultRect(kTableWindowKind));
   if (videoLibrary_ != nullptr) {
     movieOpener_ = std::make_unique<kinovex::TdvMovieWindowOpener>(*videoLibrary_, movieRect_);
   }
@@ -122,6 +123,7 @@ shell::Rect TdvVideoMotionWindow::DefaultRect(int kind) const {
 void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
   if (window.IsA(kDataObjectWindowKind)) {
     static_cast<TdvDataObjectWindow&>(window).SetDialogs(&dialogs_);
+    static_cast<TdvDataObjectWindow&>(window).SetTableOpener(tableOpener_.get());
   }
   if (window.menu != nullptr) {
     return;
