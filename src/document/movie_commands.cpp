@@ -170,11 +170,12 @@ int TdvDataObjectWindow::MovieDocumentCommand(int id) {
 }
 
 void TdvDataObjectWindow::CurrentTimeChanged(std::int32_t time) {
-  if (time != displayedTime && tableWindow != nullptr) {
-    displayedTime = time;
+  const bool moved = time != displayedTime;
+  displayedTime = time;
+  // The table marks the row of the frame shown.
+  if (moved && tableWindow != nullptr) {
     tableWindow->Redraw();
   }
-  displayedTime = time;
   if (time == graphTime || graphs.empty()) {
     return;
   }

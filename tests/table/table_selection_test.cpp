@@ -68,15 +68,15 @@ TEST_F(TableWindowTest, SelectionsCopyWhatTheyCover) {
        "0\r\n3.000\r\n"},
       {"control takes a cell out of a row",
        {{RowHeader(1), {}}, {Cell(kBallY, 1), control}},
-       "0.03333\t\t\t1.500\t\r\n"},
+       "0.03333\t\t\t1.500\r\n"},
       {"control takes a cell out of a whole column",
-       {{ColumnHeader(kBallX), {}}, {Cell(kBallX, 1), control}, {ColumnHeader(kBallY), control}},
-       "Ball\tBall\r\nx-pos\ty-pos\r\n[pix]\t[pix]\r\n0\t0\r\n\t-0.2500\r\n3.000\t-0.5000\r\n"},
+       {{ColumnHeader(kBallX), {}}, {Cell(kBallX, 1), control}},
+       "0\r\n3.000\r\n"},
       {"control adds a column to a column",
        {{ColumnHeader(kTime), {}}, {ColumnHeader(kBallY), control}},
        "\tBall\r\ntime\ty-pos\r\n[s]\t[pix]\r\n0\t0\r\n0.03333\t-0.2500\r\n0.06667\t-0.5000\r\n"},
       {"control twice leaves nothing", {{Cell(kBallX, 0), {}}, {Cell(kBallX, 0), control}}, ""},
-      {"empty space deselects", {{RowHeader(0), {}}, {{390, 290}, {}}}, ""},
+      {"empty space deselects", {{RowHeader(0), {}}, {{360, 100}, {}}}, ""},
   };
   OpenTable(3);
   for (const SelectionCase& c : cases) {
@@ -128,7 +128,6 @@ TEST_F(TableWindowTest, TableFollowsTheSeriesOfTheDocument) {
   backend.Command(window->hwnd, 464);
   EXPECT_THAT(Copied(), HasSubstr("\tBall\tBall\tCart\tCart\r\n"));
   doc->DeleteItem(ball->GetId());
-  doc->RedrawWindows();
   backend.Command(window->hwnd, 464);
   EXPECT_THAT(Copied(), ::testing::StartsWith("\tOrigin 1\tOrigin 1\tCart\tCart\r\n"));
   EXPECT_NE(cart, nullptr);
@@ -159,11 +158,11 @@ TEST_F(TableWindowTest, RepaintDrawsOnlyVisibleRows) {
   std::vector<std::string> texts = DrawnTexts();
   EXPECT_LT(texts.size(), 5u * 14u + 20u);
   EXPECT_THAT(texts, ::testing::Contains("18.00"));
-  EXPECT_THAT(texts, ::testing::Not(::testing::Contains("1498")));
+  EXPECT_THAT(texts, ::testing::Not(::testing::Contains("1485")));
   backend.Scroll(window->hwnd, TdvTableWindow::kVerticalBar, shell::kScrollThumb, 990);
   backend.ClearDrawing();
   backend.Paint(window->hwnd);
-  EXPECT_THAT(DrawnTexts(), ::testing::Contains("1498"));
+  EXPECT_THAT(DrawnTexts(), ::testing::Contains("1485"));
 }
 
 // Opening again brings the one window forward; closing the document
