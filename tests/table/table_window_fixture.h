@@ -56,7 +56,7 @@ class TableWindowTest : public DocumentTest {
     doc->RecalculateAll();
     for (int i = 0; i < frames; ++i) {
       SetBallValue(2, i, 1.5 * i);
-      SetBallValue(3, i, -0.25 * i);
+      SetBallValue(3, i, 0.0 - 0.25 * i);
     }
     window = dynamic_cast<TdvTableWindow*>(doc->TableWindow());
     ASSERT_NE(window, nullptr);
