@@ -27,8 +27,7 @@ class BenchFrame : public TdvAppWindow {
   void OpenHelpTopic(int) override {}
 };
 
-// A headless program with the document and its table window, 800 by 600
-// pixels.
+// A headless program with the document and its table window.
 class Fixture {
  public:
   Fixture() {
@@ -55,8 +54,9 @@ class Fixture {
     document_->SetTableOpener(&opener_);
     document_->ShowTableWindow();
     window = static_cast<TdvTableWindow*>(document_->TableWindow());
-    backend_.Resize(window->hwnd, {800, 600});
   }
+
+  void Resize(int width, int height) { backend_.Resize(window->hwnd, {width, height}); }
 
   void Paint() {
     backend_.ClearDrawing();
@@ -78,15 +78,17 @@ Fixture& Shared() {
   return fixture;
 }
 
-// One repaint of the visible part, scrolled to the middle of the table.
+// One repaint of the visible part, scrolled to the middle of the table,
+// for a window of the given client size.
 void BM_RepaintVisiblePart(benchmark::State& state) {
   Fixture& fixture = Shared();
+  fixture.Resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   fixture.window->DoScroll(TdvTableWindow::kVerticalBar, shell::kScrollThumb, kFrames / 2);
   for (auto _ : state) {
     fixture.Paint();
   }
 }
-BENCHMARK(BM_RepaintVisiblePart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintVisiblePart)->Args({400, 300})->Args({800, 600})->Unit(benchmark::kMillisecond);
 
 // Copy Data of ten whole columns: the time, then nine of the positions.
 void BM_CopyTenColumns(benchmark::State& state) {

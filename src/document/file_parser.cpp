@@ -287,8 +287,8 @@ void TdvFileParser::ReadWindowRecord(TdvStringStream& stream, int code) {
   }
   if (builder_ == nullptr) {
     // Without windows the table window's place is kept, as graphs are, so
-    // that saving again loses nothing.
-    // A table window opened with the document's movie takes the place.
+    // that saving again loses nothing; a table window already opened with
+    // the document's movie takes the place instead.
     if (code == kTdvCodeTableRecord) {
       TdvRect rect;
       record.GetTaggedRect(kWindowRectTag, rect);
