@@ -237,20 +237,28 @@ void TdvTableWindow::CopyData() {
 // ------------------------------------------------------------ size and scrolling
 
 int TdvTableWindow::DoCreate() {
-  AddControl(static_cast<int>(shell::ControlKind::kVerticalScrollBar), kVerticalBar, "",
-             {0, 0, kTableScrollBarSize, kTableScrollBarSize}, 1, 0, 0);
-  AddControl(static_cast<int>(shell::ControlKind::kHorizontalScrollBar), kHorizontalBar, "",
-             {0, 0, kTableScrollBarSize, kTableScrollBarSize}, 1, 0, 0);
+  AddControl(static_cast<int>(shell::ControlKind::kVerticalScrollBar), kVerticalBar, "", {}, 1, 0,
+             0);
+  AddControl(static_cast<int>(shell::ControlKind::kHorizontalScrollBar), kHorizontalBar, "", {}, 1,
+             0, 0);
+  TdvDocumentWindow::DoCreate();
+  PlaceScrollBars();
   return 0;
 }
 
 int TdvTableWindow::DoSize(int width, int height) {
   clientSize = {width, height};
+  PlaceScrollBars();
+  Invalidate(false);
+  return 0;
+}
+
+void TdvTableWindow::PlaceScrollBars() {
+  const int width = clientSize.width;
+  const int height = clientSize.height;
   MoveControl(kVerticalBar, {width - kTableScrollBarSize, 0, width, height - kTableScrollBarSize});
   MoveControl(kHorizontalBar,
               {0, height - kTableScrollBarSize, width - kTableScrollBarSize, height});
-  Invalidate(false);
-  return 0;
 }
 
 void TdvTableWindow::UpdateScrollBars() {

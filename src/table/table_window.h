@@ -74,6 +74,7 @@ class TdvTableWindow : public TdvDocumentWindow, public TdvTableWindowLink {
   void Invalidate(bool rowsToo);
   std::vector<TdvShownColumn> ShownColumns();
   void RefreshHeaders(TdvTableColumn& column) const;
+  void PlaceScrollBars();
   void UpdateScrollBars();
   void Scroll(std::size_t topRow, int scrollX);
 

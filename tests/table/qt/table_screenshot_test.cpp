@@ -63,6 +63,8 @@ TEST(TableScreenshotTest, TheTableOfASmallAnalysisRenders) {
     keys.push_back(i * kFrameStep);
   }
   document->SetTimeBase(600, keys);
+  static_cast<TdvDataPoint*>(document->GetItem(document->DefaultOrigin()))
+      ->TakeData(16, -464, keys.front());
   std::int32_t ball = document->ObjectNewObject(kItemPoint, "Ball");
   auto* point = static_cast<TdvDataPoint*>(document->GetItem(ball));
   for (int i = 0; i < 30; ++i) {
