@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../bench_frame.h"
 #include "document/data_object_window.h"
 #include "model/point_series.h"
 #include "shell/app_window.h"
@@ -20,12 +21,6 @@ namespace {
 constexpr int kPoints = 20;
 constexpr int kFrames = 100000;
 constexpr int kFrameStep = 20;
-
-class BenchFrame : public TdvAppWindow {
- public:
-  void OpenPath(const std::string&) override {}
-  void OpenHelpTopic(int) override {}
-};
 
 // A headless program with the document and its table window.
 class Fixture {
