@@ -119,7 +119,7 @@ TEST_F(PromptsTest, FileDialogCarriesTheProgramsFiltersAndAnswersTheChosenFile) 
   const FileDialogSpec request{"Save As:",
                                {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}},
                                "KVX",
-                               "untitled.kvx"};
+                               "untitled.kvx", ""};
   const auto path = backend_.AskSaveFile(request);
   ASSERT_TRUE(path.has_value());
   EXPECT_EQ(QString::fromStdString(*path), chosen);
