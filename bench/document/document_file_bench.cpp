@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "../bench_frame.h"
 #include "document/data_object_window.h"
 #include "document/file_parser.h"
 #include "model/point_series.h"
@@ -22,12 +23,6 @@ namespace {
 constexpr int kPoints = 20;
 constexpr int kFrames = 10000;
 constexpr int kFrameStep = 20;
-
-class BenchFrame : public TdvAppWindow {
- public:
-  void OpenPath(const std::string&) override {}
-  void OpenHelpTopic(int) override {}
-};
 
 // A headless program holding one large document saved in a scratch folder.
 class Fixture {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../bench_frame.h"
 #include "document/data_object_window.h"
 #include "kinematics/data_table.h"
 #include "kinematics/data_value_group.h"
@@ -26,12 +27,6 @@ constexpr int kFrames = 100000;
 constexpr std::int32_t kFrameStep = 20;
 constexpr std::int32_t kClickedFrame = kFrames * kFrameStep;
 constexpr std::int32_t kFrameBetween = kClickedFrame + kFrameStep;
-
-class BenchFrame : public TdvAppWindow {
- public:
-  void OpenPath(const std::string&) override {}
-  void OpenHelpTopic(int) override {}
-};
 
 // A headless program with one document holding the long series.
 class Fixture {

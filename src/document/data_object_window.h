@@ -12,6 +12,7 @@
 #include "document/file_location.h"
 #include "document/movie_link.h"
 #include "document/movie_opener.h"
+#include "document/table_opener.h"
 #include "document/window_links.h"
 #include "foundation/lists.h"
 #include "model/series.h"
@@ -245,6 +246,11 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   // What opens the movie FindMovie finds; without one the document only
   // records where its movie is.
   void SetMovieOpener(TdvMovieOpener* opener) { movieOpener = opener; }
+  // What makes the data table window; without one the table has none.
+  void SetTableOpener(TdvTableOpener* opener) { tableOpener = opener; }
+  // Opens the data table window, or brings the open one forward; a table
+  // kept from a file gives the new window its place.
+  void ShowTableWindow();
   // The dialogs this document opens (not owned); none: they do nothing.
   void SetDialogs(TdvDocumentDialogs* filler) { dialogs = filler; }
   TdvDocumentDialogs& Dialogs();
@@ -374,6 +380,7 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   TdvTableWindowLink* tableWindow = nullptr;
   TdvMovieLink* movie = nullptr;
   TdvMovieOpener* movieOpener = nullptr;
+  TdvTableOpener* tableOpener = nullptr;
   TdvDocumentDialogs* dialogs = nullptr;
   // The quick scale's choices, its first end while the second is awaited
   // and the item current before it started.

@@ -123,6 +123,9 @@ int TdvDataObjectWindow::DoCommand(int id) {
     case 464:
       SelectAll();
       return 0;
+    case 703:
+      ShowTableWindow();
+      return 0;
     default:
       return DoMovieCommand(id);
   }
@@ -139,6 +142,9 @@ int TdvDataObjectWindow::DoToolCommand(int code) {
     case 1:
       BringMovieForward();
       SelectItem(NextItemToLocate(), 0);
+      return 1;
+    case 4:
+      ShowTableWindow();
       return 1;
     case 9:
       Save(false);
@@ -176,6 +182,9 @@ int TdvDataObjectWindow::DoClose() {
     if (answer == shell::MessageAnswer::kYes && !Save(false)) {
       return 0;
     }
+  }
+  if (tableWindow != nullptr) {
+    tableWindow->ForceClose();
   }
   AttachTableWindow(nullptr);
   // The movie window must not outlive the document it reports to.

@@ -175,6 +175,10 @@ void TdvDataObjectWindow::RemoveItem(std::int32_t id) {
     currentItem = kNoItem;
   }
   dataTable->RemoveSeries(id);
+  // The table window must not show the series' groups again.
+  if (tableWindow != nullptr) {
+    tableWindow->Redraw();
+  }
   for (TdvGraphLink* graph : graphs) {
     graph->ItemRemoved(id);
   }

@@ -40,6 +40,9 @@ void TdvDataObjectWindow::RedrawWindows() {
   if (movie != nullptr) {
     movie->RedrawMovie();
   }
+  if (tableWindow != nullptr) {
+    tableWindow->Redraw();
+  }
 }
 
 void TdvDataObjectWindow::InformationBox(const std::string& text, const std::string& caption) {

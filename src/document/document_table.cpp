@@ -20,11 +20,25 @@ bool ReachesOtherFrames(const TdvDataObject& series, int sampleType) {
 
 }  // namespace
 
+// A window that takes over from a kept table replaces it for good.
 void TdvDataObjectWindow::AttachTableWindow(TdvTableWindowLink* window) {
   tableWindow = window;
   dataTable->SetWindow(window);
+  if (window != keptTable.get()) {
+    keptTable.reset();
+  }
   if (window != nullptr) {
     dataTable->AnnounceColumns(*window);
+  }
+}
+
+void TdvDataObjectWindow::ShowTableWindow() {
+  if (tableWindow != nullptr && tableWindow->BringForward()) {
+    return;
+  }
+  if (tableOpener != nullptr) {
+    std::optional<TdvRect> place = tableWindow != nullptr ? tableWindow->KeptRect() : std::nullopt;
+    tableOpener->OpenTable(*this, place);
   }
 }
 

@@ -288,11 +288,16 @@ void TdvFileParser::ReadWindowRecord(TdvStringStream& stream, int code) {
   }
   if (builder_ == nullptr) {
     // Without windows the table window's place is kept, as graphs are, so
-    // that saving again loses nothing.
+    // that saving again loses nothing; a table window already opened with
+    // the document's movie takes the place instead.
     if (code == kTdvCodeTableRecord) {
       TdvRect rect;
       record.GetTaggedRect(kWindowRectTag, rect);
-      document_->KeepTableWindow(std::make_unique<TdvKeptTable>(rect));
+      if (TdvTableWindowLink* open = document_->TableWindow()) {
+        open->PlaceWindow(rect);
+      } else {
+        document_->KeepTableWindow(std::make_unique<TdvKeptTable>(rect));
+      }
     }
     return;
   }

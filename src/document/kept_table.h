@@ -18,6 +18,7 @@ class TdvKeptTable : public TdvTableWindowLink {
   void ColumnAvailable(std::int32_t, int) override {}
   void GroupActiveChanged(std::int32_t, int) override {}
   void WriteRecord(TdvTaggedWriter& writer) override;
+  std::optional<TdvRect> KeptRect() const override { return rect; }
 
  private:
   TdvRect rect;

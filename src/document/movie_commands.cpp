@@ -170,7 +170,12 @@ int TdvDataObjectWindow::MovieDocumentCommand(int id) {
 }
 
 void TdvDataObjectWindow::CurrentTimeChanged(std::int32_t time) {
+  const bool moved = time != displayedTime;
   displayedTime = time;
+  // The table marks the row of the frame shown.
+  if (moved && tableWindow != nullptr) {
+    tableWindow->Redraw();
+  }
   if (time == graphTime || graphs.empty()) {
     return;
   }

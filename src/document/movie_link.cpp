@@ -16,6 +16,7 @@ void TdvDataObjectWindow::AttachMovie(TdvMovieLink* link) {
   movie = link;
   if (movie != nullptr) {
     PlaceDefaultOrigin();
+    ShowTableWindow();
   }
 }
 

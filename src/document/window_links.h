@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "foundation/geometry.h"
 #include "kinematics/data_table_document.h"
@@ -16,6 +17,15 @@ class TdvTableWindowLink : public TdvDataTableListener {
   // Moves and sizes the window to `place` (in the frame's client area); a
   // table kept from a file and shown in no window has nothing to place.
   virtual void PlaceWindow(const TdvRect&) {}
+  // The place of a table kept without a window, for the window that
+  // replaces it.
+  virtual std::optional<TdvRect> KeptRect() const { return std::nullopt; }
+  // Brings the window to the top; false when there is no window to show.
+  virtual bool BringForward() { return false; }
+  // The document's data or its displayed frame changed.
+  virtual void Redraw() {}
+  // Closes the window on the document's behalf.
+  virtual void ForceClose() {}
 };
 
 // A graph window as its document sees it.

@@ -80,6 +80,11 @@ bool TdvVideoMotionWindow::OpenDocument(const TdvFileLocation& where, const std:
   documentLoading_ = true;
   TdvDataObjectWindow* document = reader.Parse(where, text);
   documentLoading_ = false;
+  // A table read from the file and kept without a window opens in one.
+  if (document != nullptr && document->TableWindow() != nullptr &&
+      document->TableWindow()->KeptRect()) {
+    document->ShowTableWindow();
+  }
   return document != nullptr;
 }
 

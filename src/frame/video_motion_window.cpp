@@ -73,6 +73,7 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
   const int caption = metrics.captionHeight + border;
   movieRect_ = {0, -2, 320 + border, 2 * metrics.captionHeight + caption + 240};
   defaultRect = movieRect_;
+  tableOpener_ = std::make_unique<TdvTableWindowOpener>(DefaultRect(kTableWindowKind));
   if (videoLibrary_ != nullptr) {
     movieOpener_ = std::make_unique<kinovex::TdvMovieWindowOpener>(*videoLibrary_, movieRect_);
   }
@@ -126,6 +127,7 @@ shell::Rect TdvVideoMotionWindow::DefaultRect(int kind) const {
 void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
   if (auto* document = dynamic_cast<TdvDataObjectWindow*>(&window)) {
     document->SetDialogs(&dialogs_);
+    document->SetTableOpener(tableOpener_.get());
   }
   for (int kind : {kMovieWindowKind, kTableWindowKind, kDataObjectWindowKind, kGraphWindowKind}) {
     if (window.icon == 0 && window.IsA(kind)) {

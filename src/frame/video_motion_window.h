@@ -12,6 +12,7 @@
 #include "frame/command_table.h"
 #include "shell/app_window.h"
 #include "shell/desktop_services.h"
+#include "table/table_window_opener.h"
 
 class TdvDataObjectWindow;
 class TdvStatusWindow;
@@ -110,6 +111,7 @@ class TdvVideoMotionWindow : public TdvAppWindow, public TdvMovieSetupHost {
   // Gives the documents the frame reads or makes their movies' time bases;
   // none without a video library.
   std::unique_ptr<TdvMovieOpener> movieOpener_;
+  std::unique_ptr<TdvTableWindowOpener> tableOpener_;
   // The dialogs every coordinate-systems document opens.
   TdvProgramDialogs dialogs_{*this};
   std::array<shell::MenuItem, kMenuKindCount> menus_;
