@@ -81,13 +81,13 @@ const TdvCoordinateSystemsLayout& TdvDataObjectWindow::ListLayout() {
     listScroll = listLayout.scrollRange;
     listLayout = LayOutCoordinateSystems(*this, clientSize.width, clientSize.height, listScroll);
   }
-  listRows = listLayout.listRows;
   return listLayout;
 }
 
 void TdvDataObjectWindow::WinDraw(const std::optional<shell::Rect>& area) {
   TdvDocumentWindow::WinDraw(area);
   const TdvCoordinateSystemsLayout& layout = ListLayout();
+  listRows = layout.listRows;
   const TdvRect update = area.value_or(TdvRect{0, 0, clientSize.width, clientSize.height});
   GfxEraseRect({0, 0, clientSize.width, clientSize.height});
   for (const TdvCoordinateSystemsLayout::Box& box : layout.boxes) {
