@@ -88,7 +88,10 @@ void TdvDataObjectWindow::WinDraw(const std::optional<shell::Rect>& area) {
   TdvDocumentWindow::WinDraw(area);
   const TdvCoordinateSystemsLayout& layout = ListLayout();
   listRows = layout.listRows;
-  const TdvRect update = area.value_or(TdvRect{0, 0, clientSize.width, clientSize.height});
+  // Rows scrolled out of the list are laid out but not drawn.
+  const TdvRect update =
+      IntersectRects(area.value_or(TdvRect{0, 0, clientSize.width, clientSize.height}), layout.list)
+          .value_or(TdvRect{0, 0, 0, 0});
   GfxEraseRect({0, 0, clientSize.width, clientSize.height});
   for (const TdvCoordinateSystemsLayout::Box& box : layout.boxes) {
     if (box.box.bottom >= layout.list.top && box.box.top < layout.list.bottom) {
