@@ -93,9 +93,11 @@ void TdvDataObjectWindow::WinDraw(const std::optional<shell::Rect>& area) {
       IntersectRects(area.value_or(TdvRect{0, 0, clientSize.width, clientSize.height}), layout.list)
           .value_or(TdvRect{0, 0, 0, 0});
   GfxEraseRect({0, 0, clientSize.width, clientSize.height});
+  // Every text of the window is in the rows' small font.
+  TdvWindowSeriesView view(*this);
   for (const TdvCoordinateSystemsLayout::Box& box : layout.boxes) {
     if (box.box.bottom >= layout.list.top && box.box.top < layout.list.bottom) {
-      DrawBox(box, update);
+      DrawBox(box, view, update);
     }
   }
   // The header row and the movie line cover boxes scrolled under them.
@@ -126,7 +128,7 @@ void TdvDataObjectWindow::DrawListHeader(const TdvCoordinateSystemsLayout& layou
   GfxLineTo(layout.headerRow.right, layout.headerRow.bottom);
 }
 
-void TdvDataObjectWindow::DrawBox(const TdvCoordinateSystemsLayout::Box& box,
+void TdvDataObjectWindow::DrawBox(const TdvCoordinateSystemsLayout::Box& box, TdvSeriesView& view,
                                   const TdvRect& update) {
   TdvCoordinateFrame* frame = FindFrame(box.origin);
   TdvDataObject* origin = GetItem(box.origin);
@@ -158,7 +160,6 @@ void TdvDataObjectWindow::DrawBox(const TdvCoordinateSystemsLayout::Box& box,
                   box.scale.top + kTextBaseline);
     }
   }
-  TdvWindowSeriesView view(*this);
   for (const TdvCoordinateSystemsLayout::Row& row : listLayout.rows) {
     if (row.origin != box.origin) {
       continue;

@@ -421,7 +421,8 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   static constexpr int kEditName = 1;
   static constexpr int kEditMass = 5;
   void DrawListHeader(const TdvCoordinateSystemsLayout& layout);
-  void DrawBox(const TdvCoordinateSystemsLayout::Box& box, const TdvRect& update);
+  void DrawBox(const TdvCoordinateSystemsLayout::Box& box, TdvSeriesView& view,
+               const TdvRect& update);
   void ClickCell(TdvDataObject& item, const TdvRect& row, int column);
   void StartEdit(std::int32_t id, int kind);
   bool CommitMass(TdvDataObject& item, const std::string& text);
