@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kScrollBarControl = 20;
-constexpr int kEditControl = 21;
 constexpr int kHeaderColourCode = 42;
 constexpr int kVideoIcon = 3030;
 constexpr int kPolarIcon = 3010;
@@ -25,10 +23,10 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 }  // namespace
 
 int TdvDataObjectWindow::DoCreate() {
-  AddControl(static_cast<int>(shell::ControlKind::kVerticalScrollBar), kScrollBarControl, "",
+  AddControl(static_cast<int>(shell::ControlKind::kVerticalScrollBar), kListScrollBar, "",
              {0, 0, kScrollBarWidth, 50}, 1, 0, 0);
-  AddControl(static_cast<int>(shell::ControlKind::kEditField), kEditControl, "", {0, 0, 60, 18}, 0,
-             0, 0);
+  AddControl(static_cast<int>(shell::ControlKind::kEditField), kListEdit, "", {0, 0, 60, 18}, 0, 0,
+             0);
   TdvDocumentWindow::DoCreate();
   ListLayout();
   return 0;
@@ -36,14 +34,14 @@ int TdvDataObjectWindow::DoCreate() {
 
 int TdvDataObjectWindow::DoSize(int width, int height) {
   TdvDocumentWindow::DoSize(width, height);
-  MoveControl(kScrollBarControl, ListLayout().scrollBar);
+  MoveControl(kListScrollBar, ListLayout().scrollBar);
   return kTdvNotHandled;
 }
 
 // Line steps move one row, page steps a screenful; the position is clamped
 // to the rows that do not fit.
 int TdvDataObjectWindow::DoScroll(int id, int code, int position) {
-  if (id != kScrollBarControl) {
+  if (id != kListScrollBar) {
     return kTdvNotHandled;
   }
   const TdvCoordinateSystemsLayout& layout = ListLayout();
@@ -69,7 +67,7 @@ int TdvDataObjectWindow::DoScroll(int id, int code, int position) {
       return 0;
   }
   listScroll = std::clamp(target, 0, layout.scrollRange);
-  SetScrollPosition(kScrollBarControl, listScroll);
+  SetScrollPosition(kListScrollBar, listScroll);
   ListLayout();
   RedrawWindows();
   return 0;
@@ -105,13 +103,12 @@ void TdvDataObjectWindow::WinDraw(const std::optional<shell::Rect>& area) {
   GfxFillRect({0, 0, clientSize.width, layout.list.top});
   GfxFillRect({0, layout.list.bottom, clientSize.width, clientSize.height});
   DrawListHeader(layout);
-  if (FindControl(kScrollBarControl) != nullptr) {
-    SetScrollRange(kScrollBarControl, 0, layout.scrollRange);
-    SetScrollPosition(kScrollBarControl, listScroll);
+  if (FindControl(kListScrollBar) != nullptr) {
+    SetScrollRange(kListScrollBar, 0, layout.scrollRange);
+    SetScrollPosition(kListScrollBar, listScroll);
   }
   GfxSetFGColor(shell::kBlack);
   GfxDrawTextInRect(MovieLineText(), layout.movieLine, 0, 1);
-  outlineShown = false;
 }
 
 void TdvDataObjectWindow::DrawListHeader(const TdvCoordinateSystemsLayout& layout) {

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kEditControl = 21;
 constexpr int kCharUp = 30;
 constexpr int kCharDown = 31;
 
@@ -36,9 +35,8 @@ void TdvDataObjectWindow::StartEdit(std::int32_t id, int kind) {
   }
   editItem = id;
   editKind = kind;
-  SetControlText(kEditControl, text);
-  EditInPlace(kEditControl,
-              {column.start, row->rect.top, column.end, row->rect.top + kListRowHeight});
+  SetControlText(kListEdit, text);
+  EditInPlace(kListEdit, {column.start, row->rect.top, column.end, row->rect.top + kListRowHeight});
 }
 
 void TdvDataObjectWindow::CommitEdit() {
@@ -49,8 +47,8 @@ void TdvDataObjectWindow::CommitEdit() {
   const int kind = editKind;
   editItem = kNoItem;
   editKind = 0;
-  const std::string text = GetControlText(kEditControl);
-  ShowControl(kEditControl, false);
+  const std::string text = GetControlText(kListEdit);
+  ShowControl(kListEdit, false);
   TdvDataObject* item = GetItem(id);
   if (item == nullptr || text.empty()) {
     return;
@@ -68,7 +66,7 @@ void TdvDataObjectWindow::CommitEdit() {
 // keeps its mass.
 bool TdvDataObjectWindow::CommitMass(TdvDataObject& item, const std::string& text) {
   double value = 0.0;
-  if (!GetControlReal(kEditControl, value) || !std::isfinite(value)) {
+  if (!GetControlReal(kListEdit, value) || !std::isfinite(value)) {
     InformationBox(
         "\"" + text + "\" is not a number: the mass of " + item.GetName() + " is unchanged.",
         "Mass");
@@ -87,7 +85,7 @@ bool TdvDataObjectWindow::CommitMass(TdvDataObject& item, const std::string& tex
 int TdvDataObjectWindow::DoKeyDown(int character, int modifiers) {
   if (character == kTdvKeyEscape && editItem != kNoItem) {
     editItem = kNoItem;
-    ShowControl(kEditControl, false);
+    ShowControl(kListEdit, false);
     return 0;
   }
   const int key = character == kTdvKeyUp     ? kCharUp

@@ -29,7 +29,7 @@ int TdvDataObjectWindow::DoMouseDown(int x, int y, int modifiers) {
       dragOutline = rowRect;
       DrawDragOutline();
     } else if (TdvDataObject* item = GetItem(id); item != nullptr && id == currentItem) {
-      ClickCell(*item, rowRect, column);
+      ClickCell(*item, column);
     }
     return 0;
   }
@@ -49,7 +49,7 @@ int TdvDataObjectWindow::DoMouseDown(int x, int y, int modifiers) {
   return 0;
 }
 
-void TdvDataObjectWindow::ClickCell(TdvDataObject& item, const TdvRect& row, int column) {
+void TdvDataObjectWindow::ClickCell(TdvDataObject& item, int column) {
   const std::int32_t id = item.GetId();
   switch (column) {
     case kNameColumn:
@@ -75,13 +75,11 @@ void TdvDataObjectWindow::ClickCell(TdvDataObject& item, const TdvRect& row, int
     default:
       return;
   }
-  (void)row;
   modified = true;
   RedrawWindows();
 }
 
-int TdvDataObjectWindow::DoMouseMove(int x, int y, int modifiers) {
-  (void)modifiers;
+int TdvDataObjectWindow::DoMouseMove(int x, int y, int /*modifiers*/) {
   if (listDrag == ListDrag::kNone) {
     return 0;
   }
@@ -130,7 +128,6 @@ void TdvDataObjectWindow::DrawDragOutline() {
   GfxFrameRect(dragOutline);
   GfxSetPenMode(kTdvPenNormal);
   AfterPaint();
-  outlineShown = !outlineShown;
 }
 
 void TdvDataObjectWindow::DropItems(int x, int y, bool modifier) {

@@ -274,6 +274,9 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   std::string MovieLineText() const;
   // The layout for the present size, scroll position and items.
   const TdvCoordinateSystemsLayout& ListLayout();
+  // The controls of the list: its scroll bar and the in-place edit field.
+  static constexpr int kListScrollBar = 20;
+  static constexpr int kListEdit = 21;
   // The in-place edit in progress: the item (-19 none) and the kind.
   std::int32_t EditedItem() const { return editItem; }
   int EditKind() const { return editKind; }
@@ -423,7 +426,7 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   void DrawListHeader(const TdvCoordinateSystemsLayout& layout);
   void DrawBox(const TdvCoordinateSystemsLayout::Box& box, TdvSeriesView& view,
                const TdvRect& update);
-  void ClickCell(TdvDataObject& item, const TdvRect& row, int column);
+  void ClickCell(TdvDataObject& item, int column);
   void StartEdit(std::int32_t id, int kind);
   bool CommitMass(TdvDataObject& item, const std::string& text);
   bool CanEditMass(std::int32_t id);
@@ -446,7 +449,6 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   ListDrag listDrag = ListDrag::kNone;
   std::int32_t draggedBox = kNoItem;
   TdvRect dragOutline{0, 0, 0, 0};
-  bool outlineShown = false;
 
   ArrayAsLList<TdvDataObject> items;
   LList itemOrder;

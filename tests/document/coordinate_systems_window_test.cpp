@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kEditControl = 21;
+constexpr int kEditControl = TdvDataObjectWindow::kListEdit;
 const shell::Modifiers kCloneDrag{false, false, true};
 const shell::Modifiers kShift{false, true, false};
 // The value components of a point's x and y.
