@@ -57,7 +57,7 @@ TEST_F(HeadlessScriptTest, TheCommandLineToolCanAnswerEveryBox) {
 TEST_F(HeadlessScriptTest, FileDialogsTakeTheirAnswersInOrder) {
   backend.QueueFileAnswer("/tmp/a.KVX");
   backend.QueueFileAnswer(std::nullopt);
-  shell::FileDialogSpec request{"Open", {{"Kinovex Files (*.KVX)", "*.KVX"}}, "KVX", ""};
+  shell::FileDialogSpec request{"Open", {{"Kinovex Files (*.KVX)", "*.KVX"}}, "KVX", "", ""};
   EXPECT_EQ(backend.AskOpenFile(request), "/tmp/a.KVX");
   EXPECT_EQ(backend.AskSaveFile(request), std::nullopt);
   EXPECT_EQ(backend.AskOpenFile(request), std::nullopt);

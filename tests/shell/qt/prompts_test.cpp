@@ -119,7 +119,8 @@ TEST_F(PromptsTest, FileDialogCarriesTheProgramsFiltersAndAnswersTheChosenFile) 
   const FileDialogSpec request{"Save As:",
                                {{"KVX Files (*.KVX)", "*.KVX"}, {"All Files (*.*)", "*.*"}},
                                "KVX",
-                               "untitled.kvx"};
+                               "untitled.kvx",
+                               ""};
   const auto path = backend_.AskSaveFile(request);
   ASSERT_TRUE(path.has_value());
   EXPECT_EQ(QString::fromStdString(*path), chosen);
@@ -133,7 +134,7 @@ TEST_F(PromptsTest, CancelledFileDialogAnswersNothing) {
   QtTestHooks hooks;
   hooks.fileDialog = [](QFileDialog& dialog) { dialog.reject(); };
   backend_.SetTestHooks(hooks);
-  EXPECT_FALSE(backend_.AskOpenFile(FileDialogSpec{"Locate Movie", {}, "", ""}).has_value());
+  EXPECT_FALSE(backend_.AskOpenFile(FileDialogSpec{"Locate Movie", {}, "", "", ""}).has_value());
 }
 
 }  // namespace
