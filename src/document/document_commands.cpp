@@ -178,7 +178,13 @@ int TdvDataObjectWindow::DoClose() {
     }
   }
   AttachTableWindow(nullptr);
-  movie = nullptr;
+  // The movie window goes with its document: left open it would point at
+  // a document that no longer exists.
+  if (movie != nullptr) {
+    TdvMovieLink* closing = movie;
+    movie = nullptr;
+    closing->ForceClose();
+  }
   graphs.clear();
   ClearSelectionList();
   items.Clear();
