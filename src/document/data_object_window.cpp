@@ -368,3 +368,14 @@ void TdvDataObjectWindow::SetFrameOrder(const std::vector<std::int32_t>& origins
   }
   frameOrder = std::move(order);
 }
+
+void TdvDataObjectWindow::PlaceBefore(std::int32_t id, std::int32_t target) {
+  RemoveId(itemOrder, id);
+  InsertId(itemOrder, id, target);
+  TdvDataObject* item = GetItem(id);
+  TdvCoordinateFrame* frame = item != nullptr ? FindFrame(item->GetOriginId()) : nullptr;
+  if (frame != nullptr && frame->HasMember(target)) {
+    RemoveId(frame->members, id);
+    InsertId(frame->members, id, target);
+  }
+}

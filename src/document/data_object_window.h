@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/coordinate_frame.h"
+#include "document/coordinate_systems_layout.h"
 #include "document/document_dialogs.h"
 #include "document/file_location.h"
 #include "document/movie_link.h"
@@ -20,6 +21,26 @@
 #include "shell/document_window.h"
 
 class TdvDataTable;
+
+// One entry of a choice list a dialog offers: a name and the item id (or
+// special reference) it stands for, and the dialog's own marks.
+class TdvObjectInfo : public TdvObject {
+ public:
+  static constexpr int kClassCode = 3;
+
+  TdvObjectInfo(std::string name, std::int32_t id) : name(std::move(name)), id(id) {}
+  bool IsA(int code) const override { return code == kClassCode || TdvObject::IsA(code); }
+  std::unique_ptr<TdvObject> Clone() const override {
+    return std::make_unique<TdvObjectInfo>(*this);
+  }
+
+  std::string name;
+  std::int32_t id;
+  std::int32_t mark1 = 0;
+  std::int32_t mark2 = 0;
+  std::int32_t mark3 = 0;
+  bool flag = true;
+};
 class TdvDocumentTableSource;
 
 // Kind codes of ObjectNewObject.
@@ -232,6 +253,42 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   std::optional<std::string> AskText(const std::string& prompt, const std::string& caption,
                                      const std::string& initial) override;
 
+  // The coordinate-systems window: the list of boxes and item rows.
+  int DoCreate() override;
+  int DoSize(int width, int height) override;
+  int DoScroll(int id, int code, int position) override;
+  void WinDraw(const std::optional<shell::Rect>& area) override;
+  int DoMouseDown(int x, int y, int modifiers) override;
+  int DoMouseMove(int x, int y, int modifiers) override;
+  int DoMouseUp(int x, int y, int modifiers) override;
+  int DoKeyDown(int character, int modifiers) override;
+  int DoControlCommand(int id) override;
+  void ShowAreaHelp(int x, int y) override;
+  // The status-line text for the point (x, y) of the window.
+  std::string AreaHelp(int x, int y);
+  // Tab, Return and the Up and Down characters (30, 31) on the list.
+  void ListKey(int key, int keyFlags);
+  // The last line of the window, naming the movie.
+  std::string MovieLineText() const;
+  // The layout for the present size, scroll position and items.
+  const TdvCoordinateSystemsLayout& ListLayout();
+  // The controls of the list: its scroll bar and the in-place edit field.
+  static constexpr int kListScrollBar = 20;
+  static constexpr int kListEdit = 21;
+  // The in-place edit in progress: the item (-19 none) and the kind.
+  std::int32_t EditedItem() const { return editItem; }
+  int EditKind() const { return editKind; }
+  // Ends an in-place edit, keeping what was typed when it makes sense.
+  void CommitEdit();
+  // A clone point of `sourceId` named after it, made and calculated now.
+  std::int32_t CloneByDrag(std::int32_t sourceId);
+
+  // The choice lists dialogs offer, appended in item-table order.
+  void ListPoints(TdvLList<TdvObjectInfo>& list);
+  void ListPointTypes(TdvLList<TdvObjectInfo>& list);
+  void ListOrigins(TdvLList<TdvObjectInfo>& list);
+  void ListScales(TdvLList<TdvObjectInfo>& list);
+
   // Every item and the table computed afresh.
   void RecalculateAll();
 
@@ -362,6 +419,37 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   std::int32_t NewScaleEnd(const std::string& suffix, int x, int y);
   void FinishQuickScale(int x, int y);
   void SelectItemBeforeScale();
+
+  // The list window's parts.
+  enum class ListDrag { kNone, kItems, kBox, kScale };
+  static constexpr int kEditName = 1;
+  static constexpr int kEditMass = 5;
+  void DrawListHeader(const TdvCoordinateSystemsLayout& layout);
+  void DrawBox(const TdvCoordinateSystemsLayout::Box& box, TdvSeriesView& view,
+               const TdvRect& update);
+  void ClickCell(TdvDataObject& item, int column);
+  void StartEdit(std::int32_t id, int kind);
+  bool CommitMass(TdvDataObject& item, const std::string& text);
+  bool CanEditMass(std::int32_t id);
+  void EditNext(bool backwards);
+  void DropItems(int x, int y, bool modifier);
+  void DropItemOnRow(std::int32_t id, const TdvCoordinateSystemsLayout::Row& target, bool modifier);
+  void DropItemOnBox(std::int32_t id, std::int32_t origin, bool modifier);
+  void DropBox(int x, int y);
+  void DropScale(int x, int y);
+  void SetOriginScale(std::int32_t origin, std::int32_t scale);
+  // Moves the item, in item order and in its box, to just before `target`.
+  void PlaceBefore(std::int32_t id, std::int32_t target);
+  void DrawDragOutline();
+  std::string RowHelp(TdvDataObject& item, int column);
+  void AppendInfo(TdvLList<TdvObjectInfo>& list, std::string name, std::int32_t id);
+
+  TdvCoordinateSystemsLayout listLayout;
+  std::int32_t editItem = kNoItem;
+  int editKind = 0;
+  ListDrag listDrag = ListDrag::kNone;
+  std::int32_t draggedBox = kNoItem;
+  TdvRect dragOutline{0, 0, 0, 0};
 
   ArrayAsLList<TdvDataObject> items;
   LList itemOrder;

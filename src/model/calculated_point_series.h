@@ -33,6 +33,7 @@ class TdvCalculatedCM : public TdvCalculatedObject {
   bool ComputeCentre(TdvPoint& p, TdvRealPoint& c, std::int32_t frame);
   // Mass of the included items that exist, whether placed or not.
   double TotalMass();
+  double ShownMass() override { return TotalMass(); }
 
  protected:
   TdvCalculatedCM(const TdvCalculatedCM&) = default;

@@ -21,6 +21,8 @@ class TdvDataPoint : public TdvDataObject {
 
   void SetOrigin(std::int32_t flag) override;
   bool IsPointType() const override { return true; }
+  // One row per transformed frame below the point's own row.
+  void DrawExtraRows(TdvSeriesView& view) override;
   // The origin's position and rotation on the frame, carried back through
   // the transformations in force.
   bool GetOriginPosition(TdvRealPoint& point, double& angle, std::int32_t frame) override;

@@ -102,6 +102,16 @@ class TdvDataObject : public TdvObject, public TdvTaggedReceiver {
   virtual void ClearAllData();
   virtual void ClearFrame(std::int32_t frame);
 
+  // The series' rows in the coordinate-systems window: the row rectangle
+  // becomes its 18-pixel rows from pos.x + 2, pos.y (pos.y moves past
+  // them), drawn when they meet `update`.
+  void DrawRows(TdvSeriesView& view, TdvPoint& pos, const TdvRect& update);
+  virtual void DrawRowFrame(TdvSeriesView& view);
+  virtual void DrawRowCells(TdvSeriesView& view);
+  virtual void DrawExtraRows(TdvSeriesView& /*view*/) {}
+  // The mass the MASS cell shows, in kilograms.
+  virtual double ShownMass() { return mass; }
+
   // Record setters (tags of the series record) and the series' own groups.
   void SetFlagValue(std::int32_t tag, bool flag) override;
   void SetIntValue(std::int32_t tag, std::int32_t value) override;

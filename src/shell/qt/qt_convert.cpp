@@ -8,8 +8,11 @@
 
 namespace shell::qt {
 
+// Text that is not UTF-8 is the program's single-byte text. The decoder is
+// stateless so that a text ending in such a byte ("×" is 0xD7) counts as
+// not UTF-8 instead of leaving the byte pending and dropping it.
 QString ToQString(std::string_view text) {
-  QStringDecoder decoder(QStringDecoder::Utf8);
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString decoded =
       decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
   if (!decoder.hasError()) {
