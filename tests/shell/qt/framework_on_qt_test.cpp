@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QWidget>
 
@@ -137,6 +139,26 @@ TEST_F(FrameworkOnQtTest, DialogControlsSitAtTheirRecordsInDialogUnits) {
   EXPECT_EQ(dialog->OpenWindow(), 1);
   EXPECT_TRUE(outcome.pressed);
   EXPECT_EQ(outcome.count, "4");
+}
+
+// Return typed in a dialog's edit field presses its default button.
+TEST_F(FrameworkOnQtTest, ReturnInAnEditFieldPressesTheDefaultButton) {
+  DialogOutcome outcome;
+  QtTestHooks hooks;
+  hooks.modalDialog = [&](WindowHandle dialog) {
+    QWidget* field = backend_.Widget(backend_.ControlHandle(dialog, kCount));
+    ASSERT_NE(field, nullptr);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(field, &press);
+    if (!outcome.pressed) {
+      backend_.EndModal(dialog);
+    }
+  };
+  backend_.SetTestHooks(hooks);
+  auto* dialog = shell_.Keep(std::make_unique<PointsDialog>(outcome));
+  dialog->OpenWindow();
+  EXPECT_TRUE(outcome.pressed);
+  EXPECT_EQ(outcome.count, "1");
 }
 
 }  // namespace
