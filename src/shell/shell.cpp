@@ -276,9 +276,17 @@ int TdvShell::RouteDialog(TdvWindow& window, const shell::Event& event) {
         backend_.DestroyWindow(handle);
       }
       return 0;
+    case shell::EventKind::kKeyDown:
+      // Return and Tab typed in a control press the default button and move
+      // the focus, as they do when they come as typed characters.
+      if (event.id != 0 && (event.key == shell::Key::kReturn || event.key == shell::Key::kTab)) {
+        const int character = event.key == shell::Key::kReturn ? kTdvKeyReturn : kTdvKeyTab;
+        shell::Modifiers keyState{event.modifiers.control, event.modifiers.shift, false};
+        return window.DoKeyDown(character, ModifierWord(keyState));
+      }
+      return kTdvNotHandled;
     case shell::EventKind::kSize:
     case shell::EventKind::kPaint:
-    case shell::EventKind::kKeyDown:
     case shell::EventKind::kDropFiles:
     case shell::EventKind::kListNotify:
       return kTdvNotHandled;
