@@ -136,7 +136,7 @@ class BallTossAnalysisTest : public FrameTest {
   // A click on a spot of the movie picture, given in movie pixels, at the
   // window's zoom.
   void ClickMoviePixel(const kinovex::TdvMoovWindow& window, double x, double y) {
-    const shell::Rect picture = window.GetPictureRect();
+    const shell::Rect picture = window.PictureRect();
     const double zoomX = static_cast<double>(shell::RectWidth(picture)) / kWidth;
     const double zoomY = static_cast<double>(shell::RectHeight(picture)) / kHeight;
     backend.Click(window.hwnd, {picture.left + static_cast<int>(std::lround(x * zoomX)),
@@ -183,7 +183,7 @@ TEST_F(BallTossAnalysisTest, TheExportedMotionOfATrackedSavedAndReopenedTossIsTh
 
   for (int frameIndex = 0; frameIndex < kFrames; ++frameIndex) {
     const std::int32_t time = made.frameTimes[static_cast<std::size_t>(frameIndex)];
-    ASSERT_EQ(window->CurrentTime(), time) << "Auto Frame Advance";
+    ASSERT_EQ(window->currentTime, time) << "Auto Frame Advance";
     const kinovex::testing::BallSpot ball = spec.ball(static_cast<double>(time) / made.timeScale);
     ClickMoviePixel(*window, ball.x, ball.y);
   }

@@ -124,7 +124,7 @@ TEST_F(MovieWindowScreenshotTest, MarkersTrailsOriginAndScaleAreDrawnOverThePict
   std::printf("screenshot: %s\n", saved.toLocal8Bit().constData());
 
   // Window pixels of a movie pixel at the window's zoom.
-  const shell::Rect picture = window->GetPictureRect();
+  const shell::Rect picture = window->PictureRect();
   const auto pixel = [&](double x, double y) {
     return shot.pixelColor(
         picture.left + static_cast<int>(std::lround(x * shell::RectWidth(picture) / kWidth)),
