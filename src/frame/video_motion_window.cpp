@@ -33,6 +33,7 @@ constexpr int kSaveAction = 9;
 constexpr int kSaveAsAction = 10;
 constexpr int kArrangeAction = 11;
 constexpr int kAttachMovieAction = 24;
+constexpr int kBringMovieForward = 701;
 
 constexpr int kContentsTopic = 1;
 
@@ -257,8 +258,17 @@ TdvDataObjectWindow* TdvVideoMotionWindow::NewDocumentWindow() {
   return document;
 }
 
+// A new analysis shows all its windows side by side: at their default
+// places a movie larger than the smallest would hide the others.
 bool TdvVideoMotionWindow::AttachMovie(TdvDataObjectWindow& document, const std::string& path) {
-  return document.AttachMovieFile(path);
+  if (!document.AttachMovieFile(path)) {
+    return false;
+  }
+  document.TileWindows();
+  if (TdvMovieLink* movie = document.Movie()) {
+    movie->MovieCommand(kBringMovieForward);
+  }
+  return true;
 }
 
 void TdvVideoMotionWindow::AddDocWindow(TdvDocumentWindow* window) {
