@@ -38,6 +38,7 @@ testing::TestMovieSpec MovieSpec(const std::string& path) {
   spec.scaleBarLength = Toss::kStickLength;
   spec.scaleBarLeft = Toss::kStickLeft;
   spec.scaleBarStripes = Toss::kStickStripes;
+  spec.frameCode = false;
   return spec;
 }
 

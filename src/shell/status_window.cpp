@@ -1,5 +1,10 @@
 #include "shell/status_window.h"
 
+#include <algorithm>
+#include <optional>
+
+#include "shell/app_window.h"
+#include "shell/document_window.h"
 #include "shell/shell.h"
 
 namespace {
@@ -9,6 +14,20 @@ namespace {
 constexpr int kLineWidth = 220;
 constexpr int kLineHeight = 12;
 constexpr int kAboveOwner = 40;
+
+// The screen position of the frame's client area, where document windows
+// keep their rectangles; none for an owner that is no document window.
+std::optional<shell::Point> ClientOrigin(const TdvWindow& owner, const shell::Backend& backend) {
+  const TdvAppWindow* frame = TdvShell::Exists() ? TdvShell::Get().Frame() : nullptr;
+  if (!owner.IsA(TdvDocumentWindow::kClassCode) || frame == nullptr ||
+      frame->hwnd == shell::kNoWindow) {
+    return std::nullopt;
+  }
+  const shell::Rect outer = backend.OuterRect(frame->hwnd);
+  const shell::Size client = backend.ClientSize(frame->hwnd);
+  return shell::Point{outer.left + (shell::RectWidth(outer) - client.width) / 2,
+                      outer.bottom - backend.Metrics().borderWidth - client.height};
+}
 
 }  // namespace
 
@@ -26,10 +45,15 @@ int TdvStatusWindow::OpenWindow() {
     return 0;
   }
   const shell::Size units = Backend().Metrics().dialogBaseUnits;
-  const shell::Rect ownerRect = Backend().OuterRect(owner->hwnd);
+  shell::Rect ownerRect = Backend().OuterRect(owner->hwnd);
   const int width = kLineWidth * units.width / 4;
   const int height = kLineHeight * units.height / 8;
-  const int top = ownerRect.top - kAboveOwner * units.height / 8;
+  int top = ownerRect.top - kAboveOwner * units.height / 8;
+  // Above a document window, but never over the frame's menu bar.
+  if (const std::optional<shell::Point> origin = ClientOrigin(*owner, Backend())) {
+    ownerRect.left += origin->x;
+    top = std::max(top + origin->y, origin->y);
+  }
   shell::DialogSpec request;
   request.title = title;
   request.rect = {ownerRect.left, top, ownerRect.left + width, top + height};

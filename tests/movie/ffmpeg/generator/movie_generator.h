@@ -43,6 +43,9 @@ struct TestMovieSpec {
   // A textured background panning sideways, as a camera would see it: makes
   // frames as costly to code as real footage (benchmarks).
   bool texturedBackground = false;
+  // The frame number in the top-left corner, for tests to read back; a
+  // movie made for people leaves it out.
+  bool frameCode = true;
   int rotationDegrees = 0;  // clockwise display rotation stored in the file
   int aspectNum = 1;        // sample aspect ratio stored in the file
   int aspectDen = 1;

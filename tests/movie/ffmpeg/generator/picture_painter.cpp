@@ -79,7 +79,9 @@ void PaintTestPicture(const TestMovieSpec& request, int frameNumber, double seco
   if (request.scaleBarLength > 0) {
     PaintScaleBar(request, rgb);
   }
-  PaintFrameCode(rgb.data(), request.width, frameNumber);
+  if (request.frameCode) {
+    PaintFrameCode(rgb.data(), request.width, frameNumber);
+  }
 }
 
 }  // namespace kinovex::testing
