@@ -93,12 +93,9 @@ TEST_F(MovieDialogsTest, TheStepOpensOnTheItemThatNamesIt) {
   const Case cases[] = {
       {-1.0, false, Step::kTimeSize, {1, "", false}},
       {1.0 / 30, false, Step::kTimeSize, {2, "0.03333", false}},
-      {0.0333, false, Step::kTimeSize, {13, "0.03330", true}},
-      {0.5, false, Step::kTimeSize, {9, "0.5000", false}},
       {0.25, false, Step::kTimeSize, {13, "0.2500", true}},
       {1.0, true, Step::kFrameSize, {1, "1", false}},
       {7.0, true, Step::kFrameSize, {9, "7", true}},
-      {10.0, true, Step::kFrameSize, {7, "10", false}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.step) + (c.inFrames ? " frames" : " s"));

@@ -16,11 +16,9 @@ struct RefusedCase {
 TEST_F(MovieDocumentTest, CommandsThatLackWhatTheyNeedSayWhyAndChangeNothing) {
   const RefusedCase cases[] = {
       {"edit", false, 451, "You must select an item before editing it", "Edit Selected"},
-      {"marker", false, 452, "You must select an item before editing its marker", "Edit Marker"},
       {"change scale", false, 359, "No Scales Available", "Change Scale..."},
       {"remove movie", false, 361, "No Movie to Remove", "Remove Movie"},
       {"transform", true, 8, "Must select an origin to transform it", ""},
-      {"trails", true, 22, "You must select an item first", "Leave Trails"},
   };
   TdvDataObjectWindow* doc = NewDocument();
   doc->SetDialogs(&dialogs);
