@@ -41,6 +41,9 @@ TEST_F(TableWindowTest, SelectionsCopyWhatTheyCover) {
        "Ball\tBall\r\nx-pos\ty-pos\r\n[pixels]\t[pixels]\r\n0.000\t0.000\r\n1.500\t-0.2500\r\n3."
        "000\t-0."
        "5000\r\n"},
+      {"only the time column",
+       {{ColumnHeader(kTime), {}}},
+       "time\r\n[s]\r\n0.000\r\n0.03333\r\n0.06667\r\n"},
       {"cells by shift",
        {{Cell(kBallX, 0), {}}, {Cell(kBallY, 1), shift}},
        "0.000\t0.000\r\n1.500\t-0.2500\r\n"},
