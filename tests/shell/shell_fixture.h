@@ -13,19 +13,11 @@
 #include "shell/headless_backend.h"
 #include "shell/shell.h"
 
-// A frame that remembers what it was asked to open.
+// A frame that opens nothing.
 class TestFrame : public TdvAppWindow {
  public:
-  void OpenPath(const std::string& path) override { openedPaths.push_back(path); }
-  void OpenHelpTopic(int topic) override { helpTopics.push_back(topic); }
-  int DoCommand(int id) override {
-    commands.push_back(id);
-    return TdvAppWindow::DoCommand(id);
-  }
-
-  std::vector<int> commands;
-  std::vector<std::string> openedPaths;
-  std::vector<int> helpTopics;
+  void OpenPath(const std::string&) override {}
+  void OpenHelpTopic(int) override {}
 };
 
 // A plain window inside the frame (document windows keep the focus to
