@@ -93,8 +93,10 @@ TEST_F(MovieDialogsTest, TheStepOpensOnTheItemThatNamesIt) {
   const Case cases[] = {
       {-1.0, false, Step::kTimeSize, {1, "", false}},
       {1.0 / 30, false, Step::kTimeSize, {2, "0.03333", false}},
+      {0.0333, false, Step::kTimeSize, {13, "0.03330", true}},
       {0.25, false, Step::kTimeSize, {13, "0.2500", true}},
       {1.0, true, Step::kFrameSize, {1, "1", false}},
+      {-1.0, true, Step::kFrameSize, {1, "1", false}},
       {7.0, true, Step::kFrameSize, {9, "7", true}},
   };
   for (const Case& c : cases) {

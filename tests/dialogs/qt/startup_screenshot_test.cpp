@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
 #include <memory>

@@ -2,12 +2,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 

@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
 #include <memory>
