@@ -59,11 +59,5 @@ TEST_F(CliFrameRefusalTest, FrameThatDoesNotDecodeIsRefused) {
   ExpectRefused("damaged.mov", time, "the frame at time " + time + " cannot be decoded");
 }
 
-TEST_F(CliFrameRefusalTest, ZeroTimeScaleIsNoMovie) {
-  Make("scale.mov");
-  ASSERT_TRUE(ZeroQuickTimeTimeScale(folder.File("scale.mov"), "mdhd"));
-  ExpectRefused("scale.mov", "0", "Kinovex Cannot Open this Type of File");
-}
-
 }  // namespace
 }  // namespace kinovex::testing

@@ -96,34 +96,6 @@ TEST_F(CoordinateSystemsWindowTest, TheOriginCellActsOnlyOnPointsThatAreNotTheDe
   EXPECT_NE(doc->ListLayout().BoxOf(point), nullptr);
   backend.Click(doc->hwnd, Cell(*doc, point, kOriginColumn));
   EXPECT_EQ(doc->ListLayout().BoxOf(point), nullptr);
-
-  const shell::Point originCell = Cell(*doc, distance, kOriginColumn);
-  EXPECT_EQ(doc->AreaHelp(originCell.x, originCell.y),
-            "Since Span is not a point-type item, it cannot become an origin.  Clicking here has "
-            "no effect");
-  EXPECT_EQ(doc->AreaHelp(originCell.x, 5),
-            "Clicking in this column will create/destroy a coordinate system with the selected "
-            "item as the origin. (Point-type items ONLY!)");
-}
-
-TEST_F(CoordinateSystemsWindowTest, TheMassCellEditsOnlyTheMassOfPoints) {
-  TdvDataObjectWindow* doc = Window(MovieDocument());
-  const std::int32_t point = AddPoint(*doc, "Ball")->GetId();
-  const std::int32_t distance = Distance(*doc);
-
-  backend.Click(doc->hwnd, Cell(*doc, distance, kMassColumn));
-  EXPECT_EQ(doc->CurrentItem(), distance);
-  EXPECT_EQ(doc->EditedItem(), kNoItem);
-
-  backend.Click(doc->hwnd, Cell(*doc, point, kMassColumn));
-  EXPECT_EQ(doc->EditedItem(), point);
-  // 0.1 kg shown in the point's unit, grams.
-  EXPECT_EQ(doc->GetControlText(kEditControl), "100.0");
-  Retype(*doc, "250");
-  Type(*doc, "\r");
-  EXPECT_EQ(doc->EditedItem(), kNoItem);
-  EXPECT_DOUBLE_EQ(doc->GetItem(point)->GetMass(), 0.25);
-  EXPECT_TRUE(doc->modified);
 }
 
 TEST_F(CoordinateSystemsWindowTest, AMassThatIsNoNumberOrNegativeChangesNothingAndSaysWhy) {
@@ -264,8 +236,6 @@ TEST_F(CoordinateSystemsWindowTest, TheMovieLineNamesTheMovieOrSaysThereIsNone) 
   texts = DrawnTexts(*with);
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Movie: ball.mov"), texts.end());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Ball"), texts.end());
-  EXPECT_EQ(with->AreaHelp(100, with->clientSize.height - 4),
-            "This is the name of the movie that is associated with these coordinate systems");
 }
 
 }  // namespace

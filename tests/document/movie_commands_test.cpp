@@ -1,6 +1,5 @@
 #include "model/scale_series.h"
 #include "movie_fixture.h"
-#include "shell/headless_surface.h"
 
 namespace {
 
@@ -17,11 +16,9 @@ struct RefusedCase {
 TEST_F(MovieDocumentTest, CommandsThatLackWhatTheyNeedSayWhyAndChangeNothing) {
   const RefusedCase cases[] = {
       {"edit", false, 451, "You must select an item before editing it", "Edit Selected"},
-      {"marker", false, 452, "You must select an item before editing its marker", "Edit Marker"},
       {"change scale", false, 359, "No Scales Available", "Change Scale..."},
       {"remove movie", false, 361, "No Movie to Remove", "Remove Movie"},
       {"transform", true, 8, "Must select an origin to transform it", ""},
-      {"trails", true, 22, "You must select an item first", "Leave Trails"},
   };
   TdvDataObjectWindow* doc = NewDocument();
   doc->SetDialogs(&dialogs);
@@ -39,17 +36,6 @@ TEST_F(MovieDocumentTest, CommandsThatLackWhatTheyNeedSayWhyAndChangeNothing) {
   EXPECT_TRUE(dialogs.opened.empty());
   EXPECT_EQ(doc->ItemCount(), 1);
   EXPECT_FALSE(doc->modified);
-}
-
-TEST_F(MovieDocumentTest, UnknownToolActionsAnswerZeroAndDoNothing) {
-  TdvDataObjectWindow* doc = MovieDocument();
-  std::vector<int> commandsBefore = movie.commands;
-  for (int code : {12, 23, 25, 99}) {
-    SCOPED_TRACE(code);
-    EXPECT_EQ(doc->DoToolCommand(code), 0);
-  }
-  EXPECT_EQ(movie.commands, commandsBefore);
-  EXPECT_EQ(doc->ItemCount(), 1);
 }
 
 TEST_F(MovieDocumentTest, DialogsAndMovieCommandsGoWhereTheyBelong) {
@@ -168,42 +154,6 @@ TEST_F(MovieDocumentTest, GraphsHearOfEachNewTimeOnce) {
   doc->CurrentTimeChanged(200);
   EXPECT_EQ(graph.times, (std::vector<std::int32_t>{100, 200, 200}));
   EXPECT_EQ(doc->DisplayedFrame(), 200);
-}
-
-TEST_F(MovieDocumentTest, DrawItemsAtDrawsVisibleItemsTrailsAndTheSelection) {
-  TdvDataObjectWindow* doc = MovieDocument();
-  movie.window = doc;
-  auto* ball = AddPoint(*doc, "Ball");
-  ball->TakeData(100, -200, 0);
-  ball->TakeData(120, -200, 100);
-  ball->TakeData(140, -200, 200);
-  ball->SetTrails(1);
-  auto* hidden = AddPoint(*doc, "Hidden");
-  hidden->TakeData(300, -300, 100);
-  hidden->SetVisible(0);
-  doc->SelectItem(ball->GetId(), 0);
-
-  doc->BeginUpdate();
-  doc->DrawItemsAt(100);
-  doc->EndUpdate();
-  EXPECT_EQ(doc->DisplayedFrame(), 100);
-  std::vector<std::string> texts;
-  int trails = 0;
-  int selectionFrames = 0;
-  for (const shell::DrawRecord& record : backend.DrawingOn(doc->hwnd)) {
-    if (record.op == shell::DrawOp::kText) {
-      texts.push_back(record.text);
-      if (record.text == "Ball") {
-        // Ball is at window pixel (70, 120): its label starts 5 right, 5 up.
-        EXPECT_EQ(record.points[0], (shell::Point{75, 115}));
-      }
-    }
-    trails += record.op == shell::DrawOp::kFillRect ? 1 : 0;
-    selectionFrames += record.op == shell::DrawOp::kFrameRect && record.pen.width == 2 ? 1 : 0;
-  }
-  EXPECT_EQ(texts, (std::vector<std::string>{"Origin 1", "Ball"}));
-  EXPECT_EQ(trails, 2);
-  EXPECT_EQ(selectionFrames, 2);
 }
 
 }  // namespace

@@ -26,7 +26,6 @@ TEST_F(DocumentTest, QuickScaleMakesTwoEndsAndAScaleServingTheDefaultOrigin) {
   auto* scale = static_cast<TdvCalibrateObject*>(doc->GetItem(scaleId));
   EXPECT_DOUBLE_EQ(scale->GetKnownLength(), 0.5);
   EXPECT_EQ(scale->GetLengthUnit(), 2);
-  EXPECT_EQ(scale->GetMarkerColour(), 6);
   EXPECT_EQ(doc->GetItem(doc->DefaultOrigin())->GetScaleId(), scaleId);
   double pixelsPerCm = 0.0;
   ASSERT_TRUE(scale->GetScaleFactor(pixelsPerCm, 0));
@@ -42,8 +41,6 @@ TEST_F(DocumentTest, QuickScaleMakesTwoEndsAndAScaleServingTheDefaultOrigin) {
     ASSERT_NE(end, nullptr);
     EXPECT_EQ(end->GetOriginId(), kVideoOriginRef);
     EXPECT_EQ(end->GetSampleType(), kFixed);
-    EXPECT_EQ(end->GetMarkerColour(), 6);
-    EXPECT_EQ(end->GetMarkerType(), 3);
   }
   // The item current before the scale is current again.
   EXPECT_EQ(doc->CurrentItem(), ball);

@@ -16,9 +16,8 @@
 class RecordingMovie : public TdvMovieLink {
  public:
   int NaturalHeight() const override { return 480; }
-  void RedrawMovie() override { ++redraws; }
+  void RedrawMovie() override {}
   std::optional<TdvRect> WindowRect() const override { return std::nullopt; }
-  TdvWindow* Window() override { return window; }
   TdvPoint ToWindow(const TdvPoint& units) const override {
     return TdvPoint{10 + units.x / 2, 20 - units.y / 2};
   }
@@ -46,9 +45,7 @@ class RecordingMovie : public TdvMovieLink {
   }
 
   TdvDataObjectWindow* document = nullptr;
-  TdvWindow* window = nullptr;
   std::vector<std::int32_t> frames{0, 100, 200};
-  int redraws = 0;
   int steps = 0;
   int closes = 0;
   std::vector<int> nudges;

@@ -67,24 +67,6 @@ TEST_F(MovieSetupTest, CancellingTheMovieChoiceLeavesTheStartupDialogOpen) {
   EXPECT_TRUE(Documents().empty());
 }
 
-TEST_F(MovieSetupTest, AMovieChosenAtStartupBecomesADocumentWithItsPoints) {
-  const std::string movie = Movie("toss.mov", 5);
-  backend.QueueModal([&](shell::WindowHandle startup) {
-    backend.QueueFileAnswer(movie);
-    backend.PressButton(startup, kOpenMovie);
-    EXPECT_FALSE(backend.Exists(startup));
-  });
-  AnswerNumberOfPoints("2");
-  frame->OpenStartupDialog();
-  TdvDataObjectWindow* document = OnlyDocument();
-  ASSERT_NE(document, nullptr);
-  EXPECT_EQ(PointNames(*document), (std::vector<std::string>{"Point S1", "Point S2"}));
-  EXPECT_TRUE(document->hasMovie);
-  EXPECT_EQ(document->moviePath, movie);
-  EXPECT_EQ(document->FrameKeys().size(), 5u) << "the movie's frames key the data";
-  EXPECT_EQ(frame->StartupDialog(), nullptr) << "the start-up dialog is forgotten";
-}
-
 TEST_F(MovieSetupTest, ZeroPointsGiveADocumentWithOnlyItsMovie) {
   const std::string movie = Movie("zero.mov");
   AnswerNumberOfPoints("0");

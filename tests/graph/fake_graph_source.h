@@ -32,7 +32,6 @@ class FakeGraphSource : public TdvGraphSource {
   }
 
   std::optional<TdvScaleSample> ScaleAt(std::int32_t series, std::int32_t frame) override {
-    scaleQuestions.push_back(frame);
     const auto found = scales.find(series);
     if (found == scales.end()) {
       return std::nullopt;
@@ -53,6 +52,5 @@ class FakeGraphSource : public TdvGraphSource {
 
   std::map<std::pair<std::int32_t, std::int32_t>, std::unique_ptr<TdvDataValueGroup>> groups;
   std::map<std::int32_t, Scale> scales;
-  std::vector<std::int32_t> scaleQuestions;
   std::vector<FakeFitOwner::Box> boxes;
 };

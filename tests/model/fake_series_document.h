@@ -88,10 +88,8 @@ class FakeSeriesDocument : public TdvSeriesDocument {
     return answer;
   }
   void Beep() override { ++beeps; }
-  std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
-                                     const std::string& initial) override {
-    textDialogs.push_back({prompt, title});
-    textDialogInitials.push_back(initial);
+  std::optional<std::string> AskText(const std::string&, const std::string&,
+                                     const std::string&) override {
     return textAnswer;
   }
 
@@ -109,8 +107,6 @@ class FakeSeriesDocument : public TdvSeriesDocument {
   std::deque<bool> confirmAnswers;
   int beeps = 0;
   // Prompt and title of each text dialog opened, and the text it started with.
-  std::vector<Message> textDialogs;
-  std::vector<std::string> textDialogInitials;
   // What the text dialog answers; nothing means cancelled.
   std::optional<std::string> textAnswer;
 

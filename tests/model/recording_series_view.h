@@ -22,7 +22,6 @@ class RecordingSeriesView : public TdvSeriesView {
                     corner.y - static_cast<int>(units.y * zoom)};
   }
   TdvRect PictureRect() const override { return picture; }
-  bool IsSelected(std::int32_t id) const override { return id == selectedId; }
 
   void SetColour(TdvColour value) override { colour = value; }
   void SetPenWidth(int width) override { penWidth = width; }
@@ -44,9 +43,8 @@ class RecordingSeriesView : public TdvSeriesView {
   TdvRect SmallTextRect(const std::string& text, const TdvPoint& at) override {
     return TdvRect{at.x, at.y - 8, at.x + 6 * static_cast<int>(text.size()), at.y + 2};
   }
-  void BitmapMarker(const TdvPoint& centre, int shape, int sizeClass, int markerColour) override {
+  void BitmapMarker(const TdvPoint& centre, int, int, int) override {
     Add("marker", TdvRect{centre.x, centre.y, centre.x, centre.y});
-    markers.push_back({shape, sizeClass, markerColour});
   }
 
   std::vector<Mark> Of(const std::string& kind) const {
@@ -62,15 +60,8 @@ class RecordingSeriesView : public TdvSeriesView {
   double zoom = 0.5;
   TdvPoint corner{10, 20};
   TdvRect picture{10, 20, 330, 260};
-  std::int32_t selectedId = -19;
   std::vector<Mark> marks;
   std::vector<std::string> texts;
-  struct MarkerLook {
-    int shape;
-    int sizeClass;
-    int colour;
-  };
-  std::vector<MarkerLook> markers;
 
  private:
   void Add(const std::string& kind, const TdvRect& rect) {

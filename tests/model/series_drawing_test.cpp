@@ -29,9 +29,6 @@ TEST_F(SeriesDrawingTest, MarkerAndLabelLandOnTheWindowPixelsOfTheZoom) {
     ASSERT_EQ(view.Of("marker").size(), 1u);
     EXPECT_EQ(view.Of("marker")[0].rect.left, c.expected.x);
     EXPECT_EQ(view.Of("marker")[0].rect.top, c.expected.y);
-    EXPECT_EQ(view.markers[0].shape, 2);
-    EXPECT_EQ(view.markers[0].sizeClass, 1);
-    EXPECT_EQ(view.markers[0].colour, 4);
     ASSERT_EQ(view.texts, std::vector<std::string>{"Ball"});
     EXPECT_EQ(view.Of("text")[0].rect.left, c.expected.x + 5);
     EXPECT_EQ(view.Of("text")[0].rect.top, c.expected.y - 5);
@@ -86,37 +83,6 @@ TEST_F(SeriesDrawingTest, SelectionFramesMarkerAndLabelWithAHeavyPen) {
   EXPECT_EQ(frames[0].rect, (TdvRect{20, 40, 41, 61}));
   EXPECT_EQ(frames[0].penWidth, 2);
   EXPECT_EQ(view.Of("line").size(), 1u);
-}
-
-TEST_F(SeriesDrawingTest, OriginAxesCrossThePictureAndItsHandleTurnsWithThem) {
-  TdvDataPoint& origin = AddPoint(1, "Origin 1", 100, -100, 0, kFixed);
-  origin.SetOrigin(1);
-  origin.SetMarkerType(102);
-  RecordingSeriesView view;
-  view.zoom = 1.0;
-  origin.DrawOnMovie(view, 0);
-  std::vector<RecordingSeriesView::Mark> axes = view.Of("line");
-  ASSERT_EQ(axes.size(), 2u);
-  // The origin is at window (110, 120); the picture spans 10..329, 20..259.
-  EXPECT_EQ(axes[0].rect.top, 120);
-  EXPECT_EQ(axes[0].rect.bottom, 120);
-  EXPECT_EQ(std::min(axes[0].rect.left, axes[0].rect.right), 10);
-  EXPECT_EQ(std::max(axes[0].rect.left, axes[0].rect.right), 329);
-  EXPECT_EQ(axes[1].rect.left, 110);
-  EXPECT_EQ(std::min(axes[1].rect.top, axes[1].rect.bottom), 20);
-  // The label sits on the handle, 20 units out on the x axis.
-  EXPECT_EQ(view.Of("text")[0].rect.left, 130 + 5);
-
-  EXPECT_TRUE(origin.HitLabel(TdvPoint{120, -100}, 0));
-  EXPECT_FALSE(origin.HitLabel(TdvPoint{80, -100}, 0));
-  TdvPoint handle{100, 0};
-  origin.RotateTo(handle, 0, 0);
-  EXPECT_TRUE(origin.HitLabel(TdvPoint{100, -80}, 0));
-  EXPECT_FALSE(origin.HitLabel(TdvPoint{120, -100}, 0));
-  RecordingSeriesView turned;
-  turned.zoom = 1.0;
-  origin.DrawOnMovie(turned, 0);
-  EXPECT_EQ(turned.Of("line")[0].rect.left, turned.Of("line")[0].rect.right);
 }
 
 TEST_F(SeriesDrawingTest, DistancesScalesAndCountsDrawWhatTheyMeasure) {

@@ -38,23 +38,6 @@ TEST_F(MovieWindowTest, PlayingOnTheTimerReachesTheLastFrameAndStops) {
   }
 }
 
-// Space starts and stops playing; playing from the last frame starts over.
-TEST_F(MovieWindowTest, SpacePlaysAndPauses) {
-  OpenMovie(3);
-  window->GoToTime(40);
-  shell::Event space;
-  space.kind = shell::EventKind::kKeyDown;
-  space.character = U' ';
-  backend.Send(window->hwnd, space);
-  EXPECT_TRUE(Playing());
-  EXPECT_EQ(window->currentTime, 0);
-  Advance(kFrameSeconds);
-  Tick();
-  backend.Send(window->hwnd, space);
-  EXPECT_FALSE(Playing());
-  EXPECT_EQ(window->currentTime, 20);
-}
-
 // The thumb follows the mouse along the slider from the first frame to the
 // last; the buttons step one frame.
 TEST_F(MovieWindowTest, ThumbDragAndStepButtonsMoveTheMovie) {

@@ -43,27 +43,6 @@ class MovieWindowOpenerTest : public MovieWindowTest {
   TdvMovieWindowOpener opener{library, {0, -2, 322, 290}};
 };
 
-// The real document gets its movie in a window of its own: the movie's
-// frames become the document's, and closing the window by hand closes the
-// document with it.
-TEST_F(MovieWindowOpenerTest, MovieOpensInAWindowOfTheDocument) {
-  TdvDataObjectWindow* doc = NewDocument();
-  ASSERT_TRUE(opener.OpenMovie(*doc, "/films/ball.mov"));
-  std::vector<TdvMoovWindow*> windows = MovieWindows();
-  ASSERT_EQ(windows.size(), 1u);
-  TdvMoovWindow* shown = windows.front();
-  EXPECT_EQ(backend.Window(shown->hwnd)->title, "ball.mov");
-  EXPECT_EQ(doc->Movie(), shown);
-  EXPECT_EQ(shown->GetDocument(), doc);
-  EXPECT_EQ(doc->FrameKeys(), EvenTimes(6, 20));
-  backend.Paint(shown->hwnd);
-
-  const shell::WindowHandle docHandle = doc->hwnd;
-  backend.Close(shown->hwnd);
-  EXPECT_FALSE(backend.Exists(docHandle));
-  EXPECT_TRUE(MovieWindows().empty());
-}
-
 // A file that is no movie is named as such and leaves the document as it
 // was; a cancelled opening says nothing.
 TEST_F(MovieWindowOpenerTest, FileThatIsNoMovieOpensNoWindow) {

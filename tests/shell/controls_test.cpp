@@ -24,7 +24,6 @@ class ControlsTest : public ShellTest {
     add(*window);
     RecordingChild* raw = shell.Keep(std::move(window));
     EXPECT_EQ(raw->OpenWindow(), 1);
-    raw->calls.clear();
     return raw;
   }
 };

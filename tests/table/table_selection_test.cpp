@@ -11,20 +11,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-constexpr const char* kHeaders =
-    "\tOrigin 1\tOrigin 1\tBall\tBall\r\n"
-    "time\tx-pos\ty-pos\tx-pos\ty-pos\r\n"
-    "[s]\t[pixels]\t[pixels]\t[pixels]\t[pixels]\r\n";
-
-TEST_F(TableWindowTest, SelectAllCopiesHeadersAndALinePerFrame) {
-  OpenTable(3);
-  backend.Command(window->hwnd, 464);
-  EXPECT_EQ(Copied(), std::string(kHeaders) +
-                          "0.000\t\t\t0.000\t0.000\r\n"
-                          "0.03333\t\t\t1.500\t-0.2500\r\n"
-                          "0.06667\t\t\t3.000\t-0.5000\r\n");
-}
-
 // Values keep four significant digits, on screen and on the clipboard.
 TEST_F(TableWindowTest, ValuesShowAndCopyWithFourDigits) {
   OpenTable(3);
@@ -47,9 +33,6 @@ TEST_F(TableWindowTest, SelectionsCopyWhatTheyCover) {
   const SelectionCase cases[] = {
       {"one cell", {{Cell(kBallY, 2), {}}}, "-0.5000\r\n"},
       {"a whole row", {{RowHeader(1), {}}}, "0.03333\t\t\t1.500\t-0.2500\r\n"},
-      {"rows by shift",
-       {{RowHeader(1), {}}, {RowHeader(2), shift}},
-       "0.03333\t\t\t1.500\t-0.2500\r\n0.06667\t\t\t3.000\t-0.5000\r\n"},
       {"one column",
        {{ColumnHeader(kBallY), {}}},
        "Ball\r\ny-pos\r\n[pixels]\r\n0.000\r\n-0.2500\r\n-0.5000\r\n"},
@@ -70,9 +53,6 @@ TEST_F(TableWindowTest, SelectionsCopyWhatTheyCover) {
       {"control takes a cell out of a row",
        {{RowHeader(1), {}}, {Cell(kBallY, 1), control}},
        "0.03333\t\t\t1.500\r\n"},
-      {"control takes a cell out of a whole column",
-       {{ColumnHeader(kBallX), {}}, {Cell(kBallX, 1), control}},
-       "0.000\r\n3.000\r\n"},
       {"control adds a column to a column",
        {{ColumnHeader(kTime), {}}, {ColumnHeader(kBallY), control}},
        "\tBall\r\ntime\ty-pos\r\n[s]\t[pixels]\r\n0.000\t0.000\r\n0.03333\t-0.2500\r\n0.06667\t-0."
@@ -134,24 +114,6 @@ TEST_F(TableWindowTest, TableFollowsTheSeriesOfTheDocument) {
   backend.Command(window->hwnd, 464);
   EXPECT_THAT(Copied(), ::testing::StartsWith("\tOrigin 1\tOrigin 1\tCart\tCart\r\n"));
   EXPECT_NE(cart, nullptr);
-}
-
-TEST_F(TableWindowTest, AreaHelpNamesWhatAClickDoes) {
-  const std::pair<shell::Point, const char*> cases[] = {
-      {{5, 5}, "Clicking here will select all data"},
-      {RowHeader(1), "Click here to select entire rows"},
-      {SeriesHeader(kBallX), "Click here to select entire series of columns"},
-      {ColumnHeader(kBallX), "Click here to select entire columns"},
-      {Cell(kBallX, 1), "Clicking here will select data"},
-      {Cell(kBallX, 8), "Clicking here will deselect all data"},
-  };
-  OpenTable(3);
-  shell.SetContextHelp(true);
-  for (const auto& [point, help] : cases) {
-    SCOPED_TRACE(help);
-    backend.MouseMove(window->hwnd, point);
-    EXPECT_EQ(shell.HelpText(), help);
-  }
 }
 
 // A repaint formats only what is visible, and scrolling shows later rows.

@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
 #include <memory>
@@ -229,18 +227,3 @@ TEST_F(StartupScreenshotTest, MarkerSheetsRenderPixelExact) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QTemporaryDir runtime(QDir::tempPath() + QStringLiteral("/kinovex-shot-XXXXXX"));
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  if (runtime.isValid()) {
-    QFile::setPermissions(runtime.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-  }
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

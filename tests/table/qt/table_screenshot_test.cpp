@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
 #include <memory>
@@ -93,18 +91,3 @@ TEST(TableScreenshotTest, TheTableOfASmallAnalysisRenders) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QTemporaryDir runtime(QDir::tempPath() + QStringLiteral("/kinovex-shot-XXXXXX"));
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  if (runtime.isValid()) {
-    QFile::setPermissions(runtime.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-  }
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
