@@ -57,45 +57,15 @@ class StartupDialogsTest : public ::testing::Test {
     EXPECT_EQ(dialog.hwnd, shell::kNoWindow);
   }
 
-  const shell::HeadlessWindow& Control(shell::WindowHandle dialog, int id) const {
-    return *backend.Window(backend.ControlOf(dialog, id));
-  }
-
   shell::HeadlessBackend backend;
   TdvShell shell{backend};
   StartupFrame* frame = nullptr;
 };
 
-// ---------------------------------------------------------------- Startup: layout
+// ---------------------------------------------------------------- Startup: place
 
-TEST_F(StartupDialogsTest, StartupOffersFourStackedButtonsWithOpenMovieUnavailable) {
-  TdvSetupDialog_A startup;
-  EXPECT_TRUE(startup.IsA(30));
-  EXPECT_TRUE(startup.IsA(8));
-  Run(startup, [&](shell::WindowHandle handle) {
-    EXPECT_EQ(backend.Window(handle)->title, "Startup");
-    const shell::Rect client = TdvDialog::DialogPixelRect({40, 45, 510, 380}, {8, 16});
-    EXPECT_EQ(backend.ClientSize(handle),
-              (shell::Size{shell::RectWidth(client), shell::RectHeight(client)}));
-    const std::vector<std::pair<int, std::string>> buttons{
-        {TdvSetupDialog_A::kOpenMovie, "Open Movie..."},
-        {TdvSetupDialog_A::kOpenSavedData, "Open Saved Data..."},
-        {TdvSetupDialog_A::kExitStartup, "Exit Startup "},
-        {TdvSetupDialog_A::kQuit, "Quit Kinovex"}};
-    int top = 210;
-    for (const auto& [id, text] : buttons) {
-      const shell::HeadlessWindow& button = Control(handle, id);
-      EXPECT_EQ(button.control.text, text);
-      EXPECT_EQ(button.outer, (shell::Rect{290, top, 460, top + 20})) << text;
-      EXPECT_FALSE(button.toolTip.empty()) << text;
-      EXPECT_EQ(button.enabled, id != TdvSetupDialog_A::kOpenMovie) << text;
-      top += 30;
-    }
-    EXPECT_EQ(Control(handle, TdvSetupDialog_A::kQuit).toolTip, "Quits Kinovex");
-    backend.PressButton(handle, TdvSetupDialog_A::kExitStartup);
-  });
-}
-
+// The dialog opens in the middle of the frame's client area, clear of its
+// caption and menu bar, and never leaves the work area.
 TEST_F(StartupDialogsTest, StartupOpensCentredOverTheFramesClientArea) {
   const shell::Rect outer = backend.OuterRect(frame->hwnd);
   const shell::Size client = backend.ClientSize(frame->hwnd);

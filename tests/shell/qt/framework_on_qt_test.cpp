@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QWidget>
 
 #include "qt_fixture.h"
@@ -31,20 +30,6 @@ class PictureWindow : public TdvDocumentWindow {
     GfxMoveTo(0, 50);
     GfxLineTo(100, 50);
     TdvDocumentWindow::WinDraw(area);
-  }
-
-  void RubberBand() {
-    BeforePaint();
-    GfxSetPenMode(kTdvPenXor);
-    GfxSetFGColor(kRed);
-    GfxMoveTo(5, 5);
-    GfxLineTo(120, 5);
-    GfxLineTo(120, 90);
-    GfxLineTo(5, 90);
-    GfxLineTo(5, 5);
-    GfxFrameOval(Rect{30, 20, 90, 70});
-    GfxSetPenMode(kTdvPenNormal);
-    AfterPaint();
   }
 };
 
@@ -105,40 +90,6 @@ TEST_F(FrameworkOnQtTest, DocumentWindowDrawsThroughGfx) {
   EXPECT_EQ(PixelOf(shot, 150, 150), kWhite);
   ASSERT_EQ(frame_->docWindows.size(), 1u);
   EXPECT_EQ(frame_->docWindows.front(), window);
-}
-
-TEST_F(FrameworkOnQtTest, PenModeXorTwiceRestoresTheWindow) {
-  auto* window = shell_.Keep(std::make_unique<PictureWindow>());
-  window->rect = Rect{0, 0, 300, 200};
-  ASSERT_EQ(window->OpenWindow(), 1);
-  QWidget* canvas = backend_.Widget(window->hwnd);
-  const QImage before = canvas->grab().toImage();
-  window->RubberBand();
-  EXPECT_NE(canvas->grab().toImage(), before);
-  window->RubberBand();
-  EXPECT_EQ(canvas->grab().toImage(), before);
-}
-
-TEST_F(FrameworkOnQtTest, DialogControlsSitAtTheirRecordsInDialogUnits) {
-  const Size units = backend_.Metrics().dialogBaseUnits;
-  DialogOutcome outcome;
-  QtTestHooks hooks;
-  hooks.modalDialog = [&](WindowHandle dialog) {
-    const QWidget* label = backend_.Widget(backend_.ControlHandle(dialog, 10));
-    ASSERT_NE(label, nullptr);
-    const Rect expected = TdvDialog::ControlPixelRect(Rect{10, 10, 120, 26}, units);
-    EXPECT_EQ(label->geometry(), ToQRect(expected));
-    auto* ok = qobject_cast<QPushButton*>(backend_.Widget(backend_.ControlHandle(dialog, kOk)));
-    ASSERT_NE(ok, nullptr);
-    EXPECT_TRUE(ok->isDefault());
-    backend_.SetText(backend_.ControlHandle(dialog, kCount), "4");
-    ok->click();
-  };
-  backend_.SetTestHooks(hooks);
-  auto* dialog = shell_.Keep(std::make_unique<PointsDialog>(outcome));
-  EXPECT_EQ(dialog->OpenWindow(), 1);
-  EXPECT_TRUE(outcome.pressed);
-  EXPECT_EQ(outcome.count, "4");
 }
 
 // Return typed in a dialog's edit field presses its default button.
