@@ -6,6 +6,7 @@
 #include <limits>
 #include <utility>
 
+#include "foundation/geometry.h"
 #include "shell/app_window.h"
 #include "shell/shell.h"
 #include "shell/status_window.h"
@@ -46,10 +47,6 @@ constexpr int kScaleCancelled = -4;
 
 constexpr const char* kCaption = "TdvMoovWindow::MoovSetMoov";
 constexpr const char* kPictIsNull = "Pict is null";
-
-int Round(double value) {
-  return static_cast<int>(std::lround(value));
-}
 
 // Control and an arrow nudge with these codes: up, left, right, down.
 int NudgeCode(int character) {
@@ -132,11 +129,12 @@ void TdvMoovWindow::SetOption(int key, int value) {
 // ------------------------------------------------------------ coordinates
 
 TdvPoint TdvMoovWindow::ToMovieUnits(int x, int y) const {
-  return {Round(2.0 * x / hScale), -Round(2.0 * y / vScale)};
+  return {RoundHalfAway(2.0 * x / hScale), -RoundHalfAway(2.0 * y / vScale)};
 }
 
 TdvPoint TdvMoovWindow::ToWindow(const TdvPoint& movieUnits) const {
-  return {Round(movieUnits.x * hScale * 0.5), Round(-(movieUnits.y * vScale * 0.5))};
+  return {RoundHalfAway(movieUnits.x * hScale * 0.5),
+          RoundHalfAway(-(movieUnits.y * vScale * 0.5))};
 }
 
 TdvPoint TdvMoovWindow::MovieUnitsSize() const {
@@ -231,7 +229,7 @@ int TdvMoovWindow::DoSize(int width, int height) {
   const int areaHeight = height - StripHeight(width, barHeight);
   hScale = static_cast<double>(width) / naturalSize.width;
   vScale = static_cast<double>(areaHeight) / naturalSize.height;
-  const bool fits = std::abs(Round(naturalSize.width * vScale) - width) <= 1;
+  const bool fits = std::abs(RoundHalfAway(naturalSize.width * vScale) - width) <= 1;
   if (sizing_ || (width >= kMinimumMovieWidth && (!keepAspect || fits))) {
     layout_ = LayOutMovieWindow(clientSize, barHeight);
     if (controller_) {
@@ -239,7 +237,7 @@ int TdvMoovWindow::DoSize(int width, int height) {
     }
     return kTdvNotHandled;
   }
-  int wanted = Round(naturalSize.width * vScale);
+  int wanted = RoundHalfAway(naturalSize.width * vScale);
   const int available = AvailableWidth();
   if (wanted > available) {
     wanted = available;
@@ -257,7 +255,7 @@ int TdvMoovWindow::DoSize(int width, int height) {
       vScale = hScale;
     }
   }
-  const int newAreaHeight = Round(naturalSize.height * vScale);
+  const int newAreaHeight = RoundHalfAway(naturalSize.height * vScale);
   sizing_ = true;
   WinSetClientSize({wanted, newAreaHeight + StripHeight(wanted, barHeight)});
   sizing_ = false;
@@ -274,7 +272,8 @@ void TdvMoovWindow::RestoreAndRaise() {
 
 void TdvMoovWindow::ResizeToMovie(double factor) {
   RestoreAndRaise();
-  SetMovieSize(Round(naturalSize.width * factor), Round(naturalSize.height * factor));
+  SetMovieSize(RoundHalfAway(naturalSize.width * factor),
+               RoundHalfAway(naturalSize.height * factor));
 }
 
 // ------------------------------------------------------------ drawing
