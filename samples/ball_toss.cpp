@@ -23,23 +23,23 @@ constexpr int kSecondEnd = -6;
 
 using Toss = BallToss;
 
-testing::TestMovieSpec MovieSpec(const std::string& path) {
-  testing::TestMovieSpec spec;
-  spec.path = path;
-  spec.width = Toss::kWidth;
-  spec.height = Toss::kHeight;
-  spec.timeScale = Toss::kTimeScale;
-  spec.frameDuration = Toss::kFrameDuration;
-  spec.frameCount = Toss::kFrames;
-  spec.ballRadius = Toss::kBallRadius;
-  spec.ball = testing::ThrownBall(
+testing::TestMovieRecipe MovieRecipe(const std::string& path) {
+  testing::TestMovieRecipe recipe;
+  recipe.path = path;
+  recipe.width = Toss::kWidth;
+  recipe.height = Toss::kHeight;
+  recipe.timeScale = Toss::kTimeScale;
+  recipe.frameDuration = Toss::kFrameDuration;
+  recipe.frameCount = Toss::kFrames;
+  recipe.ballRadius = Toss::kBallRadius;
+  recipe.ball = testing::ThrownBall(
       Toss::kStartX, Toss::kStartY, Toss::kSpeedX * Toss::kPixelsPerMetre,
       Toss::kSpeedUp * Toss::kPixelsPerMetre, Toss::kGravity * Toss::kPixelsPerMetre);
-  spec.scaleBarLength = Toss::kStickLength;
-  spec.scaleBarLeft = Toss::kStickLeft;
-  spec.scaleBarStripes = Toss::kStickStripes;
-  spec.frameCode = false;
-  return spec;
+  recipe.scaleBarLength = Toss::kStickLength;
+  recipe.scaleBarLeft = Toss::kStickLeft;
+  recipe.scaleBarStripes = Toss::kStickStripes;
+  recipe.frameCode = false;
+  return recipe;
 }
 
 // Movie units: half pixels, y upwards from the picture's top edge.
@@ -63,12 +63,12 @@ void MarkScale(TdvDataObjectWindow& document) {
                       kSecondEnd);
 }
 
-void TrackBall(TdvDataObjectWindow& document, const testing::TestMovieSpec& spec) {
+void TrackBall(TdvDataObjectWindow& document, const testing::TestMovieRecipe& recipe) {
   auto* ball =
       static_cast<TdvDataPoint*>(document.GetItem(document.CreateFromMenu(kNewPointCommand)));
   ball->SetName("Ball");
   for (std::int32_t key : document.FrameKeys()) {
-    const testing::BallSpot spot = spec.ball(static_cast<double>(key) / document.timeScale);
+    const testing::BallSpot spot = recipe.ball(static_cast<double>(key) / document.timeScale);
     ball->TakeData(UnitsX(spot.x), UnitsY(spot.y), key);
   }
 }
@@ -79,8 +79,8 @@ bool MakeBallTossSample(const std::filesystem::path& folder, std::string& error)
   std::error_code madeFolder;
   std::filesystem::create_directories(folder, madeFolder);
   const std::string moviePath = (folder / "ball_toss.mp4").string();
-  const testing::TestMovieSpec spec = MovieSpec(moviePath);
-  const testing::GeneratedMovie made = testing::MakeTestMovie(spec);
+  const testing::TestMovieRecipe recipe = MovieRecipe(moviePath);
+  const testing::GeneratedMovie made = testing::MakeTestMovie(recipe);
   if (!made.ok) {
     error = "the movie could not be made: " + made.error;
     return false;
@@ -100,7 +100,7 @@ bool MakeBallTossSample(const std::filesystem::path& folder, std::string& error)
   document->movieName = movieFile.fileName;
   document->CreateDefaultOrigin();
   MarkScale(*document);
-  TrackBall(*document, spec);
+  TrackBall(*document, recipe);
   // Its window beside the movie's, as the program places them.
   document->rect = {Toss::kWidth + 20, 0, Toss::kWidth + 300, 400};
   document->SetLocation(TdvFileLocation::FromPath((folder / "ball_toss.kvx").string()), true);

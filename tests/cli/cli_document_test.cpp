@@ -20,7 +20,7 @@ class CliDocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(File("lab"));
-    TestMovieSpec request;
+    TestMovieRecipe request;
     request.path = File("lab/clip.mp4");
     request.frameCount = 8;
     ASSERT_TRUE(MakeTestMovie(request).ok);

@@ -18,7 +18,7 @@ class CliFrameRefusalTest : public ::testing::Test {
  protected:
   // Twelve Motion-JPEG frames of 1/30 s: the movie lasts 0.4 s.
   GeneratedMovie Make(const std::string& name) {
-    TestMovieSpec request;
+    TestMovieRecipe request;
     request.path = folder.File(name);
     request.codec = TestCodec::kMjpeg;
     request.frameCount = 12;

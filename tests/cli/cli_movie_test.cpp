@@ -18,7 +18,7 @@ class CliMovieTest : public ::testing::Test {
  protected:
   // An MPEG-4 movie with B-frames, so that packets arrive out of order.
   GeneratedMovie Make(const std::string& name, std::vector<std::int64_t> times = {}) {
-    TestMovieSpec request;
+    TestMovieRecipe request;
     request.path = folder.File(name);
     request.bFrames = 2;
     request.frameCount = 12;

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 class CliWrittenOutputTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TestMovieSpec request;
+    TestMovieRecipe request;
     request.path = File("clip.mp4");
     request.frameCount = 4;
     ASSERT_TRUE(MakeTestMovie(request).ok);

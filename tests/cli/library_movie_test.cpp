@@ -21,7 +21,7 @@ class LibraryMovieTest : public ::testing::Test {
  protected:
   LibraryMovieTest() {
     backend.SetFailureHandler([](const std::string& message) { ADD_FAILURE() << message; });
-    testing::TestMovieSpec request;
+    testing::TestMovieRecipe request;
     request.path = folder.File("clip.mov");
     request.frameTimes = {0, 20, 45, 90, 91};
     request.height = 96;

@@ -109,17 +109,17 @@ class BallTossAnalysisTest : public FrameTest {
   static constexpr int kExportData = 158;
 
   BallTossAnalysisTest() {
-    spec.path = File("toss.mov");
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.timeScale = kTimeScale;
-    spec.frameDuration = kFrameDuration;
-    spec.frameCount = kFrames;
-    spec.ball = kinovex::testing::ThrownBall(kStartX, kStartY, kSpeedX * kStickLength,
-                                             kSpeedUp * kStickLength, kGravity * kStickLength);
-    spec.scaleBarLength = kStickLength;
-    spec.scaleBarLeft = kStickLeft;
-    spec.scaleBarStripes = 10;
+    recipe.path = File("toss.mov");
+    recipe.width = kWidth;
+    recipe.height = kHeight;
+    recipe.timeScale = kTimeScale;
+    recipe.frameDuration = kFrameDuration;
+    recipe.frameCount = kFrames;
+    recipe.ball = kinovex::testing::ThrownBall(kStartX, kStartY, kSpeedX * kStickLength,
+                                               kSpeedUp * kStickLength, kGravity * kStickLength);
+    recipe.scaleBarLength = kStickLength;
+    recipe.scaleBarLeft = kStickLeft;
+    recipe.scaleBarStripes = 10;
   }
 
   kinovex::TdvMoovWindow* OnlyMovieWindow() {
@@ -146,7 +146,7 @@ class BallTossAnalysisTest : public FrameTest {
 
   void StartWithTheMovie() {
     backend.QueueModal([&](shell::WindowHandle startup) {
-      backend.QueueFileAnswer(spec.path);
+      backend.QueueFileAnswer(recipe.path);
       backend.PressButton(startup, TdvSetupDialog_A::kOpenMovie);
     });
     backend.QueueModal([&](shell::WindowHandle dialog) {
@@ -169,11 +169,11 @@ class BallTossAnalysisTest : public FrameTest {
     ClickMoviePixel(window, kStickLeft + kStickLength, kStickY);
   }
 
-  kinovex::testing::TestMovieSpec spec;
+  kinovex::testing::TestMovieRecipe recipe;
 };
 
 TEST_F(BallTossAnalysisTest, TheExportedMotionOfATrackedSavedAndReopenedTossIsTheFilmedOne) {
-  const kinovex::testing::GeneratedMovie made = kinovex::testing::MakeTestMovie(spec);
+  const kinovex::testing::GeneratedMovie made = kinovex::testing::MakeTestMovie(recipe);
   ASSERT_TRUE(made.ok) << made.error;
   ASSERT_EQ(made.frameTimes.size(), static_cast<std::size_t>(kFrames));
   StartWithTheMovie();
@@ -184,7 +184,7 @@ TEST_F(BallTossAnalysisTest, TheExportedMotionOfATrackedSavedAndReopenedTossIsTh
   for (int frameIndex = 0; frameIndex < kFrames; ++frameIndex) {
     const std::int32_t time = made.frameTimes[static_cast<std::size_t>(frameIndex)];
     ASSERT_EQ(window->currentTime, time) << "Auto Frame Advance";
-    const kinovex::testing::BallSpot ball = spec.ball(static_cast<double>(time) / made.timeScale);
+    const kinovex::testing::BallSpot ball = recipe.ball(static_cast<double>(time) / made.timeScale);
     ClickMoviePixel(*window, ball.x, ball.y);
   }
 

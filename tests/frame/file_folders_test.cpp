@@ -37,7 +37,7 @@ TEST_F(FileFoldersTest, DialogsOpenInTheDocumentsFolderElseTheLastElseTheSamples
   ChooseNoMovie("other/notes.txt");
   EXPECT_EQ(NextFolder(), File("other")) << "the last folder used";
 
-  kinovex::testing::TestMovieSpec movie;
+  kinovex::testing::TestMovieRecipe movie;
   movie.path = File("docs/toss.mov");
   movie.frameCount = 2;
   ASSERT_TRUE(kinovex::testing::MakeTestMovie(movie).ok);

@@ -11,7 +11,7 @@ class MovieSetupTest : public FrameTest {
 
   std::string Movie(const std::string& name, int frames = 4) {
     const std::string path = File(name);
-    kinovex::testing::TestMovieSpec request;
+    kinovex::testing::TestMovieRecipe request;
     request.path = path;
     request.frameCount = frames;
     EXPECT_TRUE(kinovex::testing::MakeTestMovie(request).ok);

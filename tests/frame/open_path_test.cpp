@@ -25,7 +25,7 @@ class OpenPathTest : public FrameTest {
 
 TEST_F(OpenPathTest, AMovieHoldingADocumentOpensThatDocument) {
   const std::string movie = File("embedded.mov");
-  kinovex::testing::TestMovieSpec request;
+  kinovex::testing::TestMovieRecipe request;
   request.path = movie;
   request.frameCount = 4;
   request.embeddedDocument = DocumentText("/elsewhere/original.mov");

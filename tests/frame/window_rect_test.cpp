@@ -6,7 +6,7 @@
 // A saved document's window rectangle that is tiny or lies off the frame
 // comes back usable and in view; a sound one comes back as it was.
 TEST_F(FrameTest, AWindowRectangleFromAFileIsMadeUsableAndBroughtIntoView) {
-  kinovex::testing::TestMovieSpec movie;
+  kinovex::testing::TestMovieRecipe movie;
   movie.path = File("toss.mov");
   movie.frameCount = 2;
   ASSERT_TRUE(kinovex::testing::MakeTestMovie(movie).ok);

@@ -9,7 +9,7 @@
 namespace kinovex::bench {
 namespace {
 
-std::string Make(testing::TestMovieSpec request, const std::string& name) {
+std::string Make(testing::TestMovieRecipe request, const std::string& name) {
   request.path = (std::filesystem::temp_directory_path() / name).string();
   if (!std::filesystem::exists(request.path)) {
     std::fprintf(stderr, "making %s...\n", request.path.c_str());
@@ -25,7 +25,7 @@ std::string Make(testing::TestMovieSpec request, const std::string& name) {
 }  // namespace
 
 std::string MovieOf(int width, int height, const std::string& extension) {
-  testing::TestMovieSpec request;
+  testing::TestMovieRecipe request;
   request.width = width;
   request.height = height;
   request.codec =
@@ -45,7 +45,7 @@ std::string MovieOf(int width, int height, const std::string& extension) {
 }
 
 std::string HourLongMovie() {
-  testing::TestMovieSpec request;
+  testing::TestMovieRecipe request;
   request.width = 128;
   request.height = 32;
   request.timeScale = 30;

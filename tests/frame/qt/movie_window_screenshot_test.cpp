@@ -52,29 +52,29 @@ class MovieWindowScreenshotTest : public ::testing::Test {
  protected:
   MovieWindowScreenshotTest() {
     backend.SetResourceFolder(KINOVEX_RESOURCE_STAGE);
-    spec.path = (folder.path() + QStringLiteral("/toss.mov")).toStdString();
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.frameCount = kFrames;
-    spec.ball = kinovex::testing::ThrownBall(40, 200, 180, 570, 1800);
-    spec.ballRadius = 8;
-    spec.scaleBarLength = kStickLength;
-    spec.scaleBarLeft = kStickLeft;
-    spec.scaleBarStripes = 10;
+    recipe.path = (folder.path() + QStringLiteral("/toss.mov")).toStdString();
+    recipe.width = kWidth;
+    recipe.height = kHeight;
+    recipe.frameCount = kFrames;
+    recipe.ball = kinovex::testing::ThrownBall(40, 200, 180, 570, 1800);
+    recipe.ballRadius = 8;
+    recipe.scaleBarLength = kStickLength;
+    recipe.scaleBarLeft = kStickLeft;
+    recipe.scaleBarStripes = 10;
   }
 
   QTemporaryDir folder;
-  kinovex::testing::TestMovieSpec spec;
+  kinovex::testing::TestMovieRecipe recipe;
   shell::qt::QtBackend backend;
   TdvShell shell{backend};
   kinovex::TdvFfmpegVideoLibrary library;
 };
 
 TEST_F(MovieWindowScreenshotTest, MarkersTrailsOriginAndScaleAreDrawnOverThePicture) {
-  const kinovex::testing::GeneratedMovie made = kinovex::testing::MakeTestMovie(spec);
+  const kinovex::testing::GeneratedMovie made = kinovex::testing::MakeTestMovie(recipe);
   ASSERT_TRUE(made.ok) << made.error;
   const auto ballAt = [&](std::int32_t key) {
-    return spec.ball(static_cast<double>(key) / made.timeScale);
+    return recipe.ball(static_cast<double>(key) / made.timeScale);
   };
   auto* frame = shell.Keep(
       std::make_unique<TdvVideoMotionWindow>(&library, nullptr, std::filesystem::path()));
@@ -83,7 +83,7 @@ TEST_F(MovieWindowScreenshotTest, MarkersTrailsOriginAndScaleAreDrawnOverThePict
   backend.Show(frame->hwnd, shell::ShowCommand::kShow);
 
   TdvDataObjectWindow* document = frame->NewDocumentWindow();
-  ASSERT_TRUE(frame->AttachMovie(*document, spec.path));
+  ASSERT_TRUE(frame->AttachMovie(*document, recipe.path));
   auto* window = dynamic_cast<kinovex::TdvMoovWindow*>(document->Movie());
   ASSERT_NE(window, nullptr);
   auto* origin = static_cast<TdvDataPoint*>(document->GetItem(document->DefaultOrigin()));

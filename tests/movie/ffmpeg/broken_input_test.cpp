@@ -18,13 +18,13 @@ namespace kinovex {
 namespace {
 
 using testing::TestCodec;
-using testing::TestMovieSpec;
+using testing::TestMovieRecipe;
 
 class BrokenInputTest : public ::testing::Test {
  protected:
   TdvVideoOpenResult Open(const std::string& path) { return library_.VideoOpen(path, nullptr); }
 
-  std::string Generate(const std::string& name, TestMovieSpec request = {}) {
+  std::string Generate(const std::string& name, TestMovieRecipe request = {}) {
     request.path = folder_.File(name);
     generated_ = testing::MakeTestMovie(request);
     EXPECT_TRUE(generated_.ok) << generated_.error;
@@ -80,7 +80,7 @@ TEST_F(BrokenInputTest, TruncatedQuickTimeWithIndexAtTheEnd) {
 }
 
 TEST_F(BrokenInputTest, CorruptPacketsNeitherCrashNorHideTheGoodFrames) {
-  TestMovieSpec request;
+  TestMovieRecipe request;
   request.gop = 5;
   request.bFrames = 2;
   const std::string path = Generate("damaged.mp4", request);
@@ -100,7 +100,7 @@ TEST_F(BrokenInputTest, CorruptPacketsNeitherCrashNorHideTheGoodFrames) {
 }
 
 TEST_F(BrokenInputTest, TimesBeyondThirtyTwoBitsAreRefused) {
-  TestMovieSpec request;
+  TestMovieRecipe request;
   request.codec = TestCodec::kMjpeg;
   request.timeScale = 90000;
   request.frameTimes = {0, 2'000'000'000, 2'200'000'000};

@@ -17,19 +17,19 @@ namespace {
 
 using testing::GeneratedMovie;
 using testing::TestCodec;
-using testing::TestMovieSpec;
+using testing::TestMovieRecipe;
 
 struct MovieCase {
   const char* name;
-  TestMovieSpec request;
+  TestMovieRecipe request;
 };
 
 void PrintTo(const MovieCase& movie, std::ostream* out) {
   *out << movie.name;
 }
 
-TestMovieSpec Recipe(const char* file, TestCodec codec, int bFrames) {
-  TestMovieSpec request;
+TestMovieRecipe Recipe(const char* file, TestCodec codec, int bFrames) {
+  TestMovieRecipe request;
   request.path = file;
   request.codec = codec;
   request.bFrames = bFrames;
@@ -92,7 +92,7 @@ class GeneratedMovieTest : public ::testing::TestWithParam<MovieCase> {
   }
 
   testing::TestFolder folder_;
-  TestMovieSpec spec_;
+  TestMovieRecipe spec_;
   GeneratedMovie generated_;
 };
 

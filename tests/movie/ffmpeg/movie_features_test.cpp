@@ -14,11 +14,11 @@ namespace kinovex {
 namespace {
 
 using testing::TestCodec;
-using testing::TestMovieSpec;
+using testing::TestMovieRecipe;
 
 class MovieFeaturesTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TdvVideoMovie> Make(const std::string& name, TestMovieSpec request,
+  std::unique_ptr<TdvVideoMovie> Make(const std::string& name, TestMovieRecipe request,
                                       TdvFfmpegOptions options = {}) {
     request.path = folder_.File(name);
     auto generated = testing::MakeTestMovie(request);
@@ -35,7 +35,7 @@ class MovieFeaturesTest : public ::testing::Test {
 // A phone holds portrait video as a landscape picture turned on display.
 TEST_F(MovieFeaturesTest, StoredRotationShowsThePictureUpright) {
   for (int degrees : {90, 180, 270}) {
-    TestMovieSpec request;
+    TestMovieRecipe request;
     request.rotationDegrees = degrees;
     auto movie = Make("turned.mp4", request);
     ASSERT_TRUE(movie);
@@ -53,7 +53,7 @@ TEST_F(MovieFeaturesTest, StoredRotationShowsThePictureUpright) {
 
 TEST_F(MovieFeaturesTest, CacheStaysWithinItsBudget) {
   const std::size_t budget = 150 * 1024;
-  TestMovieSpec request;
+  TestMovieRecipe request;
   request.gop = 30;
   auto movie = Make("cached.mp4", request, TdvFfmpegOptions{.cacheBytes = budget});
   ASSERT_TRUE(movie);

@@ -19,11 +19,11 @@ namespace kinovex {
 namespace {
 
 using testing::TestCodec;
-using testing::TestMovieSpec;
+using testing::TestMovieRecipe;
 
 class MovieTruthfulnessTest : public ::testing::Test {
  protected:
-  testing::GeneratedMovie Generate(TestMovieSpec request) {
+  testing::GeneratedMovie Generate(TestMovieRecipe request) {
     testing::GeneratedMovie made = testing::MakeTestMovie(request);
     EXPECT_TRUE(made.ok) << made.error;
     return made;
@@ -54,7 +54,7 @@ TEST_F(MovieTruthfulnessTest, CutFilesEndAtTheLastFrameThatDecodes) {
   }
   for (const CutCase& cut : cases) {
     SCOPED_TRACE(cut.file);
-    TestMovieSpec request;
+    TestMovieRecipe request;
     request.path = folder_.File(std::string("full-") + cut.file);
     request.codec = cut.codec;
     request.fastStart = cut.fastStart;
@@ -97,7 +97,7 @@ TEST_F(MovieTruthfulnessTest, CutFilesEndAtTheLastFrameThatDecodes) {
 TEST_F(MovieTruthfulnessTest, ZeroTimeScaleIsRefusedAsNoMovie) {
   for (const char* box : {"mvhd", "mdhd"}) {
     SCOPED_TRACE(box);
-    TestMovieSpec request;
+    TestMovieRecipe request;
     request.path = folder_.File(std::string(box) + ".mov");
     request.codec = TestCodec::kMjpeg;
     request.frameCount = 32;
@@ -112,7 +112,7 @@ TEST_F(MovieTruthfulnessTest, ZeroTimeScaleIsRefusedAsNoMovie) {
 // A frame that does not decode is no picture: neither an earlier frame
 // nor the decoder's guess stands in for it.
 TEST_F(MovieTruthfulnessTest, UndecodableFrameGivesNoPicture) {
-  TestMovieSpec request;
+  TestMovieRecipe request;
   request.path = folder_.File("damaged.mov");
   request.codec = TestCodec::kMjpeg;
   request.frameCount = 12;

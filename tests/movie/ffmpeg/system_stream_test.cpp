@@ -19,11 +19,11 @@ namespace kinovex {
 namespace {
 
 using testing::TestCodec;
-using testing::TestMovieSpec;
+using testing::TestMovieRecipe;
 
 struct StreamCase {
   const char* name;
-  TestMovieSpec request;
+  TestMovieRecipe request;
 };
 
 void PrintTo(const StreamCase& stream, std::ostream* out) {
@@ -61,7 +61,7 @@ std::vector<StreamCase> Cases() {
 
 // The frame numbers of every picture the ffmpeg tool decodes from the file,
 // in order; empty when the tool is not installed.
-std::vector<int> FramesOfTheFfmpegTool(const TestMovieSpec& request) {
+std::vector<int> FramesOfTheFfmpegTool(const TestMovieRecipe& request) {
   const std::string command =
       "ffmpeg -nostdin -v error -i '" + request.path + "' -f rawvideo -pix_fmt rgb24 - 2>/dev/null";
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
@@ -109,7 +109,7 @@ class SystemStreamTest : public ::testing::TestWithParam<StreamCase> {
   }
 
   testing::TestFolder folder_;
-  TestMovieSpec request_;
+  TestMovieRecipe request_;
   testing::GeneratedMovie generated_;
 };
 

@@ -15,7 +15,7 @@
 #include "movie_generator.h"
 
 using kinovex::testing::TestCodec;
-using kinovex::testing::TestMovieSpec;
+using kinovex::testing::TestMovieRecipe;
 
 namespace {
 
@@ -29,7 +29,7 @@ std::vector<double> Numbers(const std::string& text) {
   return numbers;
 }
 
-bool Apply(TestMovieSpec& request, const std::string& option, const std::string& value) {
+bool Apply(TestMovieRecipe& request, const std::string& option, const std::string& value) {
   if (option == "--size") {
     return std::sscanf(value.c_str(), "%dx%d", &request.width, &request.height) == 2;
   }
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUT [--option value]...\n", argv[0]);
     return 1;
   }
-  TestMovieSpec request;
+  TestMovieRecipe request;
   request.path = argv[1];
   for (int i = 2; i + 1 < argc; i += 2) {
     if (!Apply(request, argv[i], argv[i + 1])) {

@@ -58,7 +58,7 @@ const AVCodec* FindEncoder(TestCodec codec) {
   return nullptr;
 }
 
-std::vector<std::int64_t> FrameTimes(const TestMovieSpec& request) {
+std::vector<std::int64_t> FrameTimes(const TestMovieRecipe& request) {
   if (!request.frameTimes.empty()) {
     return request.frameTimes;
   }
@@ -69,7 +69,7 @@ std::vector<std::int64_t> FrameTimes(const TestMovieSpec& request) {
   return times;
 }
 
-Encoder OpenEncoder(const TestMovieSpec& request, bool globalHeader) {
+Encoder OpenEncoder(const TestMovieRecipe& request, bool globalHeader) {
   const AVCodec* codec = FindEncoder(request.codec);
   if (!codec) {
     return nullptr;
@@ -110,7 +110,7 @@ Encoder OpenEncoder(const TestMovieSpec& request, bool globalHeader) {
   return encoder;
 }
 
-AVStream* AddVideoStream(const TestMovieSpec& request, AVFormatContext* format,
+AVStream* AddVideoStream(const TestMovieRecipe& request, AVFormatContext* format,
                          const AVCodecContext* encoder) {
   AVStream* stream = avformat_new_stream(format, nullptr);
   if (!stream || avcodec_parameters_from_context(stream->codecpar, encoder) < 0) {
@@ -145,7 +145,7 @@ void SetDuration(const std::vector<std::int64_t>& times, std::int64_t single, AV
   }
 }
 
-bool Drain(const TestMovieSpec& request, const std::vector<std::int64_t>& times,
+bool Drain(const TestMovieRecipe& request, const std::vector<std::int64_t>& times,
            AVCodecContext* encoder, AVFormatContext* format, AVStream* stream, AVPacket* packet) {
   int result;
   while ((result = avcodec_receive_packet(encoder, packet)) >= 0) {
@@ -159,7 +159,7 @@ bool Drain(const TestMovieSpec& request, const std::vector<std::int64_t>& times,
   return result == AVERROR(EAGAIN) || result == AVERROR_EOF;
 }
 
-bool EncodeFrames(const TestMovieSpec& request, const std::vector<std::int64_t>& times,
+bool EncodeFrames(const TestMovieRecipe& request, const std::vector<std::int64_t>& times,
                   AVCodecContext* encoder, AVFormatContext* format, AVStream* stream) {
   std::unique_ptr<AVFrame, FrameCloser> frame(av_frame_alloc());
   std::unique_ptr<AVPacket, PacketCloser> packet(av_packet_alloc());
@@ -192,7 +192,7 @@ bool EncodeFrames(const TestMovieSpec& request, const std::vector<std::int64_t>&
          Drain(request, times, encoder, format, stream, packet.get());
 }
 
-bool WriteHeader(const TestMovieSpec& request, AVFormatContext* format) {
+bool WriteHeader(const TestMovieRecipe& request, AVFormatContext* format) {
   AVDictionary* options = nullptr;
   if (request.fastStart) {
     av_dict_set(&options, "movflags", "faststart", 0);
@@ -218,7 +218,7 @@ bool HasH264Encoder() {
   return FindEncoder(TestCodec::kH264) != nullptr;
 }
 
-GeneratedMovie MakeTestMovie(const TestMovieSpec& request) {
+GeneratedMovie MakeTestMovie(const TestMovieRecipe& request) {
   av_log_set_level(AV_LOG_QUIET);
   const std::vector<std::int64_t> times = FrameTimes(request);
   if (times.empty() || request.width < kCodeWidth || request.height < kCodeHeight) {

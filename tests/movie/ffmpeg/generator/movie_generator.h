@@ -16,7 +16,7 @@ struct BallSpot {
 
 // What to encode. The container follows the file extension (.mov, .mp4,
 // .avi, .mkv, .ts, .m2ts, .mpg).
-struct TestMovieSpec {
+struct TestMovieRecipe {
   std::string path;
   int width = 160;
   int height = 120;
@@ -69,7 +69,7 @@ bool HasH264Encoder();
 
 // Writes the movie; the number of each frame is painted into it
 // (frame_code.h).
-GeneratedMovie MakeTestMovie(const TestMovieSpec& request);
+GeneratedMovie MakeTestMovie(const TestMovieRecipe& request);
 
 // Copies the first `bytes` bytes of a file to another (a damaged download).
 bool TruncatedCopy(const std::string& from, const std::string& to, std::uint64_t bytes);

@@ -20,7 +20,7 @@ void Put(std::vector<std::uint8_t>& rgb, int width, int x, int y, const std::uin
 }
 
 // Fixed pseudo-random texture, shifted by two pixels a frame.
-void PaintTexture(const TestMovieSpec& request, int frameNumber, std::vector<std::uint8_t>& rgb) {
+void PaintTexture(const TestMovieRecipe& request, int frameNumber, std::vector<std::uint8_t>& rgb) {
   for (int y = 0; y < request.height; ++y) {
     for (int x = 0; x < request.width; ++x) {
       std::uint32_t h = static_cast<std::uint32_t>(x + 2 * frameNumber) * 0x9E3779B1u ^
@@ -36,7 +36,7 @@ void PaintTexture(const TestMovieSpec& request, int frameNumber, std::vector<std
   }
 }
 
-void PaintBall(const TestMovieSpec& request, double seconds, std::vector<std::uint8_t>& rgb) {
+void PaintBall(const TestMovieRecipe& request, double seconds, std::vector<std::uint8_t>& rgb) {
   const BallSpot spot = request.ball(seconds);
   const int r = request.ballRadius;
   for (int y = std::max(0, int(spot.y) - r); y <= std::min(request.height - 1, int(spot.y) + r);
@@ -52,7 +52,7 @@ void PaintBall(const TestMovieSpec& request, double seconds, std::vector<std::ui
   }
 }
 
-void PaintScaleBar(const TestMovieSpec& request, std::vector<std::uint8_t>& rgb) {
+void PaintScaleBar(const TestMovieRecipe& request, std::vector<std::uint8_t>& rgb) {
   const int left = std::clamp(request.scaleBarLeft, 0, request.width);
   const int length = std::min(request.scaleBarLength, request.width - left - kBarMargin);
   const int top = request.height - kBarMargin - kBarThickness;
@@ -67,7 +67,7 @@ void PaintScaleBar(const TestMovieSpec& request, std::vector<std::uint8_t>& rgb)
 
 }  // namespace
 
-void PaintTestPicture(const TestMovieSpec& request, int frameNumber, double seconds,
+void PaintTestPicture(const TestMovieRecipe& request, int frameNumber, double seconds,
                       std::vector<std::uint8_t>& rgb) {
   rgb.assign(static_cast<std::size_t>(request.width) * request.height * 3, kBackground);
   if (request.texturedBackground) {

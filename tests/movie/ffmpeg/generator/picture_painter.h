@@ -9,7 +9,7 @@ namespace kinovex::testing {
 
 // Draws one frame of a test movie as RGB: dark background, the frame code,
 // the ball at its place and the scale bar along the bottom.
-void PaintTestPicture(const TestMovieSpec& request, int frameNumber, double seconds,
+void PaintTestPicture(const TestMovieRecipe& request, int frameNumber, double seconds,
                       std::vector<std::uint8_t>& rgb);
 
 }  // namespace kinovex::testing
