@@ -71,10 +71,12 @@ int TemplateSizeForMarker(int markerPixels) {
 
 TrackerSettings TrackerSettings::Usable() const {
   TrackerSettings usable = *this;
-  usable.templateSize = Odd(std::max(kMinTemplateSize, templateSize));
-  usable.searchSize = Odd(std::max(usable.templateSize + 4, searchSize));
-  usable.threshold = std::clamp(threshold, 0.0, 1.0);
-  usable.templateBlend = std::clamp(templateBlend, 0.0, 1.0);
+  const TrackerSettings defaults;
+  usable.templateSize = Odd(std::clamp(templateSize, kMinTemplateSize, kMaxTemplateSize));
+  usable.searchSize = Odd(std::clamp(searchSize, usable.templateSize + 4, kMaxSearchSize));
+  usable.threshold = std::isnan(threshold) ? defaults.threshold : std::clamp(threshold, 0.0, 1.0);
+  usable.templateBlend =
+      std::isnan(templateBlend) ? defaults.templateBlend : std::clamp(templateBlend, 0.0, 1.0);
   return usable;
 }
 

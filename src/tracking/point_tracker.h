@@ -32,6 +32,8 @@ struct TrackingBox {
 };
 
 inline constexpr int kMinTemplateSize = 11;
+inline constexpr int kMaxTemplateSize = 1001;
+inline constexpr int kMaxSearchSize = 2001;
 
 // A template a little wider than a marker of markerPixels across, odd and at
 // least kMinTemplateSize.
@@ -46,9 +48,10 @@ struct TrackerSettings {
   // without wandering off it.
   double templateBlend = 0.3;
 
-  // The settings the tracker works with: sizes made odd, the template at
-  // least kMinTemplateSize, the search at least the template plus 4 pixels,
-  // threshold and blend within 0..1.
+  // The settings the tracker works with: sizes made odd, the template
+  // kMinTemplateSize to kMaxTemplateSize, the search from the template plus 4
+  // pixels to kMaxSearchSize, threshold and blend within 0..1 (a value that
+  // is not a number gives the default).
   TrackerSettings Usable() const;
 };
 
