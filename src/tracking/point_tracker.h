@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 
+#include "foundation/geometry.h"
+
 namespace kinovex {
 
 // A picture in memory as 8-bit RGB triples, rows top to bottom, rowBytes
@@ -18,18 +20,10 @@ struct TrackingPicture {
 // A position in picture pixels: x to the right, y downwards, origin at the
 // top-left corner of the picture, so that pixel (i, j) covers
 // [i, i + 1) x [j, j + 1).
-struct TrackingPoint {
-  double x = 0;
-  double y = 0;
-};
+using TrackingPoint = TdvRealPoint;
 
-// A square of the picture, in whole pixels; right and bottom lie just outside.
-struct TrackingBox {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
+// A rectangle of the picture in whole pixels.
+using TrackingBox = TdvRect;
 
 inline constexpr int kMinTemplateSize = 11;
 inline constexpr int kMaxTemplateSize = 1001;
