@@ -6,6 +6,8 @@
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include "tracking/weighted_correlation.h"
+
 namespace kinovex {
 namespace {
 
@@ -13,9 +15,18 @@ namespace {
 // centre of pixel i is at i; outside, pixel i covers [i, i + 1).
 constexpr double kPixelCentre = 0.5;
 
-// How much a match half a search window away from the prediction must score
-// above one at the prediction to be chosen instead.
-constexpr double kPenaltyAtRim = 0.5;
+// How much better a match one gate away from the prediction must score than
+// one at the prediction to be chosen instead; the gate widens with the
+// typical miss of the predictions so far, so that a smooth flight holds the
+// search close while a jerky motion leaves it free.
+constexpr double kPenaltyAtGate = 0.1;
+constexpr double kGateBase = 2.0;  // pixels
+constexpr double kGatePerMiss = 3.0;
+
+// Standard deviation in pixels of the smoothing before matching, and the side
+// of its kernel; the template is cut from a square wider by this side.
+constexpr double kSmoothing = 1.0;
+constexpr int kSmoothingSide = 5;
 
 int Odd(int n) {
   return n % 2 == 0 ? n + 1 : n;
@@ -47,11 +58,14 @@ cv::Rect OnPicture(const cv::Rect& box, const TrackingPicture& picture) {
   return box & cv::Rect(0, 0, picture.width, picture.height);
 }
 
-// Grey levels of one part of the picture as floats; only that part is
-// converted.
+// Grey levels of one part of the picture as floats, slightly smoothed so
+// that sensor noise and the steps of hard edges move the match less; only
+// that part is converted.
 void GreyPart(const TrackingPicture& picture, const cv::Rect& box, cv::Mat& grey8, cv::Mat& grey) {
   cv::cvtColor(RgbView(picture)(box), grey8, cv::COLOR_RGB2GRAY);
   grey8.convertTo(grey, CV_32F);
+  cv::GaussianBlur(grey, grey, cv::Size(kSmoothingSide, kSmoothingSide), kSmoothing, kSmoothing,
+                   cv::BORDER_REPLICATE);
 }
 
 // Offset of the top of the parabola through (-1, left), (0, centre), (1, right).
@@ -61,6 +75,27 @@ double ParabolaPeak(float left, float centre, float right) {
     return 0;
   }
   return std::clamp(0.5 * (left - right) / curvature, -0.5, 0.5);
+}
+
+// The top of the hill of scores that start lies on: the distance penalty may
+// have chosen a place on its flank.
+cv::Point ClimbToTop(const cv::Mat& scores, cv::Point start) {
+  cv::Point at = start;
+  for (bool moved = true; moved;) {
+    moved = false;
+    const cv::Point from = at;
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const cv::Point next(from.x + dx, from.y + dy);
+        if (next.inside(cv::Rect(0, 0, scores.cols, scores.rows)) &&
+            scores.at<float>(next) > scores.at<float>(at)) {
+          at = next;
+          moved = true;
+        }
+      }
+    }
+  }
+  return at;
 }
 
 }  // namespace
@@ -87,23 +122,32 @@ struct PointTracker::State {
   cv::Mat original;                 // the template taken at the start, float grey
   cv::Mat current;                  // the template in use
   std::deque<cv::Point2d> history;  // the last three positions, newest at the back
-  // Subtracted from the scores of a whole search window before the best is
-  // chosen, growing with the distance from the prediction: of two similar
-  // objects, the one where this object should be wins.
-  cv::Mat distancePenalty;
+  // Squared distance of each place of a whole search window from its centre.
+  cv::Mat distances;
+  double typicalMiss = 0;  // root mean square distance of found from predicted
+  std::optional<WeightedCorrelation> correlation;
   cv::Mat grey8, grey, scores, weighed, patch;  // kept to spare allocations per picture
 
-  void MakeDistancePenalty() {
+  void MakeDistances() {
     const int cells = settings.searchSize - settings.templateSize + 1;
     const double centre = cells / 2;
-    const double rim = settings.searchSize / 2.0;
-    distancePenalty.create(cells, cells, CV_32F);
+    distances.create(cells, cells, CV_32F);
     for (int y = 0; y < cells; ++y) {
       for (int x = 0; x < cells; ++x) {
-        const double d2 = (x - centre) * (x - centre) + (y - centre) * (y - centre);
-        distancePenalty.at<float>(y, x) = static_cast<float>(kPenaltyAtRim * d2 / (rim * rim));
+        distances.at<float>(y, x) =
+            static_cast<float>((x - centre) * (x - centre) + (y - centre) * (y - centre));
       }
     }
+  }
+
+  void LearnMiss(cv::Point2d predicted, cv::Point2d found) {
+    const cv::Point2d miss = found - predicted;
+    typicalMiss = std::sqrt(0.7 * typicalMiss * typicalMiss + 0.3 * miss.dot(miss));
+  }
+
+  // A usable picture of the size of the first.
+  bool Fits(const TrackingPicture& picture) const {
+    return Usable(picture) && picture.width == width && picture.height == height;
   }
 
   cv::Point2d Predicted() const {
@@ -134,17 +178,20 @@ struct PointTracker::State {
   }
 
   void TakeTemplate(const TrackingPicture& picture, cv::Point2d p) {
-    const cv::Rect box = OnPicture(SquareAround(p, settings.templateSize + 2), picture);
+    const cv::Rect box =
+        OnPicture(SquareAround(p, settings.templateSize + kSmoothingSide + 1), picture);
     GreyPart(picture, box, grey8, grey);
     CutPatch(grey, box.tl(), p);
     original = patch.clone();
     current = patch.clone();
+    correlation->SetTemplate(current);
   }
 
   void BlendTemplate(const cv::Rect& window, cv::Point2d p) {
     CutPatch(grey, window.tl(), p);
     cv::addWeighted(original, 1.0 - settings.templateBlend, patch, settings.templateBlend, 0.0,
                     current);
+    correlation->SetTemplate(current);
   }
 
   TrackResult Search(const TrackingPicture& picture);
@@ -155,8 +202,7 @@ TrackResult PointTracker::State::Search(const TrackingPicture& picture) {
   TrackResult result;
   result.position = {predicted.x + kPixelCentre, predicted.y + kPixelCentre};
   const TrackingPoint outside = result.position;
-  if (!Usable(picture) || picture.width != width || picture.height != height ||
-      !OnPicture(picture, outside)) {
+  if (!Fits(picture) || !OnPicture(picture, outside)) {
     return result;
   }
   const cv::Rect whole = SquareAround(predicted, settings.searchSize);
@@ -167,11 +213,18 @@ TrackResult PointTracker::State::Search(const TrackingPicture& picture) {
     return result;
   }
   GreyPart(picture, window, grey8, grey);
-  cv::matchTemplate(grey, current, scores, cv::TM_CCOEFF_NORMED);
+  correlation->Match(grey, scores);
   const cv::Rect cells(window.x - whole.x, window.y - whole.y, scores.cols, scores.rows);
-  cv::subtract(scores, distancePenalty(cells), weighed);
   cv::Point peak;
-  cv::minMaxLoc(weighed, nullptr, nullptr, nullptr, &peak);
+  if (history.size() < 3) {
+    // Without a velocity and acceleration the prediction is only a guess.
+    cv::minMaxLoc(scores, nullptr, nullptr, nullptr, &peak);
+  } else {
+    const double gate = kGateBase + kGatePerMiss * typicalMiss;
+    cv::scaleAdd(distances(cells), -kPenaltyAtGate / (gate * gate), scores, weighed);
+    cv::minMaxLoc(weighed, nullptr, nullptr, nullptr, &peak);
+    peak = ClimbToTop(scores, peak);
+  }
   const double best = scores.at<float>(peak);
   result.score = best;
 
@@ -199,6 +252,9 @@ TrackResult PointTracker::State::Search(const TrackingPicture& picture) {
     result.status = TrackStatus::kLost;
   } else {
     result.status = TrackStatus::kFound;
+    if (history.size() >= 3) {
+      LearnMiss(predicted, found);
+    }
     Remember(found);
     BlendTemplate(window, found);
   }
@@ -219,7 +275,8 @@ std::optional<PointTracker> PointTracker::Start(const TrackingPicture& picture, 
   state->settings = settings.Usable();
   state->width = picture.width;
   state->height = picture.height;
-  state->MakeDistancePenalty();
+  state->MakeDistances();
+  state->correlation.emplace(state->settings.templateSize);
   const cv::Point2d p(start.x - kPixelCentre, start.y - kPixelCentre);
   state->TakeTemplate(picture, p);
   state->Remember(p);
@@ -232,8 +289,7 @@ TrackResult PointTracker::Track(const TrackingPicture& picture) {
 
 bool PointTracker::Resume(const TrackingPicture& picture, TrackingPoint position,
                           bool newTemplate) {
-  if (!Usable(picture) || picture.width != state_->width || picture.height != state_->height ||
-      !OnPicture(picture, position)) {
+  if (!state_->Fits(picture) || !OnPicture(picture, position)) {
     return false;
   }
   const cv::Point2d p(position.x - kPixelCentre, position.y - kPixelCentre);
