@@ -77,6 +77,22 @@ double ParabolaPeak(float left, float centre, float right) {
   return std::clamp(0.5 * (left - right) / curvature, -0.5, 0.5);
 }
 
+// Where the top of the scores lies around peak, within half a cell; along
+// the rim of the scores, where a neighbour is missing, the cell itself.
+cv::Point2d SubPixelOffset(const cv::Mat& scores, cv::Point peak) {
+  cv::Point2d offset(0, 0);
+  const float top = scores.at<float>(peak);
+  if (peak.x > 0 && peak.x < scores.cols - 1) {
+    offset.x = ParabolaPeak(scores.at<float>(peak.y, peak.x - 1), top,
+                            scores.at<float>(peak.y, peak.x + 1));
+  }
+  if (peak.y > 0 && peak.y < scores.rows - 1) {
+    offset.y = ParabolaPeak(scores.at<float>(peak.y - 1, peak.x), top,
+                            scores.at<float>(peak.y + 1, peak.x));
+  }
+  return offset;
+}
+
 // The top of the hill of scores that start lies on: the distance penalty may
 // have chosen a place on its flank.
 cv::Point ClimbToTop(const cv::Mat& scores, cv::Point start) {
@@ -195,70 +211,64 @@ struct PointTracker::State {
   }
 
   TrackResult Search(const TrackingPicture& picture);
+  cv::Point ChoosePeak(const cv::Rect& cells);
 };
 
+// The window is searched for template centres anywhere on the picture; where
+// it reaches over the edge, the picture's border is repeated, so that an
+// object close to the edge is still found whole.
 TrackResult PointTracker::State::Search(const TrackingPicture& picture) {
   const cv::Point2d predicted = Predicted();
   TrackResult result;
   result.position = {predicted.x + kPixelCentre, predicted.y + kPixelCentre};
-  const TrackingPoint outside = result.position;
-  if (!Fits(picture) || !OnPicture(picture, outside)) {
+  if (!Fits(picture) || !OnPicture(picture, result.position)) {
     return result;
   }
+  const int half = settings.templateSize / 2;
   const cv::Rect whole = SquareAround(predicted, settings.searchSize);
-  const cv::Rect window = OnPicture(whole, picture);
-  result.searched = {window.x, window.y, window.x + window.width, window.y + window.height};
-  const int side = settings.templateSize;
-  if (window.width < side || window.height < side) {
-    return result;
-  }
-  GreyPart(picture, window, grey8, grey);
+  const cv::Rect window = whole & cv::Rect(-half, -half, width + 2 * half, height + 2 * half);
+  const cv::Rect inside = OnPicture(window, picture);
+  result.searched = {inside.x, inside.y, inside.br().x, inside.br().y};
+  GreyPart(picture, inside, grey8, grey);
+  cv::copyMakeBorder(grey, grey, inside.y - window.y, window.br().y - inside.br().y,
+                     inside.x - window.x, window.br().x - inside.br().x, cv::BORDER_REPLICATE);
   correlation->Match(grey, scores);
-  const cv::Rect cells(window.x - whole.x, window.y - whole.y, scores.cols, scores.rows);
-  cv::Point peak;
-  if (history.size() < 3) {
-    // Without a velocity and acceleration the prediction is only a guess.
-    cv::minMaxLoc(scores, nullptr, nullptr, nullptr, &peak);
-  } else {
-    const double gate = kGateBase + kGatePerMiss * typicalMiss;
-    cv::scaleAdd(distances(cells), -kPenaltyAtGate / (gate * gate), scores, weighed);
-    cv::minMaxLoc(weighed, nullptr, nullptr, nullptr, &peak);
-    peak = ClimbToTop(scores, peak);
-  }
-  const double best = scores.at<float>(peak);
-  result.score = best;
 
-  const bool onRimX = peak.x == 0 || peak.x == scores.cols - 1;
-  const bool onRimY = peak.y == 0 || peak.y == scores.rows - 1;
-  cv::Point2d offset(0, 0);
-  if (!onRimX) {
-    offset.x = ParabolaPeak(scores.at<float>(peak.y, peak.x - 1), scores.at<float>(peak),
-                            scores.at<float>(peak.y, peak.x + 1));
-  }
-  if (!onRimY) {
-    offset.y = ParabolaPeak(scores.at<float>(peak.y - 1, peak.x), scores.at<float>(peak),
-                            scores.at<float>(peak.y + 1, peak.x));
-  }
-  const cv::Point2d found(window.x + peak.x + side / 2 + offset.x,
-                          window.y + peak.y + side / 2 + offset.y);
+  const cv::Point peak = ChoosePeak(cv::Rect(window.tl() - whole.tl(), scores.size()));
+  const cv::Point2d found =
+      cv::Point2d(window.tl() + peak + cv::Point(half, half)) + SubPixelOffset(scores, peak);
+  result.score = scores.at<float>(peak);
   result.position = {found.x + kPixelCentre, found.y + kPixelCentre};
-
-  const bool atPictureEdge = (peak.x == 0 && window.x == 0) || (peak.y == 0 && window.y == 0) ||
-                             (peak.x == scores.cols - 1 && window.br().x == width) ||
-                             (peak.y == scores.rows - 1 && window.br().y == height);
-  if (atPictureEdge) {
-    result.status = TrackStatus::kOutside;
-  } else if (onRimX || onRimY || best < settings.threshold) {
-    result.status = TrackStatus::kLost;
-  } else {
+  const cv::Rect box = SquareAround(found, settings.templateSize);
+  const bool onRim =
+      peak.x == 0 || peak.y == 0 || peak.x == scores.cols - 1 || peak.y == scores.rows - 1;
+  if (result.score >= settings.threshold && !onRim && OnPicture(picture, result.position)) {
     result.status = TrackStatus::kFound;
     if (history.size() >= 3) {
       LearnMiss(predicted, found);
     }
     Remember(found);
     BlendTemplate(window, found);
+  } else {
+    const bool overEdge = OnPicture(box, picture) != box;
+    result.status = overEdge ? TrackStatus::kOutside : TrackStatus::kLost;
   }
   return result;
+}
+
+// The best place among the scores, which cover the given cells of a whole
+// search window.
+cv::Point PointTracker::State::ChoosePeak(const cv::Rect& cells) {
+  cv::Point peak;
+  if (history.size() < 3) {
+    // Without a velocity and acceleration the prediction is only a guess.
+    cv::minMaxLoc(scores, nullptr, nullptr, nullptr, &peak);
+    return peak;
+  }
+  const double gate = kGateBase + kGatePerMiss * typicalMiss;
+  cv::scaleAdd(distances(cells), -kPenaltyAtGate / (gate * gate), scores, weighed);
+  cv::minMaxLoc(weighed, nullptr, nullptr, nullptr, &peak);
+  return ClimbToTop(scores, peak);
 }
 
 PointTracker::PointTracker(std::unique_ptr<State> state) : state_(std::move(state)) {}

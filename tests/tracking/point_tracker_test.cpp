@@ -99,7 +99,7 @@ const Scene kScenes[] = {
      TrackStatus::kFound, 0.3, 1.0},
     {"hidden", Clean, 20, 20, 20, TrackStatus::kLost, 0.3, 1.0},
     {"leaving the picture",
-     [](TestMovieRecipe& r) { r.ball = ThrownBall(40.3, 180.6, 300, 251.3, 400); }, kFrames, 13, 27,
+     [](TestMovieRecipe& r) { r.ball = ThrownBall(40.3, 180.6, 300, 251.3, 400); }, kFrames, 12, 28,
      TrackStatus::kOutside, 0.3, 1.0},
 };
 
