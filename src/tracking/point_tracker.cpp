@@ -22,6 +22,7 @@ constexpr double kPixelCentre = 0.5;
 constexpr double kPenaltyAtGate = 0.1;
 constexpr double kGateBase = 2.0;  // pixels
 constexpr double kGatePerMiss = 3.0;
+constexpr double kMissMemory = 0.7;
 
 // Standard deviation in pixels of the smoothing before matching, and the side
 // of its kernel; the template is cut from a square wider by this side.
@@ -117,7 +118,9 @@ cv::Point ClimbToTop(const cv::Mat& scores, cv::Point start) {
 }  // namespace
 
 int TemplateSizeForMarker(int markerPixels) {
-  return Odd(std::max(kMinTemplateSize, markerPixels + 8));
+  constexpr int kMargin = 8;
+  return Odd(std::clamp(markerPixels, kMinTemplateSize - kMargin, kMaxTemplateSize - kMargin - 1) +
+             kMargin);
 }
 
 TrackerSettings TrackerSettings::Usable() const {
@@ -156,9 +159,11 @@ struct PointTracker::State {
     }
   }
 
+  // A running mean over the last few pictures, the older ones fading.
   void LearnMiss(cv::Point2d predicted, cv::Point2d found) {
     const cv::Point2d miss = found - predicted;
-    typicalMiss = std::sqrt(0.7 * typicalMiss * typicalMiss + 0.3 * miss.dot(miss));
+    typicalMiss =
+        std::sqrt(kMissMemory * typicalMiss * typicalMiss + (1 - kMissMemory) * miss.dot(miss));
   }
 
   // A usable picture of the size of the first.
