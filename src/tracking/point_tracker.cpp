@@ -18,8 +18,11 @@ constexpr double kPixelCentre = 0.5;
 // How much better a match one gate away from the prediction must score than
 // one at the prediction to be chosen instead; the gate widens with the
 // typical miss of the predictions so far, so that a smooth flight holds the
-// search close while a jerky motion leaves it free.
+// search close while a jerky motion leaves it free. Far off, a match must
+// still be found when the object changed its course at once (a collision),
+// so the penalty grows no further than kMostPenalty.
 constexpr double kPenaltyAtGate = 0.1;
+constexpr double kMostPenalty = 0.5;
 constexpr double kGateBase = 2.0;  // pixels
 constexpr double kGatePerMiss = 3.0;
 constexpr double kMissMemory = 0.7;
@@ -271,7 +274,8 @@ cv::Point PointTracker::State::ChoosePeak(const cv::Rect& cells) {
     return peak;
   }
   const double gate = kGateBase + kGatePerMiss * typicalMiss;
-  cv::scaleAdd(distances(cells), -kPenaltyAtGate / (gate * gate), scores, weighed);
+  cv::min(distances(cells) * (kPenaltyAtGate / (gate * gate)), kMostPenalty, weighed);
+  cv::subtract(scores, weighed, weighed);
   cv::minMaxLoc(weighed, nullptr, nullptr, nullptr, &peak);
   return ClimbToTop(scores, peak);
 }
@@ -311,6 +315,8 @@ bool PointTracker::Resume(const TrackingPicture& picture, TrackingPoint position
   if (newTemplate) {
     state_->TakeTemplate(picture, p);
   }
+  // The user's position tells how far off the prediction was.
+  state_->LearnMiss(state_->Predicted(), p);
   state_->Remember(p);
   return true;
 }

@@ -97,6 +97,13 @@ const Scene kScenes[] = {
      TrackStatus::kFound, 0.3, 1.0},
     {"striped bar behind", [](TestMovieRecipe& r) { r.stripedBarLeft = 120; }, kFrames, 0, -1,
      TrackStatus::kFound, 0.3, 1.0},
+    {"knocked from rest",
+     [](TestMovieRecipe& r) {
+       r.ball = [](double t) {
+         return testing::BallSpot{20 + 600 * std::max(0.0, t - 0.834), 120};
+       };
+     },
+     kFrames, 0, -1, TrackStatus::kFound, 0.3, 1.0},
     {"hidden", Clean, 20, 20, 20, TrackStatus::kLost, 0.3, 1.0},
     {"leaving the picture",
      [](TestMovieRecipe& r) { r.ball = ThrownBall(40.3, 180.6, 300, 251.3, 400); }, kFrames, 12, 28,
