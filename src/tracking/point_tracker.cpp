@@ -148,7 +148,7 @@ struct PointTracker::State {
   cv::Mat distances;
   double typicalMiss = 0;  // root mean square distance of found from predicted
   std::optional<WeightedCorrelation> correlation;
-  cv::Mat grey8, grey, scores, weighed, patch;  // kept to spare allocations per picture
+  cv::Mat grey8, grey, scores, penalised, patch;  // kept to spare allocations per picture
 
   void MakeDistances() {
     const int cells = settings.searchSize - settings.templateSize + 1;
@@ -274,9 +274,9 @@ cv::Point PointTracker::State::ChoosePeak(const cv::Rect& cells) {
     return peak;
   }
   const double gate = kGateBase + kGatePerMiss * typicalMiss;
-  cv::min(distances(cells) * (kPenaltyAtGate / (gate * gate)), kMostPenalty, weighed);
-  cv::subtract(scores, weighed, weighed);
-  cv::minMaxLoc(weighed, nullptr, nullptr, nullptr, &peak);
+  cv::min(distances(cells) * (kPenaltyAtGate / (gate * gate)), kMostPenalty, penalised);
+  cv::subtract(scores, penalised, penalised);
+  cv::minMaxLoc(penalised, nullptr, nullptr, nullptr, &peak);
   return ClimbToTop(scores, peak);
 }
 
