@@ -38,7 +38,7 @@ void FitPoints(TdvFitObject& fit, std::uint8_t type) {
   FakeFitOwner owner;
   const NrVector x = MakeVector({0, 1, 2, 3, 4});
   const NrVector y = MakeVector({1.25, 2.5, 6.0, 11.75, 19.5});
-  ASSERT_TRUE(fit.Fit(x, y, 5, Filled(5, 1.0f), true, owner));
+  ASSERT_TRUE(fit.Fit(x, y, 5, Filled(5, 1.0), true, owner));
 }
 
 // A graph of two plots with a model of the given formula and a fit of the
