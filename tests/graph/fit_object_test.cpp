@@ -46,39 +46,6 @@ TEST(FitPolynomial, QuadraticInPixelUnitsKeepsItsConstantTerm) {
   EXPECT_EQ(fit.FormatLabel(true), "F: -0.00200x^2 + 1.50x + 400 ");
 }
 
-// Points exactly on each kind of curve, far from the origin where the sums
-// of squares cancel most: r² must come out as 1 and never above it.
-TEST(FitStatistic, PerfectFitsGiveAnRSquaredOfOne) {
-  struct Case {
-    std::uint8_t type;
-    double (*curve)(double);
-    const char* label;
-  };
-  const Case cases[] = {
-      {TdvFitObject::kLine, [](double t) { return 3.3 * t - 7.1; }, "F: 3.30x + -7.10 "},
-      {TdvFitObject::kThroughOrigin, [](double t) { return -0.7 * t; }, "F: -0.700x "},
-      {TdvFitObject::kQuadratic, [](double t) { return -4.9 * t * t + 0.3 * t + 1e4; },
-       "F: -4.90x^2 + 0.300x + 10000 "},
-      {TdvFitObject::kCubic, [](double t) { return 0.5 * t * t * t - 2.0 * t * t - t + 2.0; },
-       "F: 0.500x^3 + -2.00x^2 + -1.00x + 2.00 "},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
-    Points p;
-    for (int i = 0; i < 40; ++i) {
-      p.x.push_back(10.0 + i / 30.0);
-      p.y.push_back(c.curve(p.x.back()));
-    }
-    TdvFitObject fit = FitOfType(c.type);
-    FakeFitOwner owner;
-    ASSERT_TRUE(RunFit(fit, p, owner));
-    EXPECT_LE(fit.Result().rSquared, 1.0);
-    EXPECT_NEAR(fit.Result().rSquared, 1.0, 1e-12);
-    EXPECT_EQ(fit.FormatLabel(true), c.label);
-    EXPECT_EQ(fit.FormatStatistic(), "r^2=1.00");
-  }
-}
-
 // Every type's too-few-points case leaves the whole previous result.
 class FitTooFewPoints : public ::testing::TestWithParam<std::uint8_t> {};
 

@@ -3,7 +3,8 @@
 // Technology (Statistical Reference Datasets, public domain; the points are
 // in data/, one "x y" pair a line). The fits run as the program runs them,
 // with equal standard deviations for every point, and must give the
-// certified values to 7 significant digits and r² to 9.
+// certified values to 7 significant digits and r² to 9, never above 1 (two
+// of the data sets lie exactly on their curves).
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,6 @@
 
 #include "fake_fit_owner.h"
 #include "graph/fit_object.h"
-#include "graph/line_fit.h"
 #include "graph/polynomial_fit.h"
 #include "nr_test_vectors.h"
 
@@ -138,16 +138,6 @@ TEST(NistReferenceFits, AgreeWithTheCertifiedValues) {
     EXPECT_NEAR(found.rSquared, c.rSquared, 5e-10);
     EXPECT_LE(found.rSquared, 1.0);
   }
-}
-
-TEST(NistReferenceFits, UnweightedStandardErrorsOfNorrisAreTheCertifiedOnes) {
-  const Columns data = ReadDataset("Norris");
-  NrLineFit line;
-  NrStatus status;
-  fit(MakeVector(data.x), MakeVector(data.y), data.n(), Filled(data.n(), 1.0), false, line, status);
-  ASSERT_FALSE(status.Failed());
-  EXPECT_NEAR(line.siga, 0.232818234301152, 5e-8 * 0.232818234301152);
-  EXPECT_NEAR(line.sigb, 0.429796848199937E-03, 5e-8 * 0.429796848199937E-03);
 }
 
 }  // namespace
