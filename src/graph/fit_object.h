@@ -98,9 +98,10 @@ class TdvFitObject : public TdvModelObject {
   const TdvFitResult& Result() const { return result_; }
 
   // Asks for a fit at the graph's next update even when the fit does not
-  // update automatically (the fit dialog applies through this).
+  // update automatically (the fit dialog applies through this). A result
+  // read from a document asks for one too, for its statistic.
   void RequestFit();
-  bool FitRequested() const { return requested_; }
+  bool FitRequested() const { return requested_ || (savedResult_ && !savedPoints_); }
   TdvFitOutcome LastOutcome() const { return outcome_; }
 
  private:
