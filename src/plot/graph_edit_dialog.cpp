@@ -35,7 +35,7 @@ void TdvGraphEditDialog::AddButtons(int y) {
   AddControl(kPushButton, kOk, "OK", {95, y, 165, y + 22}, 1, 0, 0);
   AddControl(kPushButton, kApply, "Apply", {175, y, 245, y + 22}, 1, 0, 0);
   AddControl(kPushButton, kCancel, "Cancel", {255, y, 325, y + 22}, 1, 0, 0);
-  rect.bottom = rect.top + y + 22 + kFirstRow + 20;
+  rect.bottom = rect.top + y + 22 + kFirstRow;
 }
 
 int TdvGraphEditDialog::DoCreate() {
