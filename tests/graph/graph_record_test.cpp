@@ -83,7 +83,7 @@ TEST(GraphRecord, WrittenInTheFileLayout) {
 
 TEST(GraphRecord, TwoPlotsWithEveryModelAndFitReadBackEqual) {
   for (std::uint8_t modelType = 1; modelType <= 9; ++modelType) {
-    for (std::uint8_t fitType = 0; fitType <= 3; ++fitType) {
+    for (std::uint8_t fitType = 0; fitType <= TdvFitObject::kThroughOrigin; ++fitType) {
       const auto original = RichGraph(modelType, fitType);
       const std::string saved = Written(*original);
       TdvGraphObject copy;

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include <cmath>
 #include <string>
 
 #include "fake_fit_owner.h"
@@ -58,45 +57,6 @@ TEST(ModelRecord, EveryFormulaReadsBackEqual) {
       EXPECT_EQ(model.Evaluate(want, x), copy.Evaluate(got, x));
       EXPECT_EQ(got, want) << "type " << int(type);
     }
-  }
-}
-
-TdvFitObject FittedOfType(std::uint8_t type) {
-  TdvFitObject fit;
-  fit.SetFitType(type);
-  FakeFitOwner owner;
-  const NrVector x = MakeVector({0, 1, 2, 3, 4, 5});
-  const NrVector y = MakeVector({1.5, 2.25, 4.0, 9.5, 17.0, 30.25});
-  EXPECT_TRUE(fit.Fit(x, y, 6, Filled(6, 0.5), true, owner));
-  return fit;
-}
-
-TEST(FitRecord, EveryTypeReadsBackEqual) {
-  for (std::uint8_t type = TdvFitObject::kAverage; type <= TdvFitObject::kThroughOrigin; ++type) {
-    TdvFitObject fit = FittedOfType(type);
-    fit.SetAutoUpdate(type % 2 == 0);
-    const TdvFitObject copy = ReadBack(fit);
-    const TdvFitResult& want = fit.Result();
-    const TdvFitResult& got = copy.Result();
-    EXPECT_EQ(copy.FitType(), type);
-    EXPECT_EQ(copy.AutoUpdate(), fit.AutoUpdate());
-    // Reals are saved from their six-decimal fixed text when that is the
-    // shorter form, so values below 1 keep six decimals.
-    auto expectSaved = [](double read, double saved) {
-      EXPECT_NEAR(read, saved, 1e-6 + 1e-7 * std::fabs(saved));
-    };
-    expectSaved(got.a, want.a);
-    expectSaved(got.b, want.b);
-    expectSaved(got.sigA, want.sigA);
-    expectSaved(got.sigB, want.sigB);
-    expectSaved(got.chiSquare, want.chiSquare);
-    expectSaved(got.q, want.q);
-    EXPECT_EQ(got.nCoefficients, want.nCoefficients);
-    for (int j = 1; j <= 4; ++j) {
-      expectSaved(got.coefficients[j], want.coefficients[j]);
-    }
-    EXPECT_EQ(copy.FormatLabel(true), fit.FormatLabel(true));
-    EXPECT_EQ(got.rSquared, 0.0) << "r² is not saved; it comes with the next fit";
   }
 }
 
