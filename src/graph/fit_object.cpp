@@ -141,13 +141,6 @@ int TdvFitObject::MinimumPoints(std::uint8_t type) {
   }
 }
 
-void TdvFitObject::SetFitType(std::uint8_t type) {
-  if (type != fitType_) {
-    savedResult_ = false;
-  }
-  fitType_ = type;
-}
-
 void TdvFitObject::RequestFit() {
   requested_ = true;
   outcome_ = TdvFitOutcome::kNone;
@@ -185,11 +178,11 @@ bool TdvFitObject::KeepSavedResult(const NrVector& x, const NrVector& y, int n, 
     return false;
   }
   const std::uint64_t key = PointsKey(x, y, n, sig, weighted);
-  if (savedPoints_ && *savedPoints_ != key) {
-    savedResult_ = false;
-    return false;
+  if (savedPoints_) {
+    return *savedPoints_ == key && fitType_ == savedType_;
   }
   savedPoints_ = key;
+  savedType_ = fitType_;
   return true;
 }
 
@@ -225,6 +218,7 @@ bool TdvFitObject::Fit(const NrVector& x, const NrVector& y, int n, const NrVect
   }
   next.rSquared = Statistic(y, yfit, n, fitType_);
   result_ = next;
+  savedResult_ = kept;
   shownFailure_.clear();
   outcome_ = TdvFitOutcome::kFitted;
   return true;

@@ -40,8 +40,8 @@ enum class TdvFitOutcome : std::uint8_t {
 //
 // A result read from a document is kept as saved, and only its statistic
 // is computed, for as long as the fit is given the same points: opening a
-// file shows the coefficients its author saw. New points, or another type,
-// bring a new fit.
+// file shows the coefficients its author saw. A fit of other points, or of
+// another type, replaces it.
 class TdvFitObject : public TdvModelObject {
  public:
   static constexpr int kClassCode = 'M';
@@ -91,8 +91,7 @@ class TdvFitObject : public TdvModelObject {
   void SetRealValue(std::int32_t tag, double value) override;
 
   std::uint8_t FitType() const { return fitType_; }
-  // Another type drops a result kept from a document.
-  void SetFitType(std::uint8_t type);
+  void SetFitType(std::uint8_t type) { fitType_ = type; }
   bool AutoUpdate() const { return autoUpdate_; }
   void SetAutoUpdate(bool on) { autoUpdate_ = on; }
   const TdvFitResult& Result() const { return result_; }
@@ -110,8 +109,7 @@ class TdvFitObject : public TdvModelObject {
   bool Compute(const NrVector& x, const NrVector& y, int n, const NrVector& sig, bool weighted,
                TdvFitResult& next, NrStatus& status) const;
   void Resize(std::int32_t count);
-  // Takes the saved result for these points when it is still the one to
-  // show; answers whether it did.
+  // Whether the saved result is the one to show for these points.
   bool KeepSavedResult(const NrVector& x, const NrVector& y, int n, const NrVector& sig,
                        bool weighted);
 
@@ -120,9 +118,11 @@ class TdvFitObject : public TdvModelObject {
   bool autoUpdate_ = true;
   bool requested_ = false;
   TdvFitOutcome outcome_ = TdvFitOutcome::kNone;
-  // A result read from a document, and the points it was first shown for.
+  // A result read from a document, until a new one replaces it, and the
+  // points and type it was first shown for.
   bool savedResult_ = false;
   std::optional<std::uint64_t> savedPoints_;
+  std::uint8_t savedType_ = kLine;
   // The message of the last failure shown, until a fit succeeds again.
   std::string shownFailure_;
 };

@@ -62,7 +62,7 @@ TEST(ModelRecord, EveryFormulaReadsBackEqual) {
 
 // A parabola saved with coefficients a little off its points, as an older
 // computation left them: they are what the document shows, with its r²,
-// until the points change.
+// until a fit of other points replaces them.
 TEST(FitRecord, SavedCoefficientsStayUntilThePointsChange) {
   TdvFitObject fit;
   ReadInto(
@@ -83,6 +83,11 @@ TEST(FitRecord, SavedCoefficientsStayUntilThePointsChange) {
     EXPECT_GT(fit.Result().rSquared, 0.999);
     EXPECT_LT(fit.Result().rSquared, 1.0);
   }
+  fit.SetFitType(TdvFitObject::kCubic);
+  EXPECT_FALSE(fit.Fit(MakeVector({0, 1}), MakeVector({1, 6}), 2, Filled(2, 1.0), true, owner));
+  fit.SetFitType(TdvFitObject::kQuadratic);
+  ASSERT_TRUE(refit());
+  EXPECT_EQ(fit.Result().coefficients, saved) << "a refused fit leaves the saved result";
   ys[5] = 86.5;
   ASSERT_TRUE(refit());
   EXPECT_NE(fit.Result().coefficients, saved);
