@@ -1,11 +1,12 @@
 #include "graph/fit_object.h"
 
-#include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "foundation/format_significant.h"
+#include "graph/fit_statistics.h"
 #include "graph/line_fit.h"
-#include "graph/svd.h"
+#include "graph/polynomial_fit.h"
 
 namespace {
 
@@ -42,6 +43,9 @@ bool EvaluatePolynomial(const TdvFitResult& r, std::uint8_t type, double x, doub
     case TdvFitObject::kCubic:
       y = c[3] * x * x + (c[2] * x + c[1]) + c[4] * x * x * x;
       return true;
+    case TdvFitObject::kThroughOrigin:
+      y = r.b * x;
+      return true;
     default:
       return false;
   }
@@ -61,78 +65,53 @@ std::string Label3(double value) {
   return FormatSignificant(value, 3, false);
 }
 
-bool ComputeAverage(const NrVector& y, int n, TdvFitResult& next) {
-  if (n <= 0) {
-    return false;
-  }
+void ComputeAverage(const NrVector& y, int n, TdvFitResult& next) {
   double sum = 0.0;
   for (int i = 1; i <= n; ++i) {
     sum += y[i];
   }
-  next.a = static_cast<float>(sum / n);
-  return true;
+  next.a = sum / n;
 }
 
-bool ComputeLine(const NrVector& x, const NrVector& y, int n, const NrVector& sig, bool weighted,
-                 TdvFitResult& next, NrStatus& status) {
-  if (n <= 1) {
-    return false;
-  }
-  NrLineFit line;
-  fit(x, y, n, sig, weighted, line, status);
+void TakeLine(const NrLineFit& line, TdvFitResult& next) {
   next.a = line.a;
   next.b = line.b;
   next.sigA = line.siga;
   next.sigB = line.sigb;
   next.chiSquare = line.chi2;
   next.q = line.q;
-  return true;
 }
 
-// The power of two at or above the largest |x|. Dividing x by it is exact
-// in binary floating point and keeps the columns 1, x, x², x³ of the design
-// matrix of one size: unscaled, data with x in the hundreds or more give
-// singular values so far apart that the cut-off for small ones removes the
-// lower powers and the fit degenerates.
-float PowerOfTwoScale(const NrVector& x, int n) {
-  float largest = 0.0f;
-  for (int i = 1; i <= n; ++i) {
-    largest = std::max(largest, std::fabs(x[i]));
-  }
-  if (!(largest > 0.0f) || !std::isfinite(largest)) {
-    return 1.0f;
-  }
-  int exponent = 0;
-  std::frexp(largest, &exponent);
-  return std::ldexp(1.0f, exponent);
-}
-
-bool ComputePolynomial(const NrVector& x, const NrVector& y, int n, const NrVector& sig, int count,
+void ComputePolynomial(const NrVector& x, const NrVector& y, int n, const NrVector& sig, int count,
                        TdvFitResult& next, NrStatus& status) {
-  if (n < count) {
-    return false;
-  }
-  NrVector scaledX(n, status);
   NrVector coefficients(count, status);
-  NrMatrix u(n, count, status);
-  NrMatrix v(count, count, status);
-  NrVector w(count, status);
   if (status.Failed()) {
-    return true;
+    return;
   }
-  const float scale = PowerOfTwoScale(x, n);
-  for (int i = 1; i <= n; ++i) {
-    scaledX[i] = x[i] / scale;
-  }
-  svdfit(scaledX, y, sig, n, coefficients, count, u, v, w, next.chiSquare, fpoly, status);
-  next.coefficients.fill(0.0f);
-  float power = 1.0f;
+  PolynomialFit(x, y, sig, n, count, coefficients, next.chiSquare, status);
+  next.coefficients.fill(0.0);
   for (int j = 1; j <= count; ++j) {
-    next.coefficients[j] = coefficients[j] / power;
-    power *= scale;
+    next.coefficients[j] = coefficients[j];
   }
   next.nCoefficients = count;
-  return true;
+}
+
+// FNV-1a over the bits of the points: which points a result was made for.
+std::uint64_t PointsKey(const NrVector& x, const NrVector& y, int n, const NrVector& sig,
+                        bool weighted) {
+  std::uint64_t key = 14695981039346656037ull;
+  const auto mix = [&key](std::uint64_t bits) {
+    key ^= bits;
+    key *= 1099511628211ull;
+  };
+  mix(static_cast<std::uint64_t>(n));
+  mix(weighted ? 1 : 0);
+  for (const NrVector* column : {&x, &y, &sig}) {
+    for (int i = 1; i <= n; ++i) {
+      mix(std::bit_cast<std::uint64_t>((*column)[i]));
+    }
+  }
+  return key;
 }
 
 }  // namespace
@@ -149,35 +128,81 @@ bool TdvFitObject::Evaluate(double& y, double x) const {
   return EvaluateResult(result_, fitType_, x, y);
 }
 
+int TdvFitObject::MinimumPoints(std::uint8_t type) {
+  switch (type) {
+    case kLine:
+      return 2;
+    case kQuadratic:
+      return 3;
+    case kCubic:
+      return 4;
+    default:
+      return 1;
+  }
+}
+
+void TdvFitObject::RequestFit() {
+  requested_ = true;
+  outcome_ = TdvFitOutcome::kNone;
+}
+
 bool TdvFitObject::Compute(const NrVector& x, const NrVector& y, int n, const NrVector& sig,
                            bool weighted, TdvFitResult& next, NrStatus& status) const {
+  if (fitType_ > kThroughOrigin || n < MinimumPoints(fitType_)) {
+    return false;
+  }
+  NrLineFit line;
   switch (fitType_) {
     case kAverage:
-      return ComputeAverage(y, n, next);
+      ComputeAverage(y, n, next);
+      return true;
     case kLine:
-      return ComputeLine(x, y, n, sig, weighted, next, status);
-    case kQuadratic:
-      return ComputePolynomial(x, y, n, sig, 3, next, status);
-    case kCubic:
-      return ComputePolynomial(x, y, n, sig, 4, next, status);
+      fit(x, y, n, sig, weighted, line, status);
+      TakeLine(line, next);
+      return true;
+    case kThroughOrigin:
+      if (!FitThroughOrigin(x, y, n, sig, weighted, line, status)) {
+        return false;
+      }
+      TakeLine(line, next);
+      return true;
     default:
-      return false;
+      ComputePolynomial(x, y, n, sig, fitType_ == kQuadratic ? 3 : 4, next, status);
+      return true;
   }
+}
+
+bool TdvFitObject::KeepSavedResult(const NrVector& x, const NrVector& y, int n, const NrVector& sig,
+                                   bool weighted) {
+  if (!savedResult_ || fitType_ > kThroughOrigin || n < MinimumPoints(fitType_)) {
+    return false;
+  }
+  const std::uint64_t key = PointsKey(x, y, n, sig, weighted);
+  if (savedPoints_) {
+    return *savedPoints_ == key && fitType_ == savedType_;
+  }
+  savedPoints_ = key;
+  savedType_ = fitType_;
+  return true;
 }
 
 bool TdvFitObject::Fit(const NrVector& x, const NrVector& y, int n, const NrVector& sig,
                        bool weighted, TdvFitOwner& owner) {
+  requested_ = false;
   if (n < 0 || n > x.Size() || n > y.Size() || n > sig.Size()) {
+    outcome_ = TdvFitOutcome::kTooFewPoints;
     return false;
   }
   NrStatus status;
   TdvFitResult next = result_;
-  bool computed = Compute(x, y, n, sig, weighted, next, status);
+  const bool kept = KeepSavedResult(x, y, n, sig, weighted);
+  const bool computed = kept || Compute(x, y, n, sig, weighted, next, status);
   NrVector yfit;
   if (computed && !status.Failed()) {
     yfit = NrVector(n, status);
   }
   if (status.Failed()) {
+    outcome_ = TdvFitOutcome::kFailed;
     if (status.Message() != shownFailure_) {
       shownFailure_ = status.Message();
       owner.ShowInformation(shownFailure_, kFailureCaption);
@@ -185,52 +210,31 @@ bool TdvFitObject::Fit(const NrVector& x, const NrVector& y, int n, const NrVect
     return false;
   }
   if (!computed) {
+    outcome_ = TdvFitOutcome::kTooFewPoints;
     return false;
   }
   for (int i = 1; i <= n; ++i) {
-    double value = 0.0;
-    EvaluatePolynomial(next, fitType_, x[i], value);
-    yfit[i] = static_cast<float>(value);
+    EvaluatePolynomial(next, fitType_, x[i], yfit[i]);
   }
   next.rSquared = Statistic(y, yfit, n, fitType_);
   result_ = next;
+  savedResult_ = kept;
   shownFailure_.clear();
+  outcome_ = TdvFitOutcome::kFitted;
   return true;
 }
 
-float TdvFitObject::Statistic(const NrVector& y, const NrVector& yfit, int n, std::uint8_t type) {
-  if (n <= 0) {
-    return 0.0f;
+double TdvFitObject::Statistic(const NrVector& y, const NrVector& yfit, int n, std::uint8_t type) {
+  const std::span<const double> data = y.Values().first(static_cast<std::size_t>(n));
+  const std::span<const double> fitted = yfit.Values().first(static_cast<std::size_t>(n));
+  switch (type) {
+    case kAverage:
+      return n > 0 ? StandardDeviationAbout(data, yfit[1]) : 0.0;
+    case kThroughOrigin:
+      return UncenteredRSquared(data, fitted);
+    default:
+      return SquaredCorrelation(data, fitted);
   }
-  if (type == kAverage) {
-    float sum = 0.0f;
-    for (int i = 1; i <= n; ++i) {
-      const float d = y[i] - yfit[1];
-      sum += d * d;
-    }
-    return std::sqrt(sum / static_cast<float>(n));
-  }
-  float sy = 0.0f;
-  float sf = 0.0f;
-  float syf = 0.0f;
-  float sff = 0.0f;
-  float syy = 0.0f;
-  for (int i = 1; i <= n; ++i) {
-    sy += y[i];
-    sf += yfit[i];
-    syf += y[i] * yfit[i];
-    sff += yfit[i] * yfit[i];
-    syy += y[i] * y[i];
-  }
-  const float count = static_cast<float>(n);
-  const float meanY = sy / count;
-  const float meanF = sf / count;
-  const float covariance = syf / count - meanY * meanF;
-  const float denominator = (sff / count - meanF * meanF) * (syy / count - meanY * meanY);
-  if (denominator == 0.0f) {
-    return 1.0f;
-  }
-  return covariance * covariance / denominator;
 }
 
 std::string TdvFitObject::FormatLabel(bool) const {
@@ -245,6 +249,8 @@ std::string TdvFitObject::FormatLabel(bool) const {
     case kCubic:
       return "F: " + Label3(c[4]) + "x^3 + " + Label3(c[3]) + "x^2 + " + Label3(c[2]) + "x + " +
              Label3(c[1]) + " ";
+    case kThroughOrigin:
+      return "F: " + Label3(result_.b) + "x ";
     default:
       return "";
   }
@@ -289,7 +295,7 @@ void TdvFitObject::Resize(std::int32_t count) {
     return;
   }
   for (int j = count + 1; j <= kMaxCoefficients; ++j) {
-    result_.coefficients[j] = 0.0f;
+    result_.coefficients[j] = 0.0;
   }
   result_.nCoefficients = count;
 }
@@ -298,7 +304,7 @@ void TdvFitObject::SetIntValue(std::int32_t tag, std::int32_t value) {
   if (tag == kTagCoefficientCount) {
     Resize(value);
   } else if (tag == kTagType) {
-    if (value >= kAverage && value <= kCubic) {
+    if (value >= kAverage && value <= kThroughOrigin) {
       fitType_ = static_cast<std::uint8_t>(value);
     }
   } else {
@@ -307,29 +313,32 @@ void TdvFitObject::SetIntValue(std::int32_t tag, std::int32_t value) {
 }
 
 void TdvFitObject::SetRealValue(std::int32_t tag, double value) {
-  const float v = static_cast<float>(value);
+  if (tag >= kTagA && tag <= kTagLastCoefficient) {
+    savedResult_ = true;
+    savedPoints_.reset();
+  }
   switch (tag) {
     case kTagA:
-      result_.a = v;
+      result_.a = value;
       break;
     case kTagB:
-      result_.b = v;
+      result_.b = value;
       break;
     case kTagSigA:
-      result_.sigA = v;
+      result_.sigA = value;
       break;
     case kTagSigB:
-      result_.sigB = v;
+      result_.sigB = value;
       break;
     case kTagChiSquare:
-      result_.chiSquare = v;
+      result_.chiSquare = value;
       break;
     case kTagQ:
-      result_.q = v;
+      result_.q = value;
       break;
     default:
       if (tag >= kTagFirstCoefficient && tag <= kTagLastCoefficient) {
-        result_.coefficients[tag - kTagFirstCoefficient + 1] = v;
+        result_.coefficients[tag - kTagFirstCoefficient + 1] = value;
       } else {
         TdvModelObject::SetRealValue(tag, value);
       }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "graph/fit_statistics.h"
 #include "graph/group_spread.h"
 #include "kinematics/data_value_group.h"
 #include "kinematics/unit_table.h"
@@ -151,14 +152,14 @@ NrVector TdvGraphObject::Deviations(const TdvGraphPlot& plot,
       scale = source.ScaleAt(plot.seriesId, points[static_cast<std::size_t>(i - 1)].frame);
     }
     const double s = scale ? scale->value : 1.0;
-    sig[i] = static_cast<float>(kClickDeviation * ConvertUnit(s, unit, false));
+    sig[i] = kClickDeviation * ConvertUnit(s, unit, false);
   }
   return sig;
 }
 
 void TdvGraphObject::UpdateFit(bool force, const TdvHorizontalAxis& horizontal,
                                TdvGraphSource& source) {
-  if (!fit_ || (!fit_->AutoUpdate() && !force)) {
+  if (!fit_ || (!fit_->AutoUpdate() && !force && !fit_->FitRequested())) {
     return;
   }
   if (PlotAt(fitPlot) == nullptr) {
@@ -179,8 +180,8 @@ void TdvGraphObject::UpdateFit(bool force, const TdvHorizontalAxis& horizontal,
     return;
   }
   for (int i = 1; i <= n; ++i) {
-    x[i] = static_cast<float>(points[static_cast<std::size_t>(i - 1)].x);
-    y[i] = static_cast<float>(points[static_cast<std::size_t>(i - 1)].y);
+    x[i] = points[static_cast<std::size_t>(i - 1)].x;
+    y[i] = points[static_cast<std::size_t>(i - 1)].y;
   }
   fit_->Fit(x, y, n, sig, n != 0, source);
 }
@@ -190,31 +191,16 @@ double TdvGraphObject::ModelRSquared(const TdvHorizontalAxis& horizontal) const 
   if (!model_ || plot == nullptr) {
     return 0.0;
   }
-  double n = 0.0;
-  double sumY = 0.0;
-  double sumM = 0.0;
-  double sumMY = 0.0;
-  double sumYY = 0.0;
-  double sumMM = 0.0;
+  std::vector<double> data;
+  std::vector<double> modelled;
   for (const TdvGraphPoint& point : VisiblePoints(*plot, horizontal)) {
     double m = 0.0;
-    if (!model_->Evaluate(m, point.x)) {
-      continue;
+    if (model_->Evaluate(m, point.x)) {
+      data.push_back(point.y);
+      modelled.push_back(m);
     }
-    n += 1.0;
-    sumY += point.y;
-    sumM += m;
-    sumMY += m * point.y;
-    sumYY += point.y * point.y;
-    sumMM += m * m;
   }
-  if (n == 0.0) {
-    return 0.0;
-  }
-  const double covariance = sumMY / n - sumY * sumM / (n * n);
-  const double denominator =
-      (sumYY / n - sumY * sumY / (n * n)) * (sumMM / n - sumM * sumM / (n * n));
-  return denominator != 0.0 ? covariance * covariance / denominator : 1.0;
+  return SquaredCorrelation(data, modelled);
 }
 
 TdvModelObject& TdvGraphObject::EnsureModel() {

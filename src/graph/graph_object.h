@@ -65,7 +65,7 @@ class TdvGraphObject : public TdvObject, public TdvTaggedReceiver {
   std::vector<TdvGraphPoint> VisiblePoints(const TdvGraphPlot& plot,
                                            const TdvHorizontalAxis& horizontal) const;
   // Fits the visible points of the fit's plot, when there is a fit that
-  // updates automatically or force is set. Each point's standard deviation
+  // updates automatically or asked for a fit, or force is set. Each point's standard deviation
   // follows the scale that calibrates the plotted series.
   void UpdateFit(bool force, const TdvHorizontalAxis& horizontal, TdvGraphSource& source);
   // How well the model matches the visible points of its plot where it has

@@ -1,27 +1,28 @@
 #include "graph/incomplete_gamma.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int kItMax = 100;
-// The routines keep their values in 32-bit floats but compare and take
-// logarithms and exponentials in double, as the C originals do by promotion.
-constexpr double kEps = 3.0e-7;
-constexpr double kFpMin = 1.0e-30;
+constexpr double kEps = 1.0e-12;
+constexpr double kFpMin = 1.0e-300;
 
-double Abs(float v) {
-  return std::fabs(static_cast<double>(v));
+// Near x = a both the series and the fraction need a number of terms that
+// grows like √a: a fixed limit would make every weighted line fit through
+// more than a few hundred scattered points fail.
+int IterationLimit(double a) {
+  return 100 + static_cast<int>(20.0 * std::sqrt(std::min(a, 1.0e12)));
 }
 
 // e^(−x) x^a / Γ(a), the factor shared by the series and the fraction.
-double GammaFactor(float a, float x, float gln) {
-  return std::exp(-x + a * std::log(static_cast<double>(x)) - gln);
+double GammaFactor(double a, double x, double gln) {
+  return std::exp(-x + a * std::log(x) - gln);
 }
 
 }  // namespace
 
-float gammln(float xx) {
+double gammln(double xx) {
   static const double kCof[6] = {76.18009172947146,  -86.50532032941678,    24.01409824083091,
                                  -1.231739572450155, 0.1208650973866179e-2, -0.5395239384953e-5};
   double x = xx;
@@ -32,77 +33,80 @@ float gammln(float xx) {
   for (double c : kCof) {
     ser += c / ++y;
   }
-  return static_cast<float>(-tmp + std::log(2.5066282746310005 * ser / x));
+  return -tmp + std::log(2.5066282746310005 * ser / x);
 }
 
-void gser(float& gamser, float a, float x, float& gln, NrStatus& status) {
+void gser(double& gamser, double a, double x, double& gln, NrStatus& status) {
   gln = gammln(a);
-  if (x <= 0.0f) {
-    if (x < 0.0f) {
+  if (x <= 0.0) {
+    if (x < 0.0) {
       status.nrerror("x less than 0 in routine gser");
     }
-    gamser = 0.0f;
+    gamser = 0.0;
     return;
   }
-  float ap = a;
-  float sum = static_cast<float>(1.0 / a);
-  float del = sum;
-  for (int n = 1; n <= kItMax; ++n) {
+  double ap = a;
+  double sum = 1.0 / a;
+  double del = sum;
+  const int limit = IterationLimit(a);
+  for (int n = 1; n <= limit; ++n) {
     ++ap;
     del *= x / ap;
     sum += del;
-    if (Abs(del) < Abs(sum) * kEps) {
-      gamser = static_cast<float>(sum * GammaFactor(a, x, gln));
+    if (std::fabs(del) < std::fabs(sum) * kEps) {
+      gamser = sum * GammaFactor(a, x, gln);
       return;
     }
   }
   status.nrerror("a too large, ITMAX too small in routine gser");
 }
 
-void gcf(float& gammcf, float a, float x, float& gln, NrStatus& status) {
+void gcf(double& gammcf, double a, double x, double& gln, NrStatus& status) {
   gln = gammln(a);
-  float b = static_cast<float>(x + 1.0 - a);
-  float c = static_cast<float>(1.0 / kFpMin);
-  float d = static_cast<float>(1.0 / b);
-  float h = d;
+  double b = x + 1.0 - a;
+  double c = 1.0 / kFpMin;
+  double d = 1.0 / b;
+  double h = d;
+  const int limit = IterationLimit(a);
   int i = 1;
-  for (; i <= kItMax; ++i) {
-    const float an = static_cast<float>(-i) * (static_cast<float>(i) - a);
-    b = static_cast<float>(b + 2.0);
+  for (; i <= limit; ++i) {
+    const double an = -i * (i - a);
+    b += 2.0;
     d = an * d + b;
-    if (Abs(d) < kFpMin) {
-      d = static_cast<float>(kFpMin);
+    if (std::fabs(d) < kFpMin) {
+      d = kFpMin;
     }
     c = b + an / c;
-    if (Abs(c) < kFpMin) {
-      c = static_cast<float>(kFpMin);
+    if (std::fabs(c) < kFpMin) {
+      c = kFpMin;
     }
-    d = static_cast<float>(1.0 / d);
-    const float del = d * c;
+    d = 1.0 / d;
+    const double del = d * c;
     h *= del;
     if (std::fabs(del - 1.0) < kEps) {
       break;
     }
   }
-  if (i > kItMax) {
+  if (i > limit) {
     status.nrerror("a too large, ITMAX too small in gcf");
     return;
   }
-  gammcf = static_cast<float>(GammaFactor(a, x, gln) * h);
+  gammcf = GammaFactor(a, x, gln) * h;
 }
 
-float gammq(float a, float x, NrStatus& status) {
-  if (x < 0.0f || a <= 0.0f) {
+double gammq(double a, double x, NrStatus& status) {
+  if (x < 0.0 || a <= 0.0) {
     status.nrerror("Invalid arguments in routine gammq");
-    return 0.0f;
+    return 0.0;
   }
-  float gln = 0.0f;
+  double gln = 0.0;
   if (x < a + 1.0) {
-    float gamser = 0.0f;
+    double gamser = 0.0;
     gser(gamser, a, x, gln, status);
-    return status.Failed() ? 0.0f : static_cast<float>(1.0 - gamser);
+    // Rounding must not carry a probability outside [0, 1].
+    return status.Failed() ? 0.0 : std::clamp(1.0 - gamser, 0.0, 1.0);
   }
-  float gammcf = 0.0f;
+  double gammcf = 0.0;
   gcf(gammcf, a, x, gln, status);
-  return status.Failed() ? 0.0f : gammcf;
+  return status.Failed() ? 0.0 : std::clamp(gammcf, 0.0, 1.0);
 }

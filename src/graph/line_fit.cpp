@@ -7,22 +7,22 @@
 namespace {
 
 // A standard deviation of 0 squares to 0 and so weighs the point infinitely.
-double Square(float v) {
-  return v == 0.0f ? 0.0 : static_cast<double>(v * v);
+double Square(double v) {
+  return v * v;
 }
 
 }  // namespace
 
 void fit(const NrVector& x, const NrVector& y, int ndata, const NrVector& sig, bool mwt,
          NrLineFit& result, NrStatus& status) {
-  float sx = 0.0f;
-  float sy = 0.0f;
-  float st2 = 0.0f;
-  float ss = 0.0f;
-  float b = 0.0f;
+  double sx = 0.0;
+  double sy = 0.0;
+  double st2 = 0.0;
+  double ss = 0.0;
+  double b = 0.0;
   if (mwt) {
     for (int i = 1; i <= ndata; ++i) {
-      const float wt = static_cast<float>(1.0 / Square(sig[i]));
+      const double wt = 1.0 / Square(sig[i]);
       ss += wt;
       sx += x[i] * wt;
       sy += y[i] * wt;
@@ -32,11 +32,11 @@ void fit(const NrVector& x, const NrVector& y, int ndata, const NrVector& sig, b
       sx += x[i];
       sy += y[i];
     }
-    ss = static_cast<float>(ndata);
+    ss = ndata;
   }
-  const float sxoss = sx / ss;
+  const double sxoss = sx / ss;
   for (int i = 1; i <= ndata; ++i) {
-    const float t = mwt ? (x[i] - sxoss) / sig[i] : x[i] - sxoss;
+    const double t = mwt ? (x[i] - sxoss) / sig[i] : x[i] - sxoss;
     st2 += t * t;
     b += mwt ? t * y[i] / sig[i] : t * y[i];
   }
@@ -44,24 +44,24 @@ void fit(const NrVector& x, const NrVector& y, int ndata, const NrVector& sig, b
   NrLineFit line;
   line.b = b;
   line.a = (sy - sx * b) / ss;
-  line.siga = static_cast<float>(std::sqrt((1.0 + sx * sx / (ss * st2)) / ss));
-  line.sigb = static_cast<float>(std::sqrt(1.0 / st2));
-  float chi2 = 0.0f;
+  line.siga = std::sqrt((1.0 + sx * sx / (ss * st2)) / ss);
+  line.sigb = std::sqrt(1.0 / st2);
+  double chi2 = 0.0;
   if (!mwt) {
     for (int i = 1; i <= ndata; ++i) {
-      const float r = y[i] - line.a - line.b * x[i];
-      chi2 += static_cast<float>(Square(r));
+      const double r = y[i] - line.a - line.b * x[i];
+      chi2 += Square(r);
     }
-    const float sigdat = static_cast<float>(std::sqrt(static_cast<double>(chi2) / (ndata - 2)));
+    const double sigdat = std::sqrt(chi2 / (ndata - 2));
     line.siga *= sigdat;
     line.sigb *= sigdat;
   } else {
     for (int i = 1; i <= ndata; ++i) {
-      const float r = (y[i] - line.a - line.b * x[i]) / sig[i];
-      chi2 += static_cast<float>(Square(r));
+      const double r = (y[i] - line.a - line.b * x[i]) / sig[i];
+      chi2 += Square(r);
     }
     if (ndata > 2) {
-      line.q = gammq(static_cast<float>(0.5 * (ndata - 2)), static_cast<float>(0.5 * chi2), status);
+      line.q = gammq(0.5 * (ndata - 2), 0.5 * chi2, status);
       if (status.Failed()) {
         return;
       }
@@ -69,4 +69,37 @@ void fit(const NrVector& x, const NrVector& y, int ndata, const NrVector& sig, b
   }
   line.chi2 = chi2;
   result = line;
+}
+
+bool FitThroughOrigin(const NrVector& x, const NrVector& y, int ndata, const NrVector& sig,
+                      bool mwt, NrLineFit& result, NrStatus& status) {
+  double sxx = 0.0;
+  double sxy = 0.0;
+  for (int i = 1; i <= ndata; ++i) {
+    const double wt = mwt ? 1.0 / Square(sig[i]) : 1.0;
+    sxx += wt * x[i] * x[i];
+    sxy += wt * x[i] * y[i];
+  }
+  if (!(sxx > 0.0)) {
+    return false;
+  }
+  NrLineFit line;
+  line.b = sxy / sxx;
+  line.sigb = std::sqrt(1.0 / sxx);
+  double chi2 = 0.0;
+  for (int i = 1; i <= ndata; ++i) {
+    const double r = y[i] - line.b * x[i];
+    chi2 += mwt ? Square(r / sig[i]) : Square(r);
+  }
+  if (!mwt && ndata > 1) {
+    line.sigb *= std::sqrt(chi2 / (ndata - 1));
+  } else if (mwt && ndata > 1) {
+    line.q = gammq(0.5 * (ndata - 1), 0.5 * chi2, status);
+    if (status.Failed()) {
+      return true;
+    }
+  }
+  line.chi2 = chi2;
+  result = line;
+  return true;
 }

@@ -12,7 +12,7 @@ void NrStatus::nrerror(std::string_view message) {
 NrVector::NrVector(int size, NrStatus& status) {
   const bool fits = size >= 0 && static_cast<std::size_t>(size) < kNrMaxElements;
   if (fits) {
-    data_.reset(new (std::nothrow) float[static_cast<std::size_t>(size) + 1]());
+    data_.reset(new (std::nothrow) double[static_cast<std::size_t>(size) + 1]());
   }
   if (!data_) {
     status.nrerror("allocation failure in nr_vector()");
@@ -23,7 +23,7 @@ NrVector::NrVector(int size, NrStatus& status) {
 
 NrMatrix::NrMatrix(int rows, int columns, NrStatus& status) {
   if (rows >= 0 && static_cast<std::size_t>(rows) < kNrMaxElements) {
-    rowStarts_.reset(new (std::nothrow) float*[static_cast<std::size_t>(rows) + 1]());
+    rowStarts_.reset(new (std::nothrow) double*[static_cast<std::size_t>(rows) + 1]());
   }
   if (!rowStarts_) {
     status.nrerror("allocation failure 1 in matrix()");
@@ -32,7 +32,7 @@ NrMatrix::NrMatrix(int rows, int columns, NrStatus& status) {
   const std::size_t stride = static_cast<std::size_t>(columns < 0 ? 0 : columns) + 1;
   const std::size_t elements = (static_cast<std::size_t>(rows) + 1) * stride;
   if (columns >= 0 && elements < kNrMaxElements) {
-    block_.reset(new (std::nothrow) float[elements]());
+    block_.reset(new (std::nothrow) double[elements]());
   }
   if (!block_) {
     rowStarts_.reset();

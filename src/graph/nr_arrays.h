@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,7 @@ class NrStatus {
 // it is reported as an allocation failure rather than left to exhaust memory.
 inline constexpr std::size_t kNrMaxElements = std::size_t{1} << 24;
 
-// Vector of 32-bit floats indexed from 1 to Size(), zeroed when made.
+// Vector of doubles indexed from 1 to Size(), zeroed when made.
 class NrVector {
  public:
   NrVector() = default;
@@ -32,15 +33,19 @@ class NrVector {
   NrVector(int size, NrStatus& status);
 
   int Size() const { return size_; }
-  float& operator[](int i) { return data_[i]; }
-  float operator[](int i) const { return data_[i]; }
+  double& operator[](int i) { return data_[i]; }
+  double operator[](int i) const { return data_[i]; }
+  // Elements 1 … Size().
+  std::span<const double> Values() const {
+    return {data_.get() + (size_ > 0 ? 1 : 0), static_cast<std::size_t>(size_)};
+  }
 
  private:
-  std::unique_ptr<float[]> data_;
+  std::unique_ptr<double[]> data_;
   int size_ = 0;
 };
 
-// Matrix of 32-bit floats indexed from 1: m[row][column].
+// Matrix of doubles indexed from 1: m[row][column].
 class NrMatrix {
  public:
   NrMatrix() = default;
@@ -48,12 +53,12 @@ class NrMatrix {
 
   int Rows() const { return rows_; }
   int Columns() const { return columns_; }
-  float* operator[](int row) { return rowStarts_[row]; }
-  const float* operator[](int row) const { return rowStarts_[row]; }
+  double* operator[](int row) { return rowStarts_[row]; }
+  const double* operator[](int row) const { return rowStarts_[row]; }
 
  private:
-  std::unique_ptr<float*[]> rowStarts_;
-  std::unique_ptr<float[]> block_;
+  std::unique_ptr<double*[]> rowStarts_;
+  std::unique_ptr<double[]> block_;
   int rows_ = 0;
   int columns_ = 0;
 };

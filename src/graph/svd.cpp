@@ -5,50 +5,40 @@
 
 namespace {
 
-// Single-precision values are widened where the C originals widen them, so
-// that intermediate results round the same way.
-double Abs(float v) {
-  return std::fabs(static_cast<double>(v));
-}
-
 double Sign(double a, double b) {
   return b >= 0.0 ? std::fabs(a) : -std::fabs(a);
 }
 
-double Square(float v) {
-  return v == 0.0f ? 0.0 : static_cast<double>(v * v);
-}
-
-bool Negligible(double value, float anorm) {
-  return static_cast<float>(value + anorm) == anorm;
+bool Negligible(double value, double anorm) {
+  return value + anorm == anorm;
 }
 
 // Householder reduction to bidiagonal form; rv1 receives the superdiagonal.
-float Bidiagonalize(NrMatrix& a, int m, int n, NrVector& w, NrVector& rv1) {
-  float g = 0.0f;
-  float scale = 0.0f;
-  float anorm = 0.0f;
+double Bidiagonalize(NrMatrix& a, int m, int n, NrVector& w, NrVector& rv1) {
+  double g = 0.0;
+  double scale = 0.0;
+  double anorm = 0.0;
   for (int i = 1; i <= n; ++i) {
     const int l = i + 1;
     rv1[i] = scale * g;
-    g = 0.0f;
-    float s = 0.0f;
-    scale = 0.0f;
+    g = 0.0;
+    double s = 0.0;
+    scale = 0.0;
     if (i <= m) {
       for (int k = i; k <= m; ++k) {
-        scale = static_cast<float>(scale + Abs(a[k][i]));
+        scale += std::fabs(a[k][i]);
       }
-      if (scale != 0.0f) {
+      if (scale != 0.0) {
         for (int k = i; k <= m; ++k) {
           a[k][i] /= scale;
           s += a[k][i] * a[k][i];
         }
-        float f = a[i][i];
-        g = static_cast<float>(-Sign(std::sqrt(static_cast<double>(s)), f));
-        const float h = f * g - s;
+        double f = a[i][i];
+        g = -Sign(std::sqrt(s), f);
+        const double h = f * g - s;
         a[i][i] = f - g;
         for (int j = l; j <= n; ++j) {
-          s = 0.0f;
+          s = 0.0;
           for (int k = i; k <= m; ++k) {
             s += a[k][i] * a[k][j];
           }
@@ -63,27 +53,27 @@ float Bidiagonalize(NrMatrix& a, int m, int n, NrVector& w, NrVector& rv1) {
       }
     }
     w[i] = scale * g;
-    g = 0.0f;
-    s = 0.0f;
-    scale = 0.0f;
+    g = 0.0;
+    s = 0.0;
+    scale = 0.0;
     if (i <= m && i != n) {
       for (int k = l; k <= n; ++k) {
-        scale = static_cast<float>(scale + Abs(a[i][k]));
+        scale += std::fabs(a[i][k]);
       }
-      if (scale != 0.0f) {
+      if (scale != 0.0) {
         for (int k = l; k <= n; ++k) {
           a[i][k] /= scale;
           s += a[i][k] * a[i][k];
         }
-        const float f = a[i][l];
-        g = static_cast<float>(-Sign(std::sqrt(static_cast<double>(s)), f));
-        const float h = f * g - s;
+        const double f = a[i][l];
+        g = -Sign(std::sqrt(s), f);
+        const double h = f * g - s;
         a[i][l] = f - g;
         for (int k = l; k <= n; ++k) {
           rv1[k] = a[i][k] / h;
         }
         for (int j = l; j <= m; ++j) {
-          s = 0.0f;
+          s = 0.0;
           for (int k = l; k <= n; ++k) {
             s += a[j][k] * a[i][k];
           }
@@ -96,23 +86,23 @@ float Bidiagonalize(NrMatrix& a, int m, int n, NrVector& w, NrVector& rv1) {
         }
       }
     }
-    anorm = std::max(anorm, static_cast<float>(Abs(w[i]) + Abs(rv1[i])));
+    anorm = std::max(anorm, std::fabs(w[i]) + std::fabs(rv1[i]));
   }
   return anorm;
 }
 
 // Accumulates the right-hand transformations into v.
 void AccumulateRight(const NrMatrix& a, int n, NrMatrix& v, const NrVector& rv1) {
-  float g = 0.0f;
+  double g = 0.0;
   int l = n + 1;
   for (int i = n; i >= 1; --i) {
     if (i < n) {
-      if (g != 0.0f) {
+      if (g != 0.0) {
         for (int j = l; j <= n; ++j) {
           v[j][i] = (a[i][j] / a[i][l]) / g;
         }
         for (int j = l; j <= n; ++j) {
-          float s = 0.0f;
+          double s = 0.0;
           for (int k = l; k <= n; ++k) {
             s += a[i][k] * v[k][j];
           }
@@ -122,11 +112,11 @@ void AccumulateRight(const NrMatrix& a, int n, NrMatrix& v, const NrVector& rv1)
         }
       }
       for (int j = l; j <= n; ++j) {
-        v[i][j] = 0.0f;
-        v[j][i] = 0.0f;
+        v[i][j] = 0.0;
+        v[j][i] = 0.0;
       }
     }
-    v[i][i] = 1.0f;
+    v[i][i] = 1.0;
     g = rv1[i];
     l = i;
   }
@@ -136,18 +126,18 @@ void AccumulateRight(const NrMatrix& a, int n, NrMatrix& v, const NrVector& rv1)
 void AccumulateLeft(NrMatrix& a, int m, int n, const NrVector& w) {
   for (int i = std::min(m, n); i >= 1; --i) {
     const int l = i + 1;
-    float g = w[i];
+    double g = w[i];
     for (int j = l; j <= n; ++j) {
-      a[i][j] = 0.0f;
+      a[i][j] = 0.0;
     }
-    if (g != 0.0f) {
-      g = static_cast<float>(1.0 / g);
+    if (g != 0.0) {
+      g = 1.0 / g;
       for (int j = l; j <= n; ++j) {
-        float s = 0.0f;
+        double s = 0.0;
         for (int k = l; k <= m; ++k) {
           s += a[k][i] * a[k][j];
         }
-        const float f = (s / a[i][i]) * g;
+        const double f = (s / a[i][i]) * g;
         for (int k = i; k <= m; ++k) {
           a[k][j] += f * a[k][i];
         }
@@ -157,7 +147,7 @@ void AccumulateLeft(NrMatrix& a, int m, int n, const NrVector& w) {
       }
     } else {
       for (int j = i; j <= m; ++j) {
-        a[j][i] = 0.0f;
+        a[j][i] = 0.0;
       }
     }
     ++a[i][i];
@@ -166,25 +156,25 @@ void AccumulateLeft(NrMatrix& a, int m, int n, const NrVector& w) {
 
 // Cancels rv1[l] when w[l-1] is negligible, so the matrix splits at l.
 void CancelSuperdiagonal(NrMatrix& a, int m, int l, int k, NrVector& w, NrVector& rv1,
-                         float anorm) {
+                         double anorm) {
   const int nm = l - 1;
-  float c = 0.0f;
-  float s = 1.0f;
+  double c = 0.0;
+  double s = 1.0;
   for (int i = l; i <= k; ++i) {
-    const float f = s * rv1[i];
+    const double f = s * rv1[i];
     rv1[i] = c * rv1[i];
-    if (Negligible(Abs(f), anorm)) {
+    if (Negligible(std::fabs(f), anorm)) {
       break;
     }
-    const float g = w[i];
-    float h = pythag(f, g);
+    const double g = w[i];
+    double h = pythag(f, g);
     w[i] = h;
-    h = static_cast<float>(1.0 / h);
+    h = 1.0 / h;
     c = g * h;
     s = -f * h;
     for (int j = 1; j <= m; ++j) {
-      const float y = a[j][nm];
-      const float z = a[j][i];
+      const double y = a[j][nm];
+      const double z = a[j][i];
       a[j][nm] = y * c + z * s;
       a[j][i] = z * c - y * s;
     }
@@ -192,10 +182,10 @@ void CancelSuperdiagonal(NrMatrix& a, int m, int l, int k, NrVector& w, NrVector
 }
 
 // Rotates columns p and q of rows 1 … count of a matrix by (c, s).
-void RotateColumns(NrMatrix& matrix, int count, int p, int q, float c, float s) {
+void RotateColumns(NrMatrix& matrix, int count, int p, int q, double c, double s) {
   for (int j = 1; j <= count; ++j) {
-    const float x = matrix[j][p];
-    const float z = matrix[j][q];
+    const double x = matrix[j][p];
+    const double z = matrix[j][q];
     matrix[j][p] = x * c + z * s;
     matrix[j][q] = z * c - x * s;
   }
@@ -203,17 +193,17 @@ void RotateColumns(NrMatrix& matrix, int count, int p, int q, float c, float s) 
 
 // One QR sweep with a shift from the bottom 2 × 2 minor, on rows l … k.
 void QrSweep(NrMatrix& a, int m, int n, int l, int k, NrVector& w, NrMatrix& v, NrVector& rv1) {
-  float z = w[k];
-  float x = w[l];
+  double z = w[k];
+  double x = w[l];
   const int nm = k - 1;
-  float y = w[nm];
-  float g = rv1[nm];
-  float h = rv1[k];
-  float f = static_cast<float>(((y - z) * (y + z) + (g - h) * (g + h)) / (2.0 * h * y));
-  g = pythag(f, 1.0f);
-  f = static_cast<float>(((x - z) * (x + z) + h * ((y / (f + Sign(g, f))) - h)) / x);
-  float c = 1.0f;
-  float s = 1.0f;
+  double y = w[nm];
+  double g = rv1[nm];
+  double h = rv1[k];
+  double f = ((y - z) * (y + z) + (g - h) * (g + h)) / (2.0 * h * y);
+  g = pythag(f, 1.0);
+  f = ((x - z) * (x + z) + h * ((y / (f + Sign(g, f))) - h)) / x;
+  double c = 1.0;
+  double s = 1.0;
   for (int j = l; j <= nm; ++j) {
     const int i = j + 1;
     g = rv1[i];
@@ -231,8 +221,8 @@ void QrSweep(NrMatrix& a, int m, int n, int l, int k, NrVector& w, NrMatrix& v, 
     RotateColumns(v, n, j, i, c, s);
     z = pythag(f, h);
     w[j] = z;
-    if (z != 0.0f) {
-      z = static_cast<float>(1.0 / z);
+    if (z != 0.0) {
+      z = 1.0 / z;
       c = f * z;
       s = h * z;
     }
@@ -240,7 +230,7 @@ void QrSweep(NrMatrix& a, int m, int n, int l, int k, NrVector& w, NrMatrix& v, 
     x = c * y - s * g;
     RotateColumns(a, m, j, i, c, s);
   }
-  rv1[l] = 0.0f;
+  rv1[l] = 0.0;
   rv1[k] = f;
   w[k] = x;
 }
@@ -248,15 +238,15 @@ void QrSweep(NrMatrix& a, int m, int n, int l, int k, NrVector& w, NrMatrix& v, 
 // The row l at which the bidiagonal matrix splits above row k; cancelled
 // tells whether rv1[l] still has to be cancelled. Row 1 always splits, which
 // also keeps the search inside the vectors when the values are not numbers.
-int FindSplit(int k, const NrVector& w, const NrVector& rv1, float anorm, bool& cancel) {
+int FindSplit(int k, const NrVector& w, const NrVector& rv1, double anorm, bool& cancel) {
   cancel = true;
   int l = k;
   for (; l >= 1; --l) {
-    if (l == 1 || Negligible(Abs(rv1[l]), anorm)) {
+    if (l == 1 || Negligible(std::fabs(rv1[l]), anorm)) {
       cancel = false;
       break;
     }
-    if (Negligible(Abs(w[l - 1]), anorm)) {
+    if (Negligible(std::fabs(w[l - 1]), anorm)) {
       break;
     }
   }
@@ -264,7 +254,7 @@ int FindSplit(int k, const NrVector& w, const NrVector& rv1, float anorm, bool& 
 }
 
 // Diagonalizes the bidiagonal form by QR sweeps, one singular value at a time.
-void Diagonalize(NrMatrix& a, int m, int n, NrVector& w, NrMatrix& v, NrVector& rv1, float anorm,
+void Diagonalize(NrMatrix& a, int m, int n, NrVector& w, NrMatrix& v, NrVector& rv1, double anorm,
                  NrStatus& status) {
   for (int k = n; k >= 1; --k) {
     for (int its = 1; its <= 30; ++its) {
@@ -273,9 +263,9 @@ void Diagonalize(NrMatrix& a, int m, int n, NrVector& w, NrMatrix& v, NrVector& 
       if (cancel) {
         CancelSuperdiagonal(a, m, l, k, w, rv1, anorm);
       }
-      const float z = w[k];
+      const double z = w[k];
       if (l == k) {
-        if (z < 0.0f) {
+        if (z < 0.0) {
           w[k] = -z;
           for (int j = 1; j <= n; ++j) {
             v[j][k] = -v[j][k];
@@ -294,13 +284,13 @@ void Diagonalize(NrMatrix& a, int m, int n, NrVector& w, NrMatrix& v, NrVector& 
 
 }  // namespace
 
-float pythag(float a, float b) {
-  const float absa = std::fabs(a);
-  const float absb = std::fabs(b);
+double pythag(double a, double b) {
+  const double absa = std::fabs(a);
+  const double absb = std::fabs(b);
   if (absa > absb) {
-    return static_cast<float>(absa * std::sqrt(1.0 + Square(absb / absa)));
+    return absa * std::sqrt(1.0 + (absb / absa) * (absb / absa));
   }
-  return absb == 0.0f ? 0.0f : static_cast<float>(absb * std::sqrt(1.0 + Square(absa / absb)));
+  return absb == 0.0 ? 0.0 : absb * std::sqrt(1.0 + (absa / absb) * (absa / absb));
 }
 
 void svdcmp(NrMatrix& a, int m, int n, NrVector& w, NrMatrix& v, NrStatus& status) {
@@ -308,7 +298,7 @@ void svdcmp(NrMatrix& a, int m, int n, NrVector& w, NrMatrix& v, NrStatus& statu
   if (status.Failed()) {
     return;
   }
-  const float anorm = Bidiagonalize(a, m, n, w, rv1);
+  const double anorm = Bidiagonalize(a, m, n, w, rv1);
   AccumulateRight(a, n, v, rv1);
   AccumulateLeft(a, m, n, w);
   Diagonalize(a, m, n, w, v, rv1, anorm, status);
@@ -321,8 +311,8 @@ void svbksb(const NrMatrix& u, const NrVector& w, const NrMatrix& v, int m, int 
     return;
   }
   for (int j = 1; j <= n; ++j) {
-    float s = 0.0f;
-    if (w[j] != 0.0f) {
+    double s = 0.0;
+    if (w[j] != 0.0) {
       for (int i = 1; i <= m; ++i) {
         s += u[i][j] * b[i];
       }
@@ -331,7 +321,7 @@ void svbksb(const NrMatrix& u, const NrVector& w, const NrMatrix& v, int m, int 
     tmp[j] = s;
   }
   for (int j = 1; j <= n; ++j) {
-    float s = 0.0f;
+    double s = 0.0;
     for (int jj = 1; jj <= n; ++jj) {
       s += v[j][jj] * tmp[jj];
     }
@@ -339,17 +329,18 @@ void svbksb(const NrMatrix& u, const NrVector& w, const NrMatrix& v, int m, int 
   }
 }
 
-void fpoly(float x, NrVector& p, int np) {
-  p[1] = 1.0f;
+void fpoly(double x, NrVector& p, int np) {
+  p[1] = 1.0;
   for (int j = 2; j <= np; ++j) {
     p[j] = p[j - 1] * x;
   }
 }
 
 void svdfit(const NrVector& x, const NrVector& y, const NrVector& sig, int ndata, NrVector& a,
-            int ma, NrMatrix& u, NrMatrix& v, NrVector& w, float& chisq, NrBasisFunctions funcs,
+            int ma, NrMatrix& u, NrMatrix& v, NrVector& w, double& chisq, NrBasisFunctions funcs,
             NrStatus& status) {
-  constexpr double kTol = 1.0e-5;
+  // Singular values this far below the largest carry only rounding noise.
+  constexpr double kTol = 1.0e-12;
   NrVector b(ndata, status);
   NrVector afunc(ma, status);
   if (status.Failed()) {
@@ -357,7 +348,7 @@ void svdfit(const NrVector& x, const NrVector& y, const NrVector& sig, int ndata
   }
   for (int i = 1; i <= ndata; ++i) {
     funcs(x[i], afunc, ma);
-    const float tmp = static_cast<float>(1.0 / sig[i]);
+    const double tmp = 1.0 / sig[i];
     for (int j = 1; j <= ma; ++j) {
       u[i][j] = afunc[j] * tmp;
     }
@@ -367,28 +358,28 @@ void svdfit(const NrVector& x, const NrVector& y, const NrVector& sig, int ndata
   if (status.Failed()) {
     return;
   }
-  float wmax = 0.0f;
+  double wmax = 0.0;
   for (int j = 1; j <= ma; ++j) {
     wmax = std::max(wmax, w[j]);
   }
-  const float thresh = static_cast<float>(kTol * wmax);
+  const double thresh = kTol * wmax;
   for (int j = 1; j <= ma; ++j) {
     if (w[j] < thresh) {
-      w[j] = 0.0f;
+      w[j] = 0.0;
     }
   }
   svbksb(u, w, v, ndata, ma, b, a, status);
   if (status.Failed()) {
     return;
   }
-  chisq = 0.0f;
+  chisq = 0.0;
   for (int i = 1; i <= ndata; ++i) {
     funcs(x[i], afunc, ma);
-    float sum = 0.0f;
+    double sum = 0.0;
     for (int j = 1; j <= ma; ++j) {
       sum += a[j] * afunc[j];
     }
-    const float tmp = (y[i] - sum) / sig[i];
+    const double tmp = (y[i] - sum) / sig[i];
     chisq += tmp * tmp;
   }
 }

@@ -15,7 +15,7 @@ struct Points {
   std::vector<double> y;
 };
 
-bool RunFit(TdvFitObject& fit, const Points& p, FakeFitOwner& owner, float sigma = 1.0f) {
+bool RunFit(TdvFitObject& fit, const Points& p, FakeFitOwner& owner, double sigma = 1.0) {
   const int n = static_cast<int>(p.x.size());
   return fit.Fit(MakeVector(p.x), MakeVector(p.y), n, Filled(n, sigma), n != 0, owner);
 }
@@ -36,13 +36,13 @@ TEST(FitPolynomial, QuadraticInPixelUnitsKeepsItsConstantTerm) {
   }
   TdvFitObject fit = FitOfType(TdvFitObject::kQuadratic);
   FakeFitOwner owner;
-  ASSERT_TRUE(RunFit(fit, p, owner, 10.3923f));
+  ASSERT_TRUE(RunFit(fit, p, owner, 10.3923));
   const TdvFitResult& r = fit.Result();
   EXPECT_EQ(r.nCoefficients, 3);
-  EXPECT_NEAR(r.coefficients[1], 400.0, 0.01);
-  EXPECT_NEAR(r.coefficients[2], 1.5, 1e-5);
-  EXPECT_NEAR(r.coefficients[3], -0.002, 1e-8);
-  EXPECT_EQ(r.coefficients[4], 0.0f);
+  EXPECT_NEAR(r.coefficients[1], 400.0, 1e-9);
+  EXPECT_NEAR(r.coefficients[2], 1.5, 1e-12);
+  EXPECT_NEAR(r.coefficients[3], -0.002, 1e-15);
+  EXPECT_EQ(r.coefficients[4], 0.0);
   EXPECT_EQ(fit.FormatLabel(true), "F: -0.00200x^2 + 1.50x + 400 ");
 }
 
@@ -55,13 +55,14 @@ TEST_P(FitTooFewPoints, LeavesThePreviousFit) {
   FakeFitOwner owner;
   ASSERT_TRUE(RunFit(fit, {{0, 1, 2, 3, 4}, {1, 0, 3, 5, 4}}, owner));
   const TdvFitResult before = fit.Result();
-  const int tooFew = type == TdvFitObject::kAverage ? 0 : type;
+  const int tooFew = TdvFitObject::MinimumPoints(type) - 1;
   Points few;
   for (int i = 0; i < tooFew; ++i) {
     few.x.push_back(i);
     few.y.push_back(100.0 * i);
   }
   EXPECT_FALSE(RunFit(fit, few, owner));
+  EXPECT_EQ(fit.LastOutcome(), TdvFitOutcome::kTooFewPoints);
   const TdvFitResult& after = fit.Result();
   EXPECT_EQ(after.a, before.a);
   EXPECT_EQ(after.b, before.b);
@@ -73,11 +74,12 @@ TEST_P(FitTooFewPoints, LeavesThePreviousFit) {
 
 INSTANTIATE_TEST_SUITE_P(Types, FitTooFewPoints,
                          ::testing::Values(TdvFitObject::kAverage, TdvFitObject::kLine,
-                                           TdvFitObject::kQuadratic, TdvFitObject::kCubic));
+                                           TdvFitObject::kQuadratic, TdvFitObject::kCubic,
+                                           TdvFitObject::kThroughOrigin));
 
 // Many points scattered by about one standard deviation: χ²/2 lies just
 // below a + 1 with a near 1000, where the series for the probability needs
-// far more terms than it is given.
+// far more terms than a fixed limit of 100 gives.
 Points ScatteredLine(int n) {
   Points p;
   for (int i = 0; i < n; ++i) {
@@ -87,15 +89,21 @@ Points ScatteredLine(int n) {
   return p;
 }
 
-TEST(FitNumericalFailure, AbandonsTheFitAndKeepsThePreviousResult) {
+TEST(FitNumericalFailure, OnlyAFailingRoutineAbandonsTheFit) {
   TdvFitObject fit = FitOfType(TdvFitObject::kLine);
   FakeFitOwner owner;
+  ASSERT_TRUE(RunFit(fit, ScatteredLine(2002), owner));
+  EXPECT_NEAR(fit.Result().b, 0.5, 1e-5);
+  EXPECT_GT(fit.Result().q, 0.0);
   ASSERT_TRUE(RunFit(fit, {{0, 1, 2}, {1, 3, 5}}, owner));
-  EXPECT_FALSE(RunFit(fit, ScatteredLine(2002), owner));
-  EXPECT_FLOAT_EQ(fit.Result().a, 1.0f);
-  EXPECT_FLOAT_EQ(fit.Result().b, 2.0f);
+  // A value that is no number keeps the fraction for the probability from
+  // converging.
+  EXPECT_FALSE(RunFit(fit, {{0, 1, 2}, {1, std::nan(""), 5}}, owner));
+  EXPECT_EQ(fit.LastOutcome(), TdvFitOutcome::kFailed);
+  EXPECT_DOUBLE_EQ(fit.Result().a, 1.0);
+  EXPECT_DOUBLE_EQ(fit.Result().b, 2.0);
   ASSERT_EQ(owner.boxes.size(), 1u);
-  EXPECT_EQ(owner.boxes[0].text, "a too large, ITMAX too small in routine gser");
+  EXPECT_EQ(owner.boxes[0].text, "a too large, ITMAX too small in gcf");
   EXPECT_EQ(owner.boxes[0].caption, "TdvFitObject::Fit");
 }
 

@@ -56,8 +56,8 @@ TEST_F(GraphFit, OnlyPointsInsideBothRangesAreFitted) {
   SetRanges(TdvAxisScale{0.0, 6.0, 1.0, 6}, TdvAxisScale{0.0, 14.0, 2.0, 7});
   Data({1, 3, -40, 7, 90, 11, 13, 1000, -1000});
   graph.UpdateFit(false, horizontal, source);
-  EXPECT_FLOAT_EQ(Result().a, 1.0f);
-  EXPECT_FLOAT_EQ(Result().b, 2.0f);
+  EXPECT_NEAR(Result().a, 1.0, 1e-12);
+  EXPECT_NEAR(Result().b, 2.0, 1e-12);
   EXPECT_EQ(graph.VisiblePoints(*graph.PlotAt(0), horizontal).size(), 5u);
 
   SetRanges(TdvAxisScale{1.0, 4.0, 1.0, 3}, TdvAxisScale{3.0, 9.0, 1.0, 6});

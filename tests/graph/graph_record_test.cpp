@@ -38,7 +38,7 @@ void FitPoints(TdvFitObject& fit, std::uint8_t type) {
   FakeFitOwner owner;
   const NrVector x = MakeVector({0, 1, 2, 3, 4});
   const NrVector y = MakeVector({1.25, 2.5, 6.0, 11.75, 19.5});
-  ASSERT_TRUE(fit.Fit(x, y, 5, Filled(5, 1.0f), true, owner));
+  ASSERT_TRUE(fit.Fit(x, y, 5, Filled(5, 1.0), true, owner));
 }
 
 // A graph of two plots with a model of the given formula and a fit of the
@@ -83,7 +83,7 @@ TEST(GraphRecord, WrittenInTheFileLayout) {
 
 TEST(GraphRecord, TwoPlotsWithEveryModelAndFitReadBackEqual) {
   for (std::uint8_t modelType = 1; modelType <= 9; ++modelType) {
-    for (std::uint8_t fitType = 0; fitType <= 3; ++fitType) {
+    for (std::uint8_t fitType = 0; fitType <= TdvFitObject::kThroughOrigin; ++fitType) {
       const auto original = RichGraph(modelType, fitType);
       const std::string saved = Written(*original);
       TdvGraphObject copy;

@@ -12,11 +12,11 @@ inline NrVector MakeVector(const std::vector<double>& values) {
   NrVector v(static_cast<int>(values.size()), status);
   EXPECT_FALSE(status.Failed());
   for (std::size_t i = 0; i < values.size(); ++i) {
-    v[static_cast<int>(i) + 1] = static_cast<float>(values[i]);
+    v[static_cast<int>(i) + 1] = values[i];
   }
   return v;
 }
 
-inline NrVector Filled(int size, float value) {
+inline NrVector Filled(int size, double value) {
   return MakeVector(std::vector<double>(static_cast<std::size_t>(size), value));
 }
