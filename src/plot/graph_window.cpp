@@ -33,9 +33,7 @@ TdvGraphWindow::TdvGraphWindow(TdvDataObjectWindow& document, std::unique_ptr<Td
 }
 
 TdvGraphWindow::~TdvGraphWindow() {
-  if (document_ != nullptr) {
-    stack_->ReleaseGroups();
-  }
+  stack_->ReleaseGroups();
 }
 
 bool TdvGraphWindow::IsA(int code) const {
@@ -73,7 +71,6 @@ const TdvGraphLayout& TdvGraphWindow::Layout() {
 }
 
 void TdvGraphWindow::Rescale() {
-  stack_->BindGroups(source_);
   stack_->Rescale(clientSize.width, clientSize.height, source_);
   layout_ = LayOutGraphWindow(*stack_, clientSize);
   stale_ = false;
@@ -156,11 +153,17 @@ void TdvGraphWindow::ForceClose() {
   CloseWindow();
 }
 
+// The groups went with the data table: they are forgotten, not given
+// back, and the window shows nothing more.
+void TdvGraphWindow::DocumentGone() {
+  document_ = nullptr;
+  stack_ = std::make_unique<TdvGraphStack>();
+  layout_.reset();
+}
+
 int TdvGraphWindow::DoDestroy() {
   if (document_ != nullptr) {
     document_->RemoveGraph(this);
-    stack_->ReleaseGroups();
-    document_ = nullptr;
   }
   return TdvDocumentWindow::DoDestroy();
 }
@@ -321,6 +324,8 @@ void TdvGraphWindow::ChangePlot(TdvGraphAxis axis, const TdvPlotQuantity& chosen
     plot.quantity = chosen.quantity;
     graph->autoScale = true;
   }
+  // Finding a group computes it afresh: done only when a plot changes.
+  stack_->BindGroups(source_);
   anchor_.reset();
   Changed();
 }

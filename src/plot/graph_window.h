@@ -56,6 +56,7 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   void PlaceWindow(const TdvRect& place) override;
   void Redraw() override;
   void ForceClose() override;
+  void DocumentGone() override;
 
   const TdvGraphStack& Stack() const { return *stack_; }
   const TdvGraphLayout& Layout();
