@@ -70,7 +70,21 @@ const TdvGraphLayout& TdvGraphWindow::Layout() {
   return *layout_;
 }
 
+std::span<const TdvGraphPoint> TdvGraphWindow::Joined(std::size_t graph, std::size_t plot) const {
+  return joined_[graph][plot];
+}
+
 void TdvGraphWindow::Rescale() {
+  joined_.clear();
+  const TdvDataValueGroup* xs = stack_->horizontal.group;
+  for (const auto& graph : stack_->Graphs()) {
+    auto& plots = joined_.emplace_back();
+    for (const auto& plot : graph->Plots()) {
+      plots.push_back(xs != nullptr && plot->Group() != nullptr
+                          ? JoinedPoints(xs->Values(), plot->Group()->Values())
+                          : std::vector<TdvGraphPoint>());
+    }
+  }
   stack_->Rescale(clientSize.width, clientSize.height, source_);
   layout_ = LayOutGraphWindow(*stack_, clientSize);
   stale_ = false;
@@ -159,6 +173,7 @@ void TdvGraphWindow::DocumentGone() {
   document_ = nullptr;
   stack_ = std::make_unique<TdvGraphStack>();
   layout_.reset();
+  stale_ = true;
 }
 
 int TdvGraphWindow::DoDestroy() {

@@ -106,8 +106,8 @@ void TdvGraphWindow::DrawGraph(std::size_t index) {
     GfxLineTo(plot.right, y);
   }
   DrawVerticalAxis(index);
-  for (const auto& shown : graph.Plots()) {
-    DrawPlot(*shown, frame);
+  for (std::size_t plot = 0; plot < graph.Plots().size(); ++plot) {
+    DrawPlot(*graph.Plots()[plot], Joined(index, plot), frame);
   }
   GfxSetPenSize(2);
   if (const TdvModelObject* model = graph.Model()) {
@@ -143,12 +143,9 @@ void TdvGraphWindow::DrawVerticalAxis(std::size_t index) {
   GfxDrawVerticalText(VerticalTitle(graph), parts.title);
 }
 
-void TdvGraphWindow::DrawPlot(const TdvGraphPlot& plot, const TdvPlotFrame& frame) {
-  const TdvDataValueGroup* xs = stack_->horizontal.group;
-  if (xs == nullptr || plot.Group() == nullptr) {
-    return;
-  }
-  const TdvPlotTrace trace = TracePlot(xs->Values(), plot.Group()->Values(), frame, plot.connect);
+void TdvGraphWindow::DrawPlot(const TdvGraphPlot& plot, std::span<const TdvGraphPoint> points,
+                              const TdvPlotFrame& frame) {
+  const TdvPlotTrace trace = TracePlot(points, frame, plot.connect);
   GfxSetFGColor(shell::kBlack);
   GfxSetColorCode(plot.colour);
   if (!trace.line.empty()) {

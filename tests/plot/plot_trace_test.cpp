@@ -50,7 +50,7 @@ TEST(PlotTrace, ReducedLineDrawsThePixelsOfEveryPoint) {
           pixels.insert({every.back().x, every.back().y});
         }
       });
-      const TdvPlotTrace trace = TracePlot(xs, ys, frame, true);
+      const TdvPlotTrace trace = TracePlot(JoinedPoints(xs, ys), frame, true);
       EXPECT_LE(trace.line.size(), every.size());
       EXPECT_TRUE(Drawn(trace.line, {340, 230}) == Drawn(every, {340, 230}));
       std::set<std::pair<int, int>> marked;
