@@ -25,8 +25,17 @@ double TickValue(const TdvAxisScale& axis, int tick) {
   return std::fabs(value) < std::fabs(axis.step) * 1e-9 ? 0.0 : value;
 }
 
+// Tick labels without the zeros that end a fraction: "0.2", "300".
 std::string Label(double value) {
-  return FormatSignificant(value, kLabelDigits, false);
+  std::string text = FormatSignificant(value, kLabelDigits, false);
+  if (text.find('.') == std::string::npos || text.find_first_of("eE") != std::string::npos) {
+    return text;
+  }
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') {
+    text.pop_back();
+  }
+  return text;
 }
 
 // Marker sizes count up from a 5-pixel marker.
