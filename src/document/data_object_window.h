@@ -11,6 +11,8 @@
 #include "document/coordinate_systems_layout.h"
 #include "document/document_dialogs.h"
 #include "document/file_location.h"
+#include "document/graph_opener.h"
+#include "document/kept_graph.h"
 #include "document/movie_link.h"
 #include "document/movie_opener.h"
 #include "document/table_opener.h"
@@ -312,9 +314,18 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   void SetDialogs(TdvDocumentDialogs* filler) { dialogs = filler; }
   TdvDocumentDialogs& Dialogs();
   void AddGraph(TdvGraphLink* link) { graphs.push_back(link); }
+  // A graph window that closes.
+  void RemoveGraph(TdvGraphLink* link) { std::erase(graphs, link); }
+  // What makes graph windows; without one "New Graph" does nothing and
+  // graphs read from a file stay kept.
+  void SetGraphOpener(TdvGraphOpener* opener) { graphOpener = opener; }
+  // "New Graph" (command 704, tool-bar action 3).
+  void NewGraph();
+  // Every graph kept from a file opens in a window of its own.
+  void OpenKeptGraphs();
   // A graph window read from a file while no window shows it: the document
   // keeps it and writes it back.
-  void KeepGraph(std::unique_ptr<TdvGraphLink> graph) {
+  void KeepGraph(std::unique_ptr<TdvKeptGraph> graph) {
     graphs.push_back(graph.get());
     keptGraphs.push_back(std::move(graph));
   }
@@ -469,6 +480,7 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   TdvMovieLink* movie = nullptr;
   TdvMovieOpener* movieOpener = nullptr;
   TdvTableOpener* tableOpener = nullptr;
+  TdvGraphOpener* graphOpener = nullptr;
   TdvDocumentDialogs* dialogs = nullptr;
   // The quick scale's choices, its first end while the second is awaited
   // and the item current before it started.
@@ -495,5 +507,5 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   std::vector<TdvGraphLink*> graphs;
   // After the data table, so that kept graphs give back the groups they use
   // before the table goes.
-  std::vector<std::unique_ptr<TdvGraphLink>> keptGraphs;
+  std::vector<std::unique_ptr<TdvKeptGraph>> keptGraphs;
 };

@@ -126,6 +126,9 @@ int TdvDataObjectWindow::DoCommand(int id) {
     case 703:
       ShowTableWindow();
       return 0;
+    case 704:
+      NewGraph();
+      return 0;
     default:
       return DoMovieCommand(id);
   }
@@ -142,6 +145,9 @@ int TdvDataObjectWindow::DoToolCommand(int code) {
     case 1:
       BringMovieForward();
       SelectItem(NextItemToLocate(), 0);
+      return 1;
+    case 3:
+      NewGraph();
       return 1;
     case 4:
       ShowTableWindow();
@@ -191,6 +197,10 @@ int TdvDataObjectWindow::DoClose() {
   if (TdvMovieLink* closing = movie) {
     movie = nullptr;
     closing->ForceClose();
+  }
+  // Each graph window leaves the list as it closes.
+  for (TdvGraphLink* graph : std::vector<TdvGraphLink*>(graphs)) {
+    graph->ForceClose();
   }
   graphs.clear();
   ClearSelectionList();

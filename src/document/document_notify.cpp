@@ -43,6 +43,9 @@ void TdvDataObjectWindow::RedrawWindows() {
   if (tableWindow != nullptr) {
     tableWindow->Redraw();
   }
+  for (TdvGraphLink* graph : graphs) {
+    graph->Redraw();
+  }
 }
 
 void TdvDataObjectWindow::InformationBox(const std::string& text, const std::string& caption) {

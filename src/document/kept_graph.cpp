@@ -9,7 +9,9 @@ TdvKeptGraph::TdvKeptGraph(std::unique_ptr<TdvGraphStack> read, TdvDataObjectWin
 }
 
 TdvKeptGraph::~TdvKeptGraph() {
-  stack->ReleaseGroups();
+  if (stack) {
+    stack->ReleaseGroups();
+  }
 }
 
 void TdvKeptGraph::ItemRemoved(std::int32_t id) {

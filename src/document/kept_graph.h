@@ -25,6 +25,9 @@ class TdvKeptGraph : public TdvGraphLink {
   void WriteRecord(TdvTaggedWriter& writer) override;
 
   const TdvGraphStack& Stack() const { return *stack; }
+  // Hands the graph to the window that shows it, with the group uses it
+  // holds; the kept graph is left empty and must be dropped at once.
+  std::unique_ptr<TdvGraphStack> TakeStack() { return std::move(stack); }
 
  private:
   std::unique_ptr<TdvGraphStack> stack;

@@ -38,4 +38,8 @@ class TdvGraphLink {
   virtual void WriteRecord(TdvTaggedWriter& writer) = 0;
   // As for the table: graphs kept from a file have no window to place.
   virtual void PlaceWindow(const TdvRect&) {}
+  // The document's data changed: the axes are chosen again and redrawn.
+  virtual void Redraw() {}
+  // Closes the window on the document's behalf.
+  virtual void ForceClose() {}
 };

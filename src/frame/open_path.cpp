@@ -80,10 +80,14 @@ bool TdvVideoMotionWindow::OpenDocument(const TdvFileLocation& where, const std:
   documentLoading_ = true;
   TdvDataObjectWindow* document = reader.Parse(where, text);
   documentLoading_ = false;
-  // A table read from the file and kept without a window opens in one.
+  // A table and graphs read from the file and kept without a window open
+  // in windows of their own.
   if (document != nullptr && document->TableWindow() != nullptr &&
       document->TableWindow()->KeptRect()) {
     document->ShowTableWindow();
+  }
+  if (document != nullptr) {
+    document->OpenKeptGraphs();
   }
   return document != nullptr;
 }

@@ -75,6 +75,8 @@ TdvVideoMotionWindow::TdvVideoMotionWindow(kinovex::TdvVideoLibrary* videoLibrar
   movieRect_ = {0, -2, 320 + border, 2 * metrics.captionHeight + caption + 240};
   defaultRect = movieRect_;
   tableOpener_ = std::make_unique<TdvTableWindowOpener>(DefaultRect(kTableWindowKind));
+  graphOpener_ =
+      std::make_unique<TdvGraphWindowOpener>(DefaultRect(kGraphWindowKind), *graphDialogs_);
   if (videoLibrary_ != nullptr) {
     movieOpener_ = std::make_unique<kinovex::TdvMovieWindowOpener>(*videoLibrary_, movieRect_);
   }
@@ -129,6 +131,7 @@ void TdvVideoMotionWindow::PrepareDocWindow(TdvDocumentWindow& window) {
   if (auto* document = dynamic_cast<TdvDataObjectWindow*>(&window)) {
     document->SetDialogs(&dialogs_);
     document->SetTableOpener(tableOpener_.get());
+    document->SetGraphOpener(graphOpener_.get());
   }
   for (int kind : {kMovieWindowKind, kTableWindowKind, kDataObjectWindowKind, kGraphWindowKind}) {
     if (window.icon == 0 && window.IsA(kind)) {

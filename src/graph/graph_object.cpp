@@ -27,6 +27,9 @@ bool IsModelTag(std::int32_t tag) {
 }
 
 constexpr int kLabelBand = 18;
+// Room above and below the plot for the half of the end tick labels that
+// stands out of it.
+constexpr int kPlotMargin = 8;
 constexpr int kAreaInset = 5;
 constexpr int kPlotLeft = 55;
 constexpr int kPlotRightInset = 25;
@@ -78,8 +81,9 @@ void TdvGraphObject::ReleaseGroups() {
 void TdvGraphObject::Layout(int top, int bottom, int clientWidth) {
   area = TdvRect{kAreaInset, top, clientWidth - kAreaInset, bottom};
   const int bands = kLabelBand * ((model_ ? 1 : 0) + (fit_ ? 1 : 0));
-  plotArea =
-      TdvRect{kPlotLeft, std::min(top + bands, bottom), clientWidth - kPlotRightInset, bottom};
+  const int plotBottom = std::max(bottom - kPlotMargin, top);
+  plotArea = TdvRect{kPlotLeft, std::min(top + bands + kPlotMargin, plotBottom),
+                     clientWidth - kPlotRightInset, plotBottom};
 }
 
 void TdvGraphObject::RescaleVertical() {

@@ -50,7 +50,7 @@ class TdvGraphObject : public TdvObject, public TdvTaggedReceiver {
 
   // Places the graph in the band of the window's client area from top to
   // bottom; a model or a fit each open an 18-pixel label band above the
-  // plot area.
+  // plot area, which keeps a margin for the end tick labels.
   void Layout(int top, int bottom, int clientWidth);
   // With autoScale, the axis is chosen around the values of every plotted
   // group; without it, the user's range is cut into its ticks. The plot
