@@ -66,7 +66,11 @@ TdvDataObjectWindow::TdvDataObjectWindow()
   AddCoordinateFrame(kVideoOriginRef);
 }
 
-TdvDataObjectWindow::~TdvDataObjectWindow() = default;
+TdvDataObjectWindow::~TdvDataObjectWindow() {
+  for (TdvGraphLink* graph : graphs) {
+    graph->DocumentGone();
+  }
+}
 
 bool TdvDataObjectWindow::IsA(int code) const {
   return code == kClassCode || TdvDocumentWindow::IsA(code);

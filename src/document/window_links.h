@@ -26,6 +26,8 @@ class TdvTableWindowLink : public TdvDataTableListener {
   virtual void Redraw() {}
   // Closes the window on the document's behalf.
   virtual void ForceClose() {}
+  // The document is going, and its data table with the groups shown.
+  virtual void DocumentGone() {}
 };
 
 // A graph window as its document sees it.
@@ -42,4 +44,6 @@ class TdvGraphLink {
   virtual void Redraw() {}
   // Closes the window on the document's behalf.
   virtual void ForceClose() {}
+  // The document is going, and its data table with the groups shown.
+  virtual void DocumentGone() {}
 };

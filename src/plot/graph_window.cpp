@@ -34,9 +34,7 @@ TdvGraphWindow::TdvGraphWindow(TdvDataObjectWindow& document, std::unique_ptr<Td
 }
 
 TdvGraphWindow::~TdvGraphWindow() {
-  if (document_ != nullptr) {
-    stack_->ReleaseGroups();
-  }
+  stack_->ReleaseGroups();
 }
 
 bool TdvGraphWindow::IsA(int code) const {
@@ -73,8 +71,21 @@ const TdvGraphLayout& TdvGraphWindow::Layout() {
   return *layout_;
 }
 
+std::span<const TdvGraphPoint> TdvGraphWindow::Joined(std::size_t graph, std::size_t plot) const {
+  return joined_[graph][plot];
+}
+
 void TdvGraphWindow::Rescale() {
-  stack_->BindGroups(source_);
+  joined_.clear();
+  const TdvDataValueGroup* xs = stack_->horizontal.group;
+  for (const auto& graph : stack_->Graphs()) {
+    auto& plots = joined_.emplace_back();
+    for (const auto& plot : graph->Plots()) {
+      plots.push_back(xs != nullptr && plot->Group() != nullptr
+                          ? JoinedPoints(xs->Values(), plot->Group()->Values())
+                          : std::vector<TdvGraphPoint>());
+    }
+  }
   stack_->Rescale(clientSize.width, clientSize.height, source_);
   layout_ = LayOutGraphWindow(*stack_, clientSize);
   stale_ = false;
@@ -157,11 +168,18 @@ void TdvGraphWindow::ForceClose() {
   CloseWindow();
 }
 
+// The groups went with the data table: they are forgotten, not given
+// back, and the window shows nothing more.
+void TdvGraphWindow::DocumentGone() {
+  document_ = nullptr;
+  stack_ = std::make_unique<TdvGraphStack>();
+  layout_.reset();
+  stale_ = true;
+}
+
 int TdvGraphWindow::DoDestroy() {
   if (document_ != nullptr) {
     document_->RemoveGraph(this);
-    stack_->ReleaseGroups();
-    document_ = nullptr;
   }
   return TdvDocumentWindow::DoDestroy();
 }
@@ -325,6 +343,8 @@ void TdvGraphWindow::ChangePlot(TdvGraphAxis axis, const TdvPlotQuantity& chosen
     plot.quantity = chosen.quantity;
     graph->autoScale = true;
   }
+  // Finding a group computes it afresh: done only when a plot changes.
+  stack_->BindGroups(source_);
   anchor_.reset();
   Changed();
 }

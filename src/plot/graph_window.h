@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,7 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   void PlaceWindow(const TdvRect& place) override;
   void Redraw() override;
   void ForceClose() override;
+  void DocumentGone() override;
 
   const TdvGraphStack& Stack() const { return *stack_; }
   const TdvGraphLayout& Layout();
@@ -85,6 +87,8 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
 
   TdvGraphObject* Current() const;
   TdvPlotFrame FrameOf(std::size_t graph) const;
+  // The points of a plot of a graph, as the last rescale found them.
+  std::span<const TdvGraphPoint> Joined(std::size_t graph, std::size_t plot) const;
   // Both axes chosen again, fits brought up to date, the layout made anew.
   void Rescale();
   // The layout for size without fits (pictures of another size).
@@ -111,14 +115,18 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   // Mouse.
   void ClickData(std::size_t graph, shell::Point point, int modifiers);
   void FinishRectangle();
+  // The point drawn nearest to a pixel, and the index of its plot.
   std::optional<TdvGraphPoint> NearestPoint(std::size_t graph, shell::Point point,
-                                            const TdvGraphPlot** plot = nullptr) const;
+                                            std::size_t* plot) const;
+  std::optional<double> SlopeAt(std::size_t graph, std::size_t plot,
+                                const TdvGraphPoint& point) const;
 
   // Drawing.
   void DrawAll(shell::Size size);
   void DrawGraph(std::size_t index);
   void DrawVerticalAxis(std::size_t index);
-  void DrawPlot(const TdvGraphPlot& plot, const TdvPlotFrame& frame);
+  void DrawPlot(const TdvGraphPlot& plot, std::span<const TdvGraphPoint> points,
+                const TdvPlotFrame& frame);
   void DrawMarker(shell::Point at, int shape, int half);
   void DrawCurve(const TdvModelObject& model, const TdvPlotFrame& frame);
   void DrawLabels(std::size_t index);
@@ -136,6 +144,9 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   TdvGraphDialogs* dialogs_;
   TdvDocumentGraphSource source_;
   std::optional<TdvGraphLayout> layout_;
+  // The points of every plot, by graph and plot, made at each rescale so
+  // that drawing and the readout do not walk the groups.
+  std::vector<std::vector<std::vector<TdvGraphPoint>>> joined_;
   bool stale_ = true;
   int currentGraph_ = 0;
   TdvGraphInfoBox infoBox_;

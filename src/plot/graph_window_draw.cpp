@@ -25,8 +25,17 @@ double TickValue(const TdvAxisScale& axis, int tick) {
   return std::fabs(value) < std::fabs(axis.step) * 1e-9 ? 0.0 : value;
 }
 
+// Tick labels without the zeros that end a fraction: "0.2", "300".
 std::string Label(double value) {
-  return FormatSignificant(value, kLabelDigits, false);
+  std::string text = FormatSignificant(value, kLabelDigits, false);
+  if (text.find('.') == std::string::npos || text.find_first_of("eE") != std::string::npos) {
+    return text;
+  }
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') {
+    text.pop_back();
+  }
+  return text;
 }
 
 // Marker sizes count up from a 5-pixel marker.
@@ -106,8 +115,8 @@ void TdvGraphWindow::DrawGraph(std::size_t index) {
     GfxLineTo(plot.right, y);
   }
   DrawVerticalAxis(index);
-  for (const auto& shown : graph.Plots()) {
-    DrawPlot(*shown, frame);
+  for (std::size_t plot = 0; plot < graph.Plots().size(); ++plot) {
+    DrawPlot(*graph.Plots()[plot], Joined(index, plot), frame);
   }
   GfxSetPenSize(2);
   if (const TdvModelObject* model = graph.Model()) {
@@ -143,12 +152,9 @@ void TdvGraphWindow::DrawVerticalAxis(std::size_t index) {
   GfxDrawVerticalText(VerticalTitle(graph), parts.title);
 }
 
-void TdvGraphWindow::DrawPlot(const TdvGraphPlot& plot, const TdvPlotFrame& frame) {
-  const TdvDataValueGroup* xs = stack_->horizontal.group;
-  if (xs == nullptr || plot.Group() == nullptr) {
-    return;
-  }
-  const TdvPlotTrace trace = TracePlot(xs->Values(), plot.Group()->Values(), frame, plot.connect);
+void TdvGraphWindow::DrawPlot(const TdvGraphPlot& plot, std::span<const TdvGraphPoint> points,
+                              const TdvPlotFrame& frame) {
+  const TdvPlotTrace trace = TracePlot(points, frame, plot.connect);
   GfxSetFGColor(shell::kBlack);
   GfxSetColorCode(plot.colour);
   if (!trace.line.empty()) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -189,51 +190,69 @@ void TdvGraphWindow::FinishRectangle() {
 }
 
 std::optional<TdvGraphPoint> TdvGraphWindow::NearestPoint(std::size_t graph, shell::Point point,
-                                                          const TdvGraphPlot** nearestPlot) const {
-  const TdvDataValueGroup* xs = stack_->horizontal.group;
+                                                          std::size_t* nearestPlot) const {
   std::optional<TdvGraphPoint> nearest;
-  if (xs == nullptr) {
-    return nearest;
-  }
   const TdvPlotFrame frame = FrameOf(graph);
   long best = std::numeric_limits<long>::max();
-  for (const auto& plot : stack_->Graphs()[graph]->Plots()) {
-    if (plot->Group() == nullptr) {
-      continue;
-    }
-    ForEachPair(xs->Values(), plot->Group()->Values(), [&](std::int32_t time, double x, double y) {
-      if (!frame.Contains(x, y)) {
-        return;
+  for (std::size_t plot = 0; plot < stack_->Graphs()[graph]->Plots().size(); ++plot) {
+    for (const TdvGraphPoint& candidate : Joined(graph, plot)) {
+      if (!frame.Contains(candidate.x, candidate.y)) {
+        continue;
       }
-      const shell::Point at = frame.ToPixel(x, y);
+      const shell::Point at = frame.ToPixel(candidate.x, candidate.y);
       const long dx = at.x - point.x;
       const long dy = at.y - point.y;
       if (dx * dx + dy * dy < best) {
         best = dx * dx + dy * dy;
-        nearest = TdvGraphPoint{time, x, y};
+        nearest = candidate;
         if (nearestPlot != nullptr) {
-          *nearestPlot = plot.get();
+          *nearestPlot = plot;
         }
       }
-    });
+    }
   }
   return nearest;
 }
 
+// The slope between the visible neighbours of a point, or between the
+// point and its one neighbour at an end; none for a lone point.
+std::optional<double> TdvGraphWindow::SlopeAt(std::size_t graph, std::size_t plot,
+                                              const TdvGraphPoint& point) const {
+  const TdvPlotFrame frame = FrameOf(graph);
+  std::vector<TdvGraphPoint> visible;
+  for (const TdvGraphPoint& each : Joined(graph, plot)) {
+    if (frame.Contains(each.x, each.y)) {
+      visible.push_back(each);
+    }
+  }
+  const auto at = std::find_if(visible.begin(), visible.end(), [&](const TdvGraphPoint& each) {
+    return each.frame == point.frame;
+  });
+  if (at == visible.end()) {
+    return std::nullopt;
+  }
+  const TdvGraphPoint& from = at == visible.begin() ? *at : *(at - 1);
+  const TdvGraphPoint& to = at + 1 == visible.end() ? *at : *(at + 1);
+  if (to.x == from.x) {
+    return std::nullopt;
+  }
+  return (to.y - from.y) / (to.x - from.x);
+}
+
 std::string TdvGraphWindow::ReadoutText(shell::Point cursor) {
   const TdvGraphLayout& layout = Layout();
-  if (stack_->Graphs().empty()) {
-    return "";
-  }
-  TdvGraphHit hit = HitGraphWindow(layout, cursor);
+  const TdvGraphHit hit = HitGraphWindow(layout, cursor);
   const std::size_t graph = static_cast<std::size_t>(hit.graph >= 0 ? hit.graph : currentGraph_);
   if (graph >= stack_->Graphs().size()) {
     return "";
   }
   const TdvPlotFrame frame = FrameOf(graph);
-  const TdvGraphPlot* plot = nullptr;
-  const std::optional<TdvGraphPoint> data = NearestPoint(graph, cursor, &plot);
   TdvGraphPoint shown{-1, frame.XValue(cursor.x), frame.YValue(cursor.y)};
+  std::size_t plot = 0;
+  std::optional<TdvGraphPoint> data;
+  if (infoBox_.locked || infoBox_.mode == 1) {
+    data = NearestPoint(graph, cursor, &plot);
+  }
   if (infoBox_.locked) {
     if (!data) {
       return "";
@@ -242,33 +261,8 @@ std::string TdvGraphWindow::ReadoutText(shell::Point cursor) {
   }
   switch (infoBox_.mode) {
     case 1: {
-      // The slope between the neighbours of the data point nearest to the
-      // cursor, or between the point and its one neighbour at an end.
-      if (!data || plot == nullptr) {
-        return "x: " + Number(shown.x) + "   slope: ";
-      }
-      std::optional<TdvGraphPoint> before;
-      std::optional<TdvGraphPoint> after;
-      std::optional<TdvGraphPoint> previous;
-      bool passed = false;
-      ForEachPair(stack_->horizontal.group->Values(), plot->Group()->Values(),
-                  [&](std::int32_t time, double x, double y) {
-                    if (!frame.Contains(x, y) || after) {
-                      return;
-                    }
-                    if (passed) {
-                      after = TdvGraphPoint{time, x, y};
-                    } else if (time == data->frame) {
-                      before = previous;
-                      passed = true;
-                    }
-                    previous = TdvGraphPoint{time, x, y};
-                  });
-      const TdvGraphPoint from = before.value_or(*data);
-      const TdvGraphPoint to = after.value_or(*data);
-      const std::string slope =
-          to.x != from.x ? Number((to.y - from.y) / (to.x - from.x)) : std::string();
-      return "x: " + Number(shown.x) + "   slope: " + slope;
+      const std::optional<double> slope = data ? SlopeAt(graph, plot, *data) : std::nullopt;
+      return "x: " + Number(shown.x) + "   slope: " + (slope ? Number(*slope) : "");
     }
     case 2: {
       if (!anchor_) {

@@ -76,18 +76,18 @@ double TdvPlotFrame::YValue(int pixelY) const {
   return vertical.axisMin + (plot.bottom - pixelY) / verticalPixels;
 }
 
-TdvPlotTrace TracePlot(const TdvDataValueList& xs, const TdvDataValueList& ys,
-                       const TdvPlotFrame& frame, bool connect) {
+TdvPlotTrace TracePlot(std::span<const TdvGraphPoint> points, const TdvPlotFrame& frame,
+                       bool connect) {
   TdvPlotTrace trace;
   const int width = std::max(shell::RectWidth(frame.plot) + 1, 1);
   const int height = std::max(shell::RectHeight(frame.plot) + 1, 1);
   std::vector<bool> marked(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   ColumnReducer reducer(trace.line);
-  ForEachPair(xs, ys, [&](std::int32_t, double x, double y) {
-    if (!frame.Contains(x, y)) {
-      return;
+  for (const TdvGraphPoint& point : points) {
+    if (!frame.Contains(point.x, point.y)) {
+      continue;
     }
-    const shell::Point p = frame.ToPixel(x, y);
+    const shell::Point p = frame.ToPixel(point.x, point.y);
     const int column = std::clamp(p.x - frame.plot.left, 0, width - 1);
     const int row = std::clamp(p.y - frame.plot.top, 0, height - 1);
     const std::size_t cell = static_cast<std::size_t>(row) * width + column;
@@ -98,7 +98,16 @@ TdvPlotTrace TracePlot(const TdvDataValueList& xs, const TdvDataValueList& ys,
     if (connect) {
       reducer.Add(p);
     }
-  });
+  }
   reducer.Flush();
   return trace;
+}
+
+std::vector<TdvGraphPoint> JoinedPoints(const TdvDataValueList& xs, const TdvDataValueList& ys) {
+  std::vector<TdvGraphPoint> points;
+  points.reserve(std::min(xs.size(), ys.size()));
+  ForEachPair(xs, ys, [&](std::int32_t frame, double x, double y) {
+    points.push_back({frame, x, y});
+  });
+  return points;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
+#include "graph/graph_object.h"
 #include "graph/nice_scale.h"
 #include "kinematics/data_value_group.h"
 #include "shell/gfx_types.h"
@@ -34,10 +36,10 @@ struct TdvPlotTrace {
   std::vector<shell::Point> markers;
 };
 
-// The points are the frames that both lists hold, in frame order, and that
-// lie inside both axis ranges; line is filled only when connect is set.
-TdvPlotTrace TracePlot(const TdvDataValueList& xs, const TdvDataValueList& ys,
-                       const TdvPlotFrame& frame, bool connect);
+// The points inside both axis ranges are drawn, in their order; line is
+// filled only when connect is set.
+TdvPlotTrace TracePlot(std::span<const TdvGraphPoint> points, const TdvPlotFrame& frame,
+                       bool connect);
 
 // Calls visit(frame, x, y) for every frame both lists hold, in frame
 // order, in one pass over each.
@@ -57,3 +59,7 @@ void ForEachPair(const TdvDataValueList& xs, const TdvDataValueList& ys, Visit v
     }
   }
 }
+
+// The points of every frame both lists hold, in frame order: a plot's
+// points in a form that is walked fast.
+std::vector<TdvGraphPoint> JoinedPoints(const TdvDataValueList& xs, const TdvDataValueList& ys);
