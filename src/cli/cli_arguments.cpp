@@ -12,7 +12,21 @@
 namespace kinovex::cli {
 namespace {
 
-enum Option : unsigned { kOutputOption = 1, kMovieOption = 2, kQuantitiesOption = 4 };
+enum Option : unsigned {
+  kOutputOption = 1,
+  kMovieOption = 2,
+  kQuantitiesOption = 4,
+  kWindowOption = 8,
+  kSizeOption = 16,
+};
+
+// The words of the options that take a value beside the request's own
+// fields, checked once every word is read.
+struct OptionWords {
+  std::optional<std::string> quantities;
+  std::optional<std::string> window;
+  std::optional<std::string> size;
+};
 
 struct CommandShape {
   CliCommand command;
@@ -27,8 +41,21 @@ const std::map<std::string, CommandShape>& Commands() {
       {"frame", {CliCommand::kFrame, 2, kOutputOption}},
       {"export", {CliCommand::kExport, 1, kOutputOption | kMovieOption | kQuantitiesOption}},
       {"resave", {CliCommand::kResave, 2, kMovieOption}},
+      {"graph",
+       {CliCommand::kGraph, 1, kOutputOption | kMovieOption | kWindowOption | kSizeOption}},
   };
   return commands;
+}
+
+// A whole number written with digits only.
+std::optional<int> WholeNumber(const std::string& text) {
+  int value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0])) || error != std::errc() ||
+      end != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return value;
 }
 
 CliParse Wrong(std::string error) {
@@ -38,7 +65,7 @@ CliParse Wrong(std::string error) {
 }
 
 // The field an option fills, or none when the command does not take it.
-std::optional<std::string>* OptionField(CliRequest& request, std::optional<std::string>& quantities,
+std::optional<std::string>* OptionField(CliRequest& request, OptionWords& words,
                                         const std::string& word, unsigned allowed) {
   if (word == "-o" && (allowed & kOutputOption)) {
     return &request.output;
@@ -47,7 +74,13 @@ std::optional<std::string>* OptionField(CliRequest& request, std::optional<std::
     return &request.movie;
   }
   if (word == "--quantities" && (allowed & kQuantitiesOption)) {
-    return &quantities;
+    return &words.quantities;
+  }
+  if (word == "--window" && (allowed & kWindowOption)) {
+    return &words.window;
+  }
+  if (word == "--size" && (allowed & kSizeOption)) {
+    return &words.size;
   }
   return nullptr;
 }
@@ -73,11 +106,11 @@ CliParse ParseArguments(const std::vector<std::string>& args) {
   }
   const CommandShape& shape = found->second;
   request.command = shape.command;
-  std::optional<std::string> quantities;
+  OptionWords words;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& word = args[i];
     if (word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]))) {
-      std::optional<std::string>* field = OptionField(request, quantities, word, shape.options);
+      std::optional<std::string>* field = OptionField(request, words, word, shape.options);
       if (field == nullptr) {
         return Wrong(args[0] + " does not take the option " + word);
       }
@@ -100,9 +133,29 @@ CliParse ParseArguments(const std::vector<std::string>& args) {
   if (request.command == CliCommand::kFrame && !request.output) {
     return Wrong("frame needs -o FILE.png");
   }
-  if (quantities) {
+  if (request.command == CliCommand::kGraph && !request.output) {
+    return Wrong("graph needs -o FILE.png or -o FILE.svg");
+  }
+  if (words.window) {
+    const std::optional<int> window = WholeNumber(*words.window);
+    if (!window || *window < 1) {
+      return Wrong("--window takes the number of a graph window, from 1");
+    }
+    request.window = *window;
+  }
+  if (words.size) {
+    const std::size_t x = words.size->find('x');
+    const std::optional<int> width = WholeNumber(words.size->substr(0, x));
+    const std::optional<int> height =
+        x == std::string::npos ? std::nullopt : WholeNumber(words.size->substr(x + 1));
+    if (!width || !height) {
+      return Wrong("--size takes the width and height in pixels, as 800x600");
+    }
+    request.size = {*width, *height};
+  }
+  if (words.quantities) {
     std::string error;
-    std::optional<std::vector<int>> codes = ParseQuantityList(*quantities, error);
+    std::optional<std::vector<int>> codes = ParseQuantityList(*words.quantities, error);
     if (!codes) {
       return Wrong(error);
     }

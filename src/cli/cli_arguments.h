@@ -2,20 +2,23 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kinovex::cli {
 
-enum class CliCommand { kHelp, kVersion, kInfo, kFrames, kFrame, kExport, kResave };
+enum class CliCommand { kHelp, kVersion, kInfo, kFrames, kFrame, kExport, kResave, kGraph };
 
 // A command line taken apart. Which fields a command uses is fixed by the
 // command; the parser refuses options a command does not take.
 struct CliRequest {
   CliCommand command = CliCommand::kHelp;
   std::vector<std::string> operands;
-  std::optional<std::string> output;  // -o
-  std::optional<std::string> movie;   // --movie
-  std::vector<int> quantities;        // --quantities, as codes
+  std::optional<std::string> output;        // -o
+  std::optional<std::string> movie;         // --movie
+  std::vector<int> quantities;              // --quantities, as codes
+  int window = 1;                           // --window, from 1
+  std::optional<std::pair<int, int>> size;  // --size, width and height
 };
 
 struct CliParse {

@@ -36,4 +36,15 @@ std::optional<std::string> CliBackend::AskSaveFile(const shell::FileDialogSpec&)
   return std::nullopt;
 }
 
+std::string CliBackend::WritePictureFile(const std::string& path, shell::Size size,
+                                         const shell::PictureDrawing& draw) {
+  if (std::string refusal = shell::PictureFileRefusal(path, size); !refusal.empty()) {
+    return refusal;
+  }
+  if (!pictures_) {
+    pictures_ = std::make_unique<shell::qt::OffscreenPictures>();
+  }
+  return pictures_->Write(path, size, draw);
+}
+
 }  // namespace kinovex::cli

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "shell/headless_backend.h"
+#include "shell/qt/offscreen_pictures.h"
 
 namespace kinovex::cli {
 
@@ -26,11 +28,15 @@ class CliBackend : public shell::HeadlessBackend {
                                    const std::string& caption) override;
   std::optional<std::string> AskOpenFile(const shell::FileDialogSpec& request) override;
   std::optional<std::string> AskSaveFile(const shell::FileDialogSpec& request) override;
+  // Pictures are drawn by Qt on its offscreen platform, started for the first one.
+  std::string WritePictureFile(const std::string& path, shell::Size size,
+                               const shell::PictureDrawing& draw) override;
 
  private:
   std::ostream& errors_;
   std::optional<std::string> offered_;
   int shown_ = 0;
+  std::unique_ptr<shell::qt::OffscreenPictures> pictures_;
 };
 
 }  // namespace kinovex::cli

@@ -8,7 +8,9 @@
 #include "cli/cli_usage.h"
 #include "cli/png_writer.h"
 #include "document/data_object_window.h"
+#include "document/graph_opener.h"
 #include "foundation/safe_file_write.h"
+#include "plot/graph_window.h"
 
 namespace kinovex::cli {
 namespace {
@@ -108,6 +110,59 @@ int Resave(CliSession& session, const CliRequest& request) {
   return document->Save(false) ? kExitSuccess : kExitUnusableInput;
 }
 
+// The graph windows a document was read with, in the file's order, taken
+// from the document as the desktop program takes them into windows.
+class GraphCollector : public TdvGraphOpener {
+ public:
+  void NewGraph(TdvDataObjectWindow&) override {}
+  void OpenGraph(TdvDataObjectWindow&, std::unique_ptr<TdvGraphStack> stack) override {
+    stacks.push_back(std::move(stack));
+  }
+
+  std::vector<std::unique_ptr<TdvGraphStack>> stacks;
+};
+
+// The size the window had when it was saved; a window saved without one
+// gets a usual window's size.
+shell::Size SavedWindowSize(const TdvGraphStack& stack) {
+  const shell::Size size{stack.rect.right - stack.rect.left, stack.rect.bottom - stack.rect.top};
+  return size.width > 0 && size.height > 0 ? size : shell::Size{600, 400};
+}
+
+int Graph(CliSession& session, const CliRequest& request) {
+  const std::string& path = request.operands[0];
+  TdvDataObjectWindow* document = session.OpenDocument(path, request.movie);
+  if (document == nullptr) {
+    return kExitUnusableInput;
+  }
+  GraphCollector graphs;
+  document->SetGraphOpener(&graphs);
+  document->OpenKeptGraphs();
+  document->SetGraphOpener(nullptr);
+  const std::size_t count = graphs.stacks.size();
+  if (count == 0) {
+    session.Tell(path + " has no graph window", "Save Graph as Picture");
+    return kExitUnusableInput;
+  }
+  if (static_cast<std::size_t>(request.window) > count) {
+    session.Tell(path + " has " + std::to_string(count) + " graph window" +
+                     (count == 1 ? "" : "s") + ", none numbered " + std::to_string(request.window),
+                 "Save Graph as Picture");
+    return kExitUnusableInput;
+  }
+  std::unique_ptr<TdvGraphStack>& stack =
+      graphs.stacks[static_cast<std::size_t>(request.window - 1)];
+  const shell::Size size = request.size ? shell::Size{request.size->first, request.size->second}
+                                        : SavedWindowSize(*stack);
+  TdvGraphWindow window(*document, std::move(stack), nullptr);
+  const std::string refusal = window.SavePicture(*request.output, size);
+  if (!refusal.empty()) {
+    session.Tell(refusal, "Save Graph as Picture");
+    return kExitUnusableInput;
+  }
+  return kExitSuccess;
+}
+
 }  // namespace
 
 int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& errors) {
@@ -133,6 +188,8 @@ int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& error
       return Export(session, request, out, errors);
     case CliCommand::kResave:
       return Resave(session, request);
+    case CliCommand::kGraph:
+      return Graph(session, request);
     default:
       return kExitUsage;
   }

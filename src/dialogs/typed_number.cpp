@@ -1,10 +1,9 @@
 #include "dialogs/typed_number.h"
 
-#include <cctype>
-#include <cmath>
 #include <cstdlib>
 
 #include "foundation/format_significant.h"
+#include "foundation/number_text.h"
 #include "shell/shell.h"
 #include "shell/window.h"
 
@@ -15,16 +14,8 @@ constexpr const char* kNotPositive = "Please enter a number greater than 0.";
 }  // namespace
 
 std::optional<double> ReadPositiveNumber(const std::string& text) {
-  const char* start = text.c_str();
-  char* end = nullptr;
-  const double value = std::strtod(start, &end);
-  while (std::isspace(static_cast<unsigned char>(*end)) != 0) {
-    ++end;
-  }
-  if (end == start || *end != '\0' || !std::isfinite(value) || value <= 0.0) {
-    return std::nullopt;
-  }
-  return value;
+  const std::optional<double> value = ReadNumberText(text);
+  return value && *value > 0.0 ? value : std::nullopt;
 }
 
 std::optional<double> TakePositiveNumber(TdvWindow& window, int id) {

@@ -79,6 +79,7 @@ constexpr TdvCommandEntry kCommands[] = {
     {554, "Add/Edit &Fit", "", kGraph, G, 0, 0, true, kByWindow},
     {555, "R&emove Fit", "", kGraph, G, 0, 0, false, kByWindow},
     {557, "&Show Legend", "", kGraph, G, 0, 0, true, kByWindow},
+    {558, "Save Graph as &Picture...", "", kGraph, G, 0, 0, true, kByWindow},
 
     {251, "&Tile\tShift+F4", "Shift+F4", kWindow, kAll, I, 0, false, kByFrame},
     {252, "&Cascade\tShift+F5", "Shift+F5", kWindow, kAll, I, 0, false, kByFrame},

@@ -10,8 +10,8 @@
 #include "dialogs/program_dialogs.h"
 #include "document/movie_opener.h"
 #include "frame/command_table.h"
-#include "plot/graph_dialogs.h"
 #include "plot/graph_window_opener.h"
+#include "plot/program_graph_dialogs.h"
 #include "shell/app_window.h"
 #include "shell/desktop_services.h"
 #include "table/table_window_opener.h"
@@ -115,7 +115,7 @@ class TdvVideoMotionWindow : public TdvAppWindow, public TdvMovieSetupHost {
   std::unique_ptr<TdvMovieOpener> movieOpener_;
   std::unique_ptr<TdvTableWindowOpener> tableOpener_;
   // The dialogs every graph window opens, and what makes graph windows.
-  std::unique_ptr<TdvGraphDialogs> graphDialogs_ = std::make_unique<TdvGraphDialogs>();
+  std::unique_ptr<TdvGraphDialogs> graphDialogs_ = std::make_unique<TdvProgramGraphDialogs>();
   std::unique_ptr<TdvGraphWindowOpener> graphOpener_;
   // The dialogs every coordinate-systems document opens.
   TdvProgramDialogs dialogs_{*this};

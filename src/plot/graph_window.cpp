@@ -20,6 +20,7 @@ constexpr int kRemoveModelCommand = 552;
 constexpr int kEditFitCommand = 554;
 constexpr int kRemoveFitCommand = 555;
 constexpr int kLegendCommand = 557;
+constexpr int kSavePictureCommand = 558;
 
 }  // namespace
 
@@ -223,6 +224,9 @@ int TdvGraphWindow::DoCommand(int id) {
       return 0;
     case kLegendCommand:
       ToggleLegend();
+      return 0;
+    case kSavePictureCommand:
+      SaveGraphAsPicture();
       return 0;
     default:
       return document_ != nullptr ? document_->DoCommand(id) : kTdvNotHandled;

@@ -49,6 +49,9 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   // drawing, copies, prints and picture files); the window's layout for
   // its own size stays.
   void DrawContent(shell::Surface& surface, shell::Size size);
+  // Writes the content at size to the picture file path (PNG or SVG, by
+  // its extension): the empty text when written, else why not.
+  std::string SavePicture(const std::string& path, shell::Size size);
 
   // The document's link.
   void ItemRemoved(std::int32_t id) override;
@@ -103,6 +106,8 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   void EditModel();
   void EditFit();
   void ToggleLegend();
+  // "Save Graph as Picture...": a file chosen by the user, at the window's size.
+  void SaveGraphAsPicture();
   void OpenScale(TdvGraphAxis axis);
   TdvAxisSetting AxisSetting(TdvGraphAxis axis) const;
   void ApplyAxis(TdvGraphAxis axis, const TdvAxisSetting& setting);

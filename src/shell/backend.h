@@ -8,6 +8,7 @@
 
 #include "shell/backend_events.h"
 #include "shell/menu_model.h"
+#include "shell/picture_file.h"
 #include "shell/surface.h"
 
 namespace shell {
@@ -228,6 +229,13 @@ class Backend {
   virtual bool SetClipboardPicture(const Picture& picture) = 0;
   virtual std::optional<std::string> ClipboardText() const = 0;
   virtual std::optional<Picture> ClipboardPicture() const = 0;
+
+  // Draws `draw` at `size` onto the picture file `path`, in the format its
+  // extension names (PictureFormatOf). Answers the empty text when the file
+  // is written, else the message that says why not; the file is then left
+  // as it was.
+  virtual std::string WritePictureFile(const std::string& path, Size size,
+                                       const PictureDrawing& draw) = 0;
 
   // Shows the print dialog; nullptr when the user cancels it.
   virtual std::unique_ptr<PrintJob> AskPrint(WindowHandle owner, const PrintJobSpec& request) = 0;

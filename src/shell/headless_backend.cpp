@@ -987,6 +987,17 @@ bool HeadlessBackend::SetClipboardPicture(const Picture& picture) {
   return true;
 }
 
+std::string HeadlessBackend::WritePictureFile(const std::string& path, Size size,
+                                              const PictureDrawing& draw) {
+  std::string refusal = PictureFileRefusal(path, size);
+  if (refusal.empty()) {
+    auto pixels = std::make_shared<Picture>(size.width, size.height);
+    draw(*SurfaceOn(pixels, kNoWindow));
+    writtenPictures_.push_back({path, *pixels});
+  }
+  return refusal;
+}
+
 std::unique_ptr<PrintJob> HeadlessBackend::AskPrint(WindowHandle, const PrintJobSpec& request) {
   if (printers_.empty()) {
     Fail("unexpected print dialog for \"" + request.jobName + "\"");

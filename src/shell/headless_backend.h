@@ -39,6 +39,12 @@ struct HeadlessPrinter {
   bool pressCancel = false;  // the user presses Cancel while the page prints
 };
 
+// A picture file the program asked for: drawn into memory, not written.
+struct WrittenPicture {
+  std::string path;
+  Picture picture;
+};
+
 struct PrintedJob {
   PrintJobSpec request;
   HeadlessPrinter printer;
@@ -112,6 +118,7 @@ class HeadlessBackend : public Backend {
   std::vector<DrawRecord> DrawingOn(WindowHandle target) const;
   void ClearDrawing() { drawing_.clear(); }
   const std::vector<PrintedJob>& PrintedJobs() const { return printed_; }
+  const std::vector<WrittenPicture>& WrittenPictures() const { return writtenPictures_; }
   int Beeps() const { return beeps_; }
   Cursor CurrentCursor() const { return cursor_; }
   int MenuRefreshes() const { return menuRefreshes_; }
@@ -220,6 +227,8 @@ class HeadlessBackend : public Backend {
   bool SetClipboardPicture(const Picture& picture) override;
   std::optional<std::string> ClipboardText() const override { return clipboardText_; }
   std::optional<Picture> ClipboardPicture() const override { return clipboardPicture_; }
+  std::string WritePictureFile(const std::string& path, Size size,
+                               const PictureDrawing& draw) override;
   std::unique_ptr<PrintJob> AskPrint(WindowHandle owner, const PrintJobSpec& request) override;
   void StartTimer(WindowHandle window, int id, int milliseconds) override;
   void StopTimer(WindowHandle window, int id) override;
@@ -263,6 +272,7 @@ class HeadlessBackend : public Backend {
   std::vector<FileDialogSpec> fileDialogs_;
   std::vector<DrawRecord> drawing_;
   std::vector<PrintedJob> printed_;
+  std::vector<WrittenPicture> writtenPictures_;
   std::optional<std::string> clipboardText_;
   std::optional<Picture> clipboardPicture_;
   bool clipboardWorks_ = true;

@@ -7,9 +7,13 @@
 
 #include "document/data_object_window.h"
 #include "document/file_parser.h"
+#include "document/kept_graph.h"
+#include "kinematics/quantity_table.h"
 #include "model/point_series.h"
+#include "model/series_codes.h"
 #include "movie/ffmpeg/ffmpeg_video_library.h"
 #include "movie/library_movie.h"
+#include "plot/plot_choice.h"
 #include "shell/app_window.h"
 #include "shell/headless_backend.h"
 #include "shell/shell.h"
@@ -69,7 +73,8 @@ std::vector<std::string> ItemLines(const std::string& exported) {
   return items;
 }
 
-std::string SaveAnalysis(const std::string& docPath, const std::string& moviePath) {
+std::string SaveAnalysis(const std::string& docPath, const std::string& moviePath,
+                         int graphWindows) {
   HeadlessProgram program;
   shell::HeadlessBackend& backend = program.backend;
   TdvLibraryMovieOpener& movies = program.movies;
@@ -92,7 +97,8 @@ std::string SaveAnalysis(const std::string& docPath, const std::string& moviePat
   const int pictureHeight = doc->Movie()->NaturalHeight();
   static_cast<TdvDataPoint*>(doc->GetItem(doc->DefaultOrigin()))
       ->TakeData(32, -2 * pictureHeight + 32, 0);
-  auto* ball = static_cast<TdvDataPoint*>(doc->GetItem(doc->ObjectNewObject(kItemPoint, "Ball")));
+  const std::int32_t ballId = doc->ObjectNewObject(kItemPoint, "Ball");
+  auto* ball = static_cast<TdvDataPoint*>(doc->GetItem(ballId));
   for (std::size_t i = 0; i < 4 && i < frames.size(); ++i) {
     const auto step = static_cast<std::int32_t>(i);
     ball->TakeData(40 + 20 * step, -200 + 15 * step, frames[i]);
@@ -102,6 +108,12 @@ std::string SaveAnalysis(const std::string& docPath, const std::string& moviePat
   marker->SetSampleType(kFixed);
   marker->TakeData(150, -30, 0);
   doc->SetDisplayedTime(frames.size() > 2 ? frames[2] : 0);
+  for (int i = 0; i < graphWindows; ++i) {
+    std::unique_ptr<TdvGraphStack> graph =
+        GraphsFor({{kTimeItemRef, kQuantityTime}, {{ballId, kQuantityYPos}}});
+    graph->rect = {0, 0, kGraphWindowSize.width, kGraphWindowSize.height};
+    doc->KeepGraph(std::make_unique<TdvKeptGraph>(std::move(graph), *doc));
+  }
 
   backend.QueueFileAnswer(docPath);
   EXPECT_TRUE(doc->Save(true));

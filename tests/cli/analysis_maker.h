@@ -3,13 +3,18 @@
 #include <string>
 #include <vector>
 
+#include "shell/gfx_types.h"
+
 namespace kinovex::testing {
 
 // Makes an analysis of the movie with the document API, as a user of the
 // program would (the movie opened for a new document, its origin placed, a
 // ball tracked on four frames, a fixed marker) and saves it to docPath. Answers the
-// document's export text at the time of saving; empty on failure.
-std::string SaveAnalysis(const std::string& docPath, const std::string& moviePath);
+// document's export text at the time of saving; empty on failure. Each of
+// the graph windows plots the ball's y against time, at kGraphWindowSize.
+std::string SaveAnalysis(const std::string& docPath, const std::string& moviePath,
+                         int graphWindows = 0);
+inline constexpr shell::Size kGraphWindowSize{480, 320};
 
 // The export of the saved analysis as the program makes it after opening
 // the file in this process; empty when it does not open.

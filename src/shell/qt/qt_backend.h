@@ -122,6 +122,8 @@ class QtBackend final : public Backend, private WindowHost {
   std::optional<std::string> ClipboardText() const override;
   std::optional<Picture> ClipboardPicture() const override;
 
+  std::string WritePictureFile(const std::string& path, Size size,
+                               const PictureDrawing& draw) override;
   std::unique_ptr<PrintJob> AskPrint(WindowHandle owner, const PrintJobSpec& request) override;
 
   void StartTimer(WindowHandle window, int id, int milliseconds) override;

@@ -9,6 +9,7 @@
 
 #include "shell/qt/backing_store.h"
 #include "shell/qt/painter_surface.h"
+#include "shell/qt/picture_file_writer.h"
 #include "shell/qt/qt_backend.h"
 #include "shell/qt/qt_convert.h"
 
@@ -29,6 +30,12 @@ std::unique_ptr<Surface> QtBackend::CreatePictureSurface(Size size) {
   image->fill(Qt::white);
   return std::make_unique<PainterSurface>(
       *image, image, size, [this](int id, QSize size) { return IconImage(id, size); });
+}
+
+std::string QtBackend::WritePictureFile(const std::string& path, Size size,
+                                        const PictureDrawing& draw) {
+  return qt::WritePictureFile(path, size, draw,
+                              [this](int id, QSize size) { return IconImage(id, size); });
 }
 
 void QtBackend::SetResourceFolder(std::string folder) {
