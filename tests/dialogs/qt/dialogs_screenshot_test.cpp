@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/marker_chooser_dialog.h"
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
 #include "dialogs/number_of_points_dialog.h"
@@ -66,6 +67,18 @@ const std::vector<DialogShot>& Shots() {
       {"change_frame_rate.png", OnDocument<TdvMovieFrameRateDialog>,
        TdvMovieFrameRateDialog::kCancel},
       {"scale_movie.png", OnDocument<TdvNewEZCalibDialog>, TdvNewEZCalibDialog::kCancel},
+      {"marker_chooser_point.png",
+       [](Scene& scene) {
+         return std::make_unique<TdvMarkerChooserDialog>(
+             *TdvMarkerChooserDialog::ForSeries(scene.document, scene.document.DefaultOrigin()));
+       },
+       TdvMarkerChooserDialog::kCancel},
+      {"marker_chooser_plot.png",
+       [](Scene&) {
+         return std::make_unique<TdvMarkerChooserDialog>(
+             TdvMarkerChooserDialog::ForPlot({2, 3, 1, true}, [](const TdvPlotStyle&) {}));
+       },
+       TdvMarkerChooserDialog::kCancel},
   };
   return shots;
 }
