@@ -2,6 +2,9 @@
 
 #include <memory>
 
+#include "dialogs/change_scale_dialog.h"
+#include "dialogs/clear_all_dialog.h"
+#include "dialogs/coordinate_frame_dialog.h"
 #include "dialogs/marker_chooser_dialog.h"
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
@@ -44,4 +47,18 @@ void TdvProgramDialogs::ChooseMarker(TdvDataObjectWindow& document, std::int32_t
         .Keep(std::make_unique<TdvMarkerChooserDialog>(std::move(*target)))
         ->OpenWindow();
   }
+}
+
+void TdvProgramDialogs::ClearAll(TdvDataObjectWindow& document) {
+  Run<TdvClearAllDialog>(document);
+}
+
+void TdvProgramDialogs::ChangeScale(TdvDataObjectWindow& document) {
+  TdvChangeScaleDialog::Open(document);
+}
+
+void TdvProgramDialogs::EditCoordinateFrame(TdvDataObjectWindow& document, std::int32_t origin) {
+  TdvShell::Get()
+      .Keep(std::make_unique<TdvEditCoordinateFrameDialog>(document, origin))
+      ->OpenWindow();
 }

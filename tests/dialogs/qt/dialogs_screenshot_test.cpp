@@ -12,6 +12,9 @@
 #include <vector>
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/change_scale_dialog.h"
+#include "dialogs/clear_all_dialog.h"
+#include "dialogs/coordinate_frame_dialog.h"
 #include "dialogs/marker_chooser_dialog.h"
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
@@ -67,6 +70,14 @@ const std::vector<DialogShot>& Shots() {
       {"change_frame_rate.png", OnDocument<TdvMovieFrameRateDialog>,
        TdvMovieFrameRateDialog::kCancel},
       {"scale_movie.png", OnDocument<TdvNewEZCalibDialog>, TdvNewEZCalibDialog::kCancel},
+      {"change_scale.png", OnDocument<TdvChangeScaleDialog>, TdvChangeScaleDialog::kCancel},
+      {"clear_all_choices.png", OnDocument<TdvClearAllDialog>, TdvClearAllDialog::kCancel},
+      {"coordinates.png",
+       [](Scene& scene) {
+         return std::make_unique<TdvEditCoordinateFrameDialog>(scene.document,
+                                                               scene.document.DefaultOrigin());
+       },
+       TdvEditCoordinateFrameDialog::kCancel},
       {"marker_chooser_point.png",
        [](Scene& scene) {
          return std::make_unique<TdvMarkerChooserDialog>(
@@ -123,6 +134,7 @@ TEST(DialogsScreenshotTest, EveryDialogOpensWithNoControlClippedOrCovered) {
   backend.Show(frame->hwnd, shell::ShowCommand::kShow);
   TdvDataObjectWindow* document = frame->NewDocumentWindow();
   ASSERT_NE(document, nullptr);
+  document->ObjectNewObject(kItemScale, "Scale1");
   Scene scene{*frame, *document};
   QDir().mkpath(kArtifacts);
 
@@ -149,6 +161,7 @@ TEST(DialogsScreenshotTest, EveryDialogOpensWithNoControlClippedOrCovered) {
     EXPECT_TRUE(image.save(path, "PNG")) << path.toStdString();
     std::printf("screenshot: %s\n", path.toLocal8Bit().constData());
   }
+  document->modified = false;
   frame->ExitApplication();
 }
 
