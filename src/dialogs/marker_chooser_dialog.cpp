@@ -116,6 +116,10 @@ int TdvMarkerChooserDialog::DoControlCommand(int id) {
       }
       CloseWindow();
       return 0;
+    case kShapes:
+    case kColours:
+      PickAt(id, mousePos);
+      return 0;
     default:
       return kTdvNotHandled;
   }
@@ -129,27 +133,21 @@ int TdvMarkerChooserDialog::CellAt(int id, shell::Point point, int cellSize, int
   return y / cellSize * columns + x / cellSize;
 }
 
-int TdvMarkerChooserDialog::DoButtonClick(int id, shell::Point point) {
-  if (id == kShapes) {
-    if (target_.angle) {
-      return 0;
-    }
+// A click in a picture arrives as the control's command, the pointer's
+// place in mousePos.
+void TdvMarkerChooserDialog::PickAt(int id, shell::Point point) {
+  if (id == kShapes && !target_.angle) {
     const int category = Category();
     working_.shape =
         std::min(CellAt(id, point, kShapeCell, kShapeColumns) + FirstMarkerCode(category),
                  LastMarkerCode(category));
     Redraw(kShapes);
-    Redraw(kExample);
-    return 0;
-  }
-  if (id == kColours) {
+  } else if (id == kColours) {
     working_.colour = std::min(CellAt(id, point, kColourCell, kColourColumns), kColourColumns - 1);
     Redraw(kShapes);
     Redraw(kColours);
-    Redraw(kExample);
-    return 0;
   }
-  return kTdvNotHandled;
+  Redraw(kExample);
 }
 
 int TdvMarkerChooserDialog::DoPopupSelect(int id, int selection) {

@@ -68,7 +68,6 @@ class TdvMarkerChooserDialog : public TdvDialog {
   bool IsA(int code) const override;
   int DoCreate() override;
   int DoControlCommand(int id) override;
-  int DoButtonClick(int id, shell::Point point) override;
   int DoPopupSelect(int id, int selection) override;
   int DoCheckBox(int id) override;
   void DrawControl(int id) override;
@@ -77,6 +76,7 @@ class TdvMarkerChooserDialog : public TdvDialog {
   const TdvMarkerChoice& Working() const { return working_; }
 
  private:
+  void PickAt(int id, shell::Point point);
   // The cell of a picture control under `point` (client pixels).
   int CellAt(int id, shell::Point point, int cellSize, int columns) const;
   void Redraw(int id);
