@@ -168,6 +168,7 @@ int TdvMarkerChooserDialog::DoCheckBox(int id) {
   if (id != kLeaveTrails && id != kShowLine) {
     return kTdvNotHandled;
   }
+  TdvDialog::DoCheckBox(id);
   working_.flag = GetCheckBox(id);
   return 0;
 }

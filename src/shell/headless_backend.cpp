@@ -297,14 +297,10 @@ void HeadlessBackend::Resize(WindowHandle window, Size clientSize) {
 }
 
 void HeadlessBackend::PressButton(WindowHandle parent, int id, Point where) {
-  HeadlessWindow* control = Find(ControlOf(parent, id));
+  const HeadlessWindow* control = Find(ControlOf(parent, id));
   if (control == nullptr || !control->enabled) {
     Fail("the script pressed control " + std::to_string(id) + ", which is not there or disabled");
     return;
-  }
-  // A check box turns over before its owner hears of the click.
-  if (control->control.kind == ControlKind::kCheckBox) {
-    control->checked = !control->checked;
   }
   Event event;
   event.kind = EventKind::kButton;

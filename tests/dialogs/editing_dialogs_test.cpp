@@ -36,6 +36,26 @@ class EditingDialogsTest : public DocumentTest {
         dialog, id, {area.left + cell % columns * size + 2, area.top + cell / columns * size + 2});
   }
 
+  void Retype(shell::WindowHandle dialog, int edit, const std::string& text) {
+    const std::size_t length = backend.Window(backend.ControlOf(dialog, edit))->title.size();
+    backend.TypeText(dialog, edit, std::string(length, '\b') + text);
+  }
+
+  // Two Fixed ends with data and the scale between them.
+  TdvCalibrateObject& AddScale() {
+    LList ends;
+    for (const char* name : {"A", "B"}) {
+      TdvDataPoint* end = AddPoint(doc, name, kFixed);
+      end->TakeData(name[0] == 'A' ? 10 : 90, -10, 0);
+      ends.Append(std::make_unique<TdvInt>(end->GetId()));
+    }
+    auto& scale =
+        *static_cast<TdvCalibrateObject*>(doc.GetItem(doc.ObjectNewObject(kItemScale, "Scale1")));
+    scale.SetIncluded(ends);
+    scale.SetKnownLength(1.23456);
+    return scale;
+  }
+
   NoMovieHost host;
   TdvProgramDialogs dialogs{host};
   TdvDataObjectWindow& doc;
@@ -128,4 +148,111 @@ TEST_F(EditingDialogsTest, APlotsChooserWritesItsStyleAndKeepsAColourNoSwatchHas
     EXPECT_EQ(plot.connect, swatch < 0);
   }
 }
+
+TEST_F(EditingDialogsTest, ChangeScaleChangesTheScaleShownAndWithoutScalesOnlySaysSo) {
+  backend.ExpectMessage("No Scales Exist to be Changed!", shell::MessageAnswer::kOk, "No Scales");
+  dialogs.ChangeScale(doc);
+  TdvCalibrateObject& scale = AddScale();
+  using Scale = TdvChangeScaleDialog;
+  struct Case {
+    const char* typed;  // empty: left as shown
+    int unit;
+    int sampleType;
+    double metres;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"", 1, kFrameByFrame, 1.23456, false},
+      {"50", 2, kSemiFixed, 0.5, false},
+      {"-3", 1, kFixed, 0.5, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    backend.QueueModal([&](shell::WindowHandle dialog) {
+      if (*c.typed != '\0') {
+        Retype(dialog, Scale::kLength, c.typed);
+      } else {
+        EXPECT_EQ(backend.Window(backend.ControlOf(dialog, Scale::kLength))->title, "1.235");
+      }
+      backend.ChoosePopup(dialog, Scale::kUnits, c.unit);
+      backend.ChoosePopup(dialog, Scale::kSampleType, c.sampleType);
+      if (c.refused) {
+        backend.ExpectMessage("Please enter a number greater than 0.");
+      }
+      backend.PressButton(dialog, Scale::kApply);
+      ASSERT_TRUE(backend.Exists(dialog));
+      backend.PressButton(dialog, Scale::kCancel);
+    });
+    dialogs.ChangeScale(doc);
+    EXPECT_DOUBLE_EQ(scale.GetKnownLength(), c.metres);
+    EXPECT_EQ(scale.GetLengthUnit(), c.refused ? 2 : c.unit);
+    EXPECT_EQ(scale.GetSampleType(), c.refused ? kSemiFixed : c.sampleType);
+  }
+}
+
+TEST_F(EditingDialogsTest, ClearAllClearsTheCheckedTypesButOriginsAndScaleEndsWhileTheyAreChecked) {
+  AddScale();
+  AddPoint(doc, "Fixed", kFixed);
+  AddPoint(doc, "Semi", kSemiFixed);
+  using Clear = TdvClearAllDialog;
+  struct Case {
+    std::vector<int> unchecked;
+    bool defaults;
+    std::vector<std::string> kept;
+  };
+  const Case cases[] = {
+      {{}, false, {"Origin 1", "A", "B"}},
+      {{Clear::kOrigins, Clear::kScaleEnds}, true, {"Origin 1", "A", "B"}},
+      {{Clear::kOrigins}, false, {"A", "B"}},
+      {{Clear::kFixed}, false, {"Origin 1", "A", "B", "Fixed"}},
+      {{Clear::kScaleEnds, Clear::kFrameByFrame}, false, {"Ball", "Origin 1"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> kept;
+    for (std::int32_t id : doc.ItemOrder()) {
+      if (auto* point = dynamic_cast<TdvDataPoint*>(doc.GetItem(id))) {
+        point->TakeData(50, -50, 0);
+      }
+    }
+    backend.QueueModal([&](shell::WindowHandle dialog) {
+      for (int box : c.unchecked) {
+        backend.PressButton(dialog, box);
+      }
+      if (c.defaults) {
+        backend.PressButton(dialog, Clear::kDefaults);
+      }
+      backend.PressButton(dialog, Clear::kOk);
+    });
+    doc.DoCommand(460);
+    for (std::int32_t id : doc.ItemOrder()) {
+      if (TdvDataObject* item = doc.GetItem(id); item->IsA(kDataPointCode) && item->HasData(0)) {
+        kept.push_back(item->GetName());
+      }
+    }
+    std::sort(kept.begin(), kept.end());
+    std::vector<std::string> expected = c.kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(kept, expected) << c.unchecked.size();
+  }
+}
+
+TEST_F(EditingDialogsTest, ADoubleClickOnAnOriginsHeaderChoosesTheCoordinatesOfItsItems) {
+  backend.Resize(doc.hwnd, {400, 300});
+  const TdvCoordinateSystemsLayout::Box* box = doc.ListLayout().BoxOf(doc.DefaultOrigin());
+  ASSERT_NE(box, nullptr);
+  const shell::Point header{box->header.left + 60, box->header.top + 10};
+  for (int button : {TdvEditCoordinateFrameDialog::kCancel, TdvEditCoordinateFrameDialog::kOk}) {
+    doc.modified = false;
+    backend.QueueModal([&](shell::WindowHandle dialog) {
+      EXPECT_EQ(backend.Window(backend.ControlOf(dialog, 123))->popupShown, kCartesian);
+      backend.ChoosePopup(dialog, TdvEditCoordinateFrameDialog::kCoordinates, kPolar);
+      backend.PressButton(dialog, button);
+    });
+    backend.DoubleClick(doc.hwnd, header);
+    const bool ok = button == TdvEditCoordinateFrameDialog::kOk;
+    EXPECT_EQ(ball.GetCoordinates(), ok ? kPolar : kCartesian);
+    EXPECT_EQ(doc.modified, ok);
+  }
+}
+
 }  // namespace
