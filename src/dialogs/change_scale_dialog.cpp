@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "dialogs/control_help.h"
+#include "dialogs/control_kinds.h"
 #include "dialogs/typed_number.h"
 #include "document/data_object_window.h"
 #include "foundation/format_significant.h"
@@ -13,11 +14,8 @@
 
 namespace {
 
-constexpr int kPushButton = 1;
-constexpr int kPopup = 4;
-constexpr int kEditField = 6;
-constexpr int kLabel = 9;
-constexpr int kFromStringTable = 1;
+using namespace control_kind;
+
 constexpr int kUnitNames = 10110;
 constexpr int kSampleTypeNames = 10010;
 constexpr int kMetres = 1;

@@ -3,13 +3,12 @@
 #include <array>
 
 #include "dialogs/control_help.h"
+#include "dialogs/control_kinds.h"
 #include "document/data_object_window.h"
 
 namespace {
 
-constexpr int kPushButton = 1;
-constexpr int kLabel = 9;
-constexpr int kCheckBox = 11;
+using namespace control_kind;
 
 using Dialog = TdvClearAllDialog;
 

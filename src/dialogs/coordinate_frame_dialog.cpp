@@ -3,13 +3,13 @@
 #include <array>
 
 #include "dialogs/control_help.h"
+#include "dialogs/control_kinds.h"
 #include "document/data_object_window.h"
 
 namespace {
 
-constexpr int kPushButton = 1;
-constexpr int kPopup = 4;
-constexpr int kFromStringTable = 1;
+using namespace control_kind;
+
 constexpr int kCoordinateNames = 10060;
 
 using Dialog = TdvEditCoordinateFrameDialog;

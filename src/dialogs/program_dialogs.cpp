@@ -1,6 +1,7 @@
 #include "dialogs/program_dialogs.h"
 
 #include <memory>
+#include <utility>
 
 #include "dialogs/change_scale_dialog.h"
 #include "dialogs/clear_all_dialog.h"
@@ -14,9 +15,11 @@
 namespace {
 
 // The shell frees the dialog once its window has gone.
-template <typename Dialog>
-void Run(TdvDataObjectWindow& document) {
-  TdvShell::Get().Keep(std::make_unique<Dialog>(document))->OpenWindow();
+template <typename Dialog, typename... Arguments>
+void Run(Arguments&&... arguments) {
+  TdvShell::Get()
+      .Keep(std::make_unique<Dialog>(std::forward<Arguments>(arguments)...))
+      ->OpenWindow();
 }
 
 }  // namespace
@@ -43,9 +46,7 @@ void TdvProgramDialogs::NumberOfPoints(TdvDataObjectWindow& document,
 void TdvProgramDialogs::ChooseMarker(TdvDataObjectWindow& document, std::int32_t id) {
   if (std::optional<TdvMarkerChooserDialog::Target> target =
           TdvMarkerChooserDialog::ForSeries(document, id)) {
-    TdvShell::Get()
-        .Keep(std::make_unique<TdvMarkerChooserDialog>(std::move(*target)))
-        ->OpenWindow();
+    Run<TdvMarkerChooserDialog>(std::move(*target));
   }
 }
 
@@ -58,7 +59,5 @@ void TdvProgramDialogs::ChangeScale(TdvDataObjectWindow& document) {
 }
 
 void TdvProgramDialogs::EditCoordinateFrame(TdvDataObjectWindow& document, std::int32_t origin) {
-  TdvShell::Get()
-      .Keep(std::make_unique<TdvEditCoordinateFrameDialog>(document, origin))
-      ->OpenWindow();
+  Run<TdvEditCoordinateFrameDialog>(document, origin);
 }
