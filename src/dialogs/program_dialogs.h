@@ -13,6 +13,10 @@ class TdvProgramDialogs : public TdvDocumentDialogs {
   void MovieStepSize(TdvDataObjectWindow& document) override;
   void ChangeFrameRate(TdvDataObjectWindow& document) override;
   void NumberOfPoints(TdvDataObjectWindow& document, const std::string& moviePath) override;
+  void ChooseMarker(TdvDataObjectWindow& document, std::int32_t id) override;
+  void ClearAll(TdvDataObjectWindow& document) override;
+  void ChangeScale(TdvDataObjectWindow& document) override;
+  void EditCoordinateFrame(TdvDataObjectWindow& document, std::int32_t origin) override;
 
  private:
   TdvMovieSetupHost& host_;
