@@ -27,14 +27,18 @@ int TdvDataObjectWindow::DoCreate() {
              {0, 0, kScrollBarWidth, 50}, 1, 0, 0);
   AddControl(static_cast<int>(shell::ControlKind::kEditField), kListEdit, "", {0, 0, 60, 18}, 0, 0,
              0);
+  AddListButtons();
   TdvDocumentWindow::DoCreate();
-  ListLayout();
+  SetListButtonTips();
+  PlaceListButtons(ListLayout());
   return 0;
 }
 
 int TdvDataObjectWindow::DoSize(int width, int height) {
   TdvDocumentWindow::DoSize(width, height);
-  MoveControl(kListScrollBar, ListLayout().scrollBar);
+  const TdvCoordinateSystemsLayout& layout = ListLayout();
+  MoveControl(kListScrollBar, layout.scrollBar);
+  PlaceListButtons(layout);
   return kTdvNotHandled;
 }
 

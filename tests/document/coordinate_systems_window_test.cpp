@@ -238,4 +238,39 @@ TEST_F(CoordinateSystemsWindowTest, TheMovieLineNamesTheMovieOrSaysThereIsNone) 
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Ball"), texts.end());
 }
 
+TEST_F(CoordinateSystemsWindowTest, EachButtonOfTheWindowRunsItsCommand) {
+  TdvDataObjectWindow* doc = Window(MovieDocument());
+  TdvDataPoint* pivot = AddPoint(*doc, "Pivot");
+  pivot->SetOrigin(1);
+  const std::int32_t ball = AddPoint(*doc, "Ball")->GetId();
+  struct Case {
+    int button;
+    std::int32_t current;
+    std::string message;
+    std::vector<std::string> dialogs;
+  };
+  const Case cases[] = {
+      {10, kNoItem, "", {"new item"}},
+      {11, ball, "", {"edit " + std::to_string(ball)}},
+      {13, kNoItem, "Must select an origin to transform it", {}},
+      {14, pivot->GetId(), "", {}},
+      {12, ball, "Delete All Data Relative to Ball?", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button);
+    dialogs.opened.clear();
+    // A click on the list's empty end clears the selection.
+    backend.Click(doc->hwnd, c.current != kNoItem
+                                 ? Cell(*doc, c.current, kTypeColumn)
+                                 : shell::Point{100, doc->ListLayout().list.bottom - 2});
+    if (!c.message.empty()) {
+      backend.ExpectMessage(c.message);
+    }
+    backend.PressButton(doc->hwnd, c.button);
+    EXPECT_EQ(dialogs.opened, c.dialogs);
+  }
+  EXPECT_EQ(doc->DefaultOrigin(), pivot->GetId());
+  EXPECT_EQ(doc->GetItem(ball), nullptr);
+}
+
 }  // namespace

@@ -77,6 +77,7 @@ class RecordingDialogs : public TdvDocumentDialogs {
   void ChooseMarker(TdvDataObjectWindow&, std::int32_t id) override {
     opened.push_back("marker " + std::to_string(id));
   }
+  void NewItem(TdvDataObjectWindow&) override { opened.push_back("new item"); }
   void ChangeScale(TdvDataObjectWindow&) override { opened.push_back("change scale"); }
   void ScaleMovie(TdvDataObjectWindow&) override { opened.push_back("scale movie"); }
   void NumberOfPoints(TdvDataObjectWindow&, const std::string& path) override {
