@@ -273,4 +273,26 @@ TEST_F(CoordinateSystemsWindowTest, EachButtonOfTheWindowRunsItsCommand) {
   EXPECT_EQ(doc->GetItem(ball), nullptr);
 }
 
+TEST_F(CoordinateSystemsWindowTest, AfterScrollingAClickHitsTheRowDrawnThere) {
+  TdvDataObjectWindow* doc = Window(MovieDocument());
+  std::vector<std::int32_t> points;
+  for (int i = 0; i < 60; ++i) {
+    points.push_back(AddPoint(*doc, "P" + std::to_string(i))->GetId());
+  }
+  const int scrolled = 40;
+  for (int target : {45, 59}) {
+    SCOPED_TRACE(target);
+    // Where the row lies unscrolled, in a window tall enough for all.
+    backend.Resize(doc->hwnd, {420, 1600});
+    const shell::Point unscrolled = Cell(*doc, points[target], kVisibleColumn);
+    backend.Resize(doc->hwnd, {420, 500});
+    backend.Scroll(doc->hwnd, TdvDataObjectWindow::kListScrollBar, shell::kScrollThumb, scrolled);
+    backend.Click(doc->hwnd, {unscrolled.x, unscrolled.y - scrolled * kListRowHeight});
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      EXPECT_EQ(doc->GetItem(points[i])->IsVisible(), static_cast<int>(i) != target) << i;
+    }
+    doc->GetItem(points[target])->SetVisible(true);
+  }
+}
+
 }  // namespace
