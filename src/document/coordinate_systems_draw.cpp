@@ -95,6 +95,16 @@ void TdvDataObjectWindow::WinDraw(const std::optional<shell::Rect>& area) {
       IntersectRects(area.value_or(TdvRect{0, 0, clientSize.width, clientSize.height}), layout.list)
           .value_or(TdvRect{0, 0, 0, 0});
   GfxEraseRect({0, 0, clientSize.width, clientSize.height});
+  // The separators that run down the list go under the boxes, whose
+  // headers and scale rows cover them.
+  GfxSetFGColor(shell::kBlack);
+  GfxSetPenSize(1);
+  for (const TdvRowColumn& column : kRowColumns) {
+    if (!column.headerOnly) {
+      GfxMoveTo(column.end, layout.list.top);
+      GfxLineTo(column.end, layout.list.bottom);
+    }
+  }
   // Every text of the window is in the rows' small font.
   TdvWindowSeriesView view(*this);
   for (const TdvCoordinateSystemsLayout::Box& box : layout.boxes) {
@@ -120,7 +130,7 @@ void TdvDataObjectWindow::DrawListHeader(const TdvCoordinateSystemsLayout& layou
   GfxSetPenSize(1);
   for (const TdvRowColumn& column : kRowColumns) {
     GfxMoveTo(column.end, 0);
-    GfxLineTo(column.end, column.headerOnly ? layout.headerRow.bottom : layout.list.bottom);
+    GfxLineTo(column.end, layout.headerRow.bottom);
     GfxDrawTextInRect(column.heading, {column.start, 0, column.end, layout.headerRow.bottom}, 1, 1);
   }
   GfxMoveTo(layout.headerRow.right, 0);
@@ -156,9 +166,13 @@ void TdvDataObjectWindow::DrawBox(const TdvCoordinateSystemsLayout::Box& box, Td
   frame->scaleRect = box.scale;
   frame->box = box.box;
   if (box.scale.bottom > box.scale.top) {
+    GfxSetFGColor(shell::kWhite);
+    GfxFillRect(box.scale);
+    GfxSetFGColor(shell::kBlack);
     if (auto* scale = dynamic_cast<TdvCalibrateObject*>(GetItem(frame->scale))) {
-      GfxDrawText(scale->ScaleRowText(displayedTime), box.scale.left + 5,
-                  box.scale.top + kTextBaseline);
+      GfxDrawTextInRect(scale->ScaleRowText(displayedTime),
+                        {box.scale.left + 5, box.scale.top, box.scale.right, box.scale.bottom}, 0,
+                        1);
     }
   }
   for (const TdvCoordinateSystemsLayout::Row& row : listLayout.rows) {
