@@ -191,6 +191,9 @@ TEST_F(CoordinateSystemsWindowTest, TabAndReturnWalkThroughTheInPlaceEdits) {
   ASSERT_EQ(doc->CurrentItem(), first);
   backend.Click(doc->hwnd, Cell(*doc, first, kNameColumn));
   ASSERT_EQ(doc->EditedItem(), first);
+  // Typing replaces the whole name.
+  EXPECT_EQ(backend.Window(backend.ControlOf(doc->hwnd, kEditControl))->textSelection,
+            std::make_pair(0, 5));
 
   struct Step {
     const char* name;
