@@ -246,32 +246,25 @@ TEST_F(CoordinateSystemsWindowTest, EachButtonOfTheWindowRunsItsCommand) {
   TdvDataPoint* pivot = AddPoint(*doc, "Pivot");
   pivot->SetOrigin(1);
   const std::int32_t ball = AddPoint(*doc, "Ball")->GetId();
-  struct Case {
-    int button;
-    std::int32_t current;
-    std::string message;
-    std::vector<std::string> dialogs;
-  };
-  const Case cases[] = {
-      {10, kNoItem, "", {"new item"}},
-      {11, ball, "", {"edit " + std::to_string(ball)}},
-      {13, kNoItem, "Must select an origin to transform it", {}},
-      {14, pivot->GetId(), "", {}},
-      {12, ball, "Delete All Data Relative to Ball?", {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.button);
-    dialogs.opened.clear();
+  // The button, the item made current first, the message it shows.
+  const std::tuple<int, std::int32_t, std::string> cases[] = {
+      {10, kNoItem, ""},
+      {11, ball, ""},
+      {13, kNoItem, "Must select an origin to transform it"},
+      {14, pivot->GetId(), ""},
+      {12, ball, "Delete All Data Relative to Ball?"}};
+  for (const auto& [button, current, message] : cases) {
+    SCOPED_TRACE(button);
     // A click on the list's empty end clears the selection.
-    backend.Click(doc->hwnd, c.current != kNoItem
-                                 ? Cell(*doc, c.current, kTypeColumn)
+    backend.Click(doc->hwnd, current != kNoItem
+                                 ? Cell(*doc, current, kTypeColumn)
                                  : shell::Point{100, doc->ListLayout().list.bottom - 2});
-    if (!c.message.empty()) {
-      backend.ExpectMessage(c.message);
+    if (!message.empty()) {
+      backend.ExpectMessage(message);
     }
-    backend.PressButton(doc->hwnd, c.button);
-    EXPECT_EQ(dialogs.opened, c.dialogs);
+    backend.PressButton(doc->hwnd, button);
   }
+  EXPECT_EQ(dialogs.opened, (std::vector<std::string>{"new item", "edit " + std::to_string(ball)}));
   EXPECT_EQ(doc->DefaultOrigin(), pivot->GetId());
   EXPECT_EQ(doc->GetItem(ball), nullptr);
 }
@@ -282,19 +275,14 @@ TEST_F(CoordinateSystemsWindowTest, AfterScrollingAClickHitsTheRowDrawnThere) {
   for (int i = 0; i < 60; ++i) {
     points.push_back(AddPoint(*doc, "P" + std::to_string(i))->GetId());
   }
-  const int scrolled = 40;
-  for (int target : {45, 59}) {
-    SCOPED_TRACE(target);
-    // Where the row lies unscrolled, in a window tall enough for all.
-    backend.Resize(doc->hwnd, {420, 1600});
-    const shell::Point unscrolled = Cell(*doc, points[target], kVisibleColumn);
-    backend.Resize(doc->hwnd, {420, 500});
-    backend.Scroll(doc->hwnd, TdvDataObjectWindow::kListScrollBar, shell::kScrollThumb, scrolled);
-    backend.Click(doc->hwnd, {unscrolled.x, unscrolled.y - scrolled * kListRowHeight});
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      EXPECT_EQ(doc->GetItem(points[i])->IsVisible(), static_cast<int>(i) != target) << i;
-    }
-    doc->GetItem(points[target])->SetVisible(true);
+  // Where the row lies unscrolled, in a window tall enough for all.
+  backend.Resize(doc->hwnd, {420, 1600});
+  const shell::Point unscrolled = Cell(*doc, points[45], kVisibleColumn);
+  backend.Resize(doc->hwnd, {420, 500});
+  backend.Scroll(doc->hwnd, TdvDataObjectWindow::kListScrollBar, shell::kScrollThumb, 40);
+  backend.Click(doc->hwnd, {unscrolled.x, unscrolled.y - 40 * kListRowHeight});
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    EXPECT_EQ(doc->GetItem(points[i])->IsVisible(), i != 45) << i;
   }
 }
 
