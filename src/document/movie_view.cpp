@@ -13,10 +13,6 @@ constexpr int kBrightLabel = 140;
 // A crowded spot gives up moving labels after this many.
 constexpr int kMostMoves = 8;
 
-bool Overlap(const TdvRect& a, const TdvRect& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 TdvRect Inflated(const TdvRect& rect, int by) {
   return {rect.left - by, rect.top - by, rect.right + by, rect.bottom + by};
 }
@@ -48,7 +44,8 @@ TdvRect TdvMovieView::PlaceLabel(const std::string& text, const TdvPoint& at) {
   TdvRect rect = TdvWindowSeriesView::SmallTextRect(text, at);
   for (int move = 0; move < kMostMoves; ++move) {
     auto covered = std::find_if(labels.begin(), labels.end(), [&](const PlacedLabel& label) {
-      return Overlap(Inflated(label.rect, kChipMargin), Inflated(rect, kChipMargin));
+      return IntersectRects(Inflated(label.rect, kChipMargin), Inflated(rect, kChipMargin))
+          .has_value();
     });
     if (covered == labels.end()) {
       break;
