@@ -97,14 +97,7 @@ void TdvDataObjectWindow::WinDraw(const std::optional<shell::Rect>& area) {
   GfxEraseRect({0, 0, clientSize.width, clientSize.height});
   // The separators that run down the list go under the boxes, whose
   // headers and scale rows cover them.
-  GfxSetFGColor(shell::kBlack);
-  GfxSetPenSize(1);
-  for (const TdvRowColumn& column : kRowColumns) {
-    if (!column.headerOnly) {
-      GfxMoveTo(column.end, layout.list.top);
-      GfxLineTo(column.end, layout.list.bottom);
-    }
-  }
+  DrawListSeparators(layout.list.top, layout.list.bottom);
   // Every text of the window is in the rows' small font.
   TdvWindowSeriesView view(*this);
   for (const TdvCoordinateSystemsLayout::Box& box : layout.boxes) {
@@ -123,6 +116,17 @@ void TdvDataObjectWindow::WinDraw(const std::optional<shell::Rect>& area) {
   }
   GfxSetFGColor(shell::kBlack);
   GfxDrawTextInRect(MovieLineText(), layout.movieLine, 0, 1);
+}
+
+void TdvDataObjectWindow::DrawListSeparators(int top, int bottom) {
+  GfxSetFGColor(shell::kBlack);
+  GfxSetPenSize(1);
+  for (const TdvRowColumn& column : kRowColumns) {
+    if (!column.headerOnly) {
+      GfxMoveTo(column.end, top);
+      GfxLineTo(column.end, bottom);
+    }
+  }
 }
 
 void TdvDataObjectWindow::DrawListHeader(const TdvCoordinateSystemsLayout& layout) {
@@ -184,6 +188,7 @@ void TdvDataObjectWindow::DrawBox(const TdvCoordinateSystemsLayout::Box& box, Td
       if (IsSelected(row.id)) {
         GfxSetColorCode(kHeaderColourCode);
         GfxFillRect(row.rect);
+        DrawListSeparators(row.rect.top, row.rect.bottom);
       }
       item->DrawRows(view, pen, update);
     }

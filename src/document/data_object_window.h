@@ -431,6 +431,8 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   void AddListButtons();
   void SetListButtonTips();
   void PlaceListButtons(const TdvCoordinateSystemsLayout& layout);
+  // The column separators that run down the list, from top to bottom.
+  void DrawListSeparators(int top, int bottom);
   void DrawListHeader(const TdvCoordinateSystemsLayout& layout);
   void DrawBox(const TdvCoordinateSystemsLayout::Box& box, TdvSeriesView& view,
                const TdvRect& update);
