@@ -27,14 +27,18 @@ int TdvDataObjectWindow::DoCreate() {
              {0, 0, kScrollBarWidth, 50}, 1, 0, 0);
   AddControl(static_cast<int>(shell::ControlKind::kEditField), kListEdit, "", {0, 0, 60, 18}, 0, 0,
              0);
+  AddListButtons();
   TdvDocumentWindow::DoCreate();
-  ListLayout();
+  SetListButtonTips();
+  PlaceListButtons(ListLayout());
   return 0;
 }
 
 int TdvDataObjectWindow::DoSize(int width, int height) {
   TdvDocumentWindow::DoSize(width, height);
-  MoveControl(kListScrollBar, ListLayout().scrollBar);
+  const TdvCoordinateSystemsLayout& layout = ListLayout();
+  MoveControl(kListScrollBar, layout.scrollBar);
+  PlaceListButtons(layout);
   return kTdvNotHandled;
 }
 
@@ -91,6 +95,9 @@ void TdvDataObjectWindow::WinDraw(const std::optional<shell::Rect>& area) {
       IntersectRects(area.value_or(TdvRect{0, 0, clientSize.width, clientSize.height}), layout.list)
           .value_or(TdvRect{0, 0, 0, 0});
   GfxEraseRect({0, 0, clientSize.width, clientSize.height});
+  // The separators that run down the list go under the boxes, whose
+  // headers and scale rows cover them.
+  DrawListSeparators(layout.list.top, layout.list.bottom);
   // Every text of the window is in the rows' small font.
   TdvWindowSeriesView view(*this);
   for (const TdvCoordinateSystemsLayout::Box& box : layout.boxes) {
@@ -111,12 +118,23 @@ void TdvDataObjectWindow::WinDraw(const std::optional<shell::Rect>& area) {
   GfxDrawTextInRect(MovieLineText(), layout.movieLine, 0, 1);
 }
 
+void TdvDataObjectWindow::DrawListSeparators(int top, int bottom) {
+  GfxSetFGColor(shell::kBlack);
+  GfxSetPenSize(1);
+  for (const TdvRowColumn& column : kRowColumns) {
+    if (!column.headerOnly) {
+      GfxMoveTo(column.end, top);
+      GfxLineTo(column.end, bottom);
+    }
+  }
+}
+
 void TdvDataObjectWindow::DrawListHeader(const TdvCoordinateSystemsLayout& layout) {
   GfxSetFGColor(shell::kBlack);
   GfxSetPenSize(1);
   for (const TdvRowColumn& column : kRowColumns) {
     GfxMoveTo(column.end, 0);
-    GfxLineTo(column.end, column.headerOnly ? layout.headerRow.bottom : layout.list.bottom);
+    GfxLineTo(column.end, layout.headerRow.bottom);
     GfxDrawTextInRect(column.heading, {column.start, 0, column.end, layout.headerRow.bottom}, 1, 1);
   }
   GfxMoveTo(layout.headerRow.right, 0);
@@ -152,9 +170,13 @@ void TdvDataObjectWindow::DrawBox(const TdvCoordinateSystemsLayout::Box& box, Td
   frame->scaleRect = box.scale;
   frame->box = box.box;
   if (box.scale.bottom > box.scale.top) {
+    GfxSetFGColor(shell::kWhite);
+    GfxFillRect(box.scale);
+    GfxSetFGColor(shell::kBlack);
     if (auto* scale = dynamic_cast<TdvCalibrateObject*>(GetItem(frame->scale))) {
-      GfxDrawText(scale->ScaleRowText(displayedTime), box.scale.left + 5,
-                  box.scale.top + kTextBaseline);
+      GfxDrawTextInRect(scale->ScaleRowText(displayedTime),
+                        {box.scale.left + 5, box.scale.top, box.scale.right, box.scale.bottom}, 0,
+                        1);
     }
   }
   for (const TdvCoordinateSystemsLayout::Row& row : listLayout.rows) {
@@ -166,6 +188,7 @@ void TdvDataObjectWindow::DrawBox(const TdvCoordinateSystemsLayout::Box& box, Td
       if (IsSelected(row.id)) {
         GfxSetColorCode(kHeaderColourCode);
         GfxFillRect(row.rect);
+        DrawListSeparators(row.rect.top, row.rect.bottom);
       }
       item->DrawRows(view, pen, update);
     }

@@ -139,29 +139,3 @@ void TdvDataObjectWindow::ListScales(TdvLList<TdvObjectInfo>& list) {
     }
   }
 }
-
-// The buttons inside the window.
-int TdvDataObjectWindow::DoControlCommand(int id) {
-  CommitEdit();
-  switch (id) {
-    case 10:
-      Dialogs().NewItem(*this);
-      return 0;
-    case 11:
-      EditCurrentItem();
-      return 0;
-    case 12:
-      DeleteSelection();
-      return 0;
-    case 13:
-      TransformCurrent();
-      return 0;
-    case 14:
-      if (currentItem != kNoItem) {
-        SetDefaultOrigin(currentItem);
-      }
-      return 0;
-    default:
-      return TdvDocumentWindow::DoControlCommand(id);
-  }
-}

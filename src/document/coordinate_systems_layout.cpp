@@ -13,6 +13,9 @@ bool Inside(const TdvRect& rect, int x, int y) {
 
 // The frame's own rows sit inside a one-pixel border below its header.
 constexpr int kBorder = 1;
+constexpr int kButtonSize = 16;
+// Between the movie's name and the first button.
+constexpr int kButtonGap = 4;
 
 }  // namespace
 
@@ -23,7 +26,13 @@ TdvCoordinateSystemsLayout LayOutCoordinateSystems(TdvDataObjectWindow& document
   layout.headerRow = {0, 0, right, kListHeaderHeight};
   layout.list = {0, kListHeaderHeight + 1, right,
                  std::max(height - kScrollBarWidth, kListHeaderHeight + 1)};
-  layout.movieLine = {5, height - kMovieLineHeight, width - kMovieLineHeight, height};
+  const int buttonsLeft = std::max(width - kListButtonCount * kButtonSize, 0);
+  for (int i = 0; i < kListButtonCount; ++i) {
+    const int left = buttonsLeft + i * kButtonSize;
+    layout.buttons[static_cast<std::size_t>(i)] = {left, height - kMovieLineHeight,
+                                                   left + kButtonSize, height};
+  }
+  layout.movieLine = {5, height - kMovieLineHeight, std::max(buttonsLeft - kButtonGap, 5), height};
   layout.scrollBar = {right, 0, width, height - kMovieLineHeight};
   int top = layout.list.top - scroll * kListRowHeight;
   for (std::int32_t origin : document.FrameOrder()) {

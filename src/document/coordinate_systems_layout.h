@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "foundation/geometry.h"
 
 class TdvDataObjectWindow;
+
+inline constexpr int kListButtonCount = 5;
 
 // Where everything of the coordinate-systems window lies for one client
 // size and scroll position: drawing and hit-testing both read it, so that a
@@ -30,6 +33,8 @@ struct TdvCoordinateSystemsLayout {
   TdvRect list;
   TdvRect movieLine;
   TdvRect scrollBar;
+  // The window's buttons, right-aligned on the movie line.
+  std::array<TdvRect, kListButtonCount> buttons;
   std::vector<Box> boxes;
   std::vector<Row> rows;
   // Three per box and one per item, and how many of them do not fit.

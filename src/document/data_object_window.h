@@ -266,7 +266,11 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   // On the header of an origin's box: "Coordinates" for its system.
   int DoDoubleClick(int x, int y, int modifiers) override;
   int DoKeyDown(int character, int modifiers) override;
+  // The buttons at the end of the movie line (10 new item, 11 edit, 12
+  // delete, 13 transform, 14 default origin) and their help texts.
   int DoControlCommand(int id) override;
+  int DoButtonClick(int id, shell::Point point) override;
+  void ShowControlHelp(int id, int x, int y) override;
   void ShowAreaHelp(int x, int y) override;
   // The status-line text for the point (x, y) of the window.
   std::string AreaHelp(int x, int y);
@@ -437,6 +441,11 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   enum class ListDrag { kNone, kItems, kBox, kScale };
   static constexpr int kEditName = 1;
   static constexpr int kEditMass = 5;
+  void AddListButtons();
+  void SetListButtonTips();
+  void PlaceListButtons(const TdvCoordinateSystemsLayout& layout);
+  // The column separators that run down the list, from top to bottom.
+  void DrawListSeparators(int top, int bottom);
   void DrawListHeader(const TdvCoordinateSystemsLayout& layout);
   void DrawBox(const TdvCoordinateSystemsLayout::Box& box, TdvSeriesView& view,
                const TdvRect& update);

@@ -129,7 +129,24 @@ void HeadlessSurface::StampPen(int x, int y) {
   }
 }
 
+// Copying one colour needs no marks: touching a pixel twice within one
+// operation leaves it the same. Rows are then filled whole, which is what
+// keeps backgrounds and cells cheap to paint.
 void HeadlessSurface::FillRectPixels(const Rect& rect, Ink ink) {
+  if (mode_ == RasterMode::kCopy && ink != Ink::kInvert) {
+    const Rect clipped{std::max(rect.left, 0), std::max(rect.top, 0),
+                       std::min(rect.right, pixels_->Width()),
+                       std::min(rect.bottom, pixels_->Height())};
+    const Rgb colour = (ink == Ink::kPen    ? pen_.colour
+                        : ink == Ink::kText ? textColour_
+                                            : brush_) &
+                       0xFFFFFFu;
+    for (int y = clipped.top; y < clipped.bottom; ++y) {
+      Rgb* row = pixels_->Row(y);
+      std::fill(row + clipped.left, row + std::max(clipped.left, clipped.right), colour);
+    }
+    return;
+  }
   for (int y = rect.top; y < rect.bottom; ++y) {
     for (int x = rect.left; x < rect.right; ++x) {
       PlotInk(x, y, ink);
@@ -141,6 +158,22 @@ void HeadlessSurface::FillRectPixels(const Rect& rect, Ink ink) {
 // touching a pixel twice.
 void HeadlessSurface::Line(Point from, Point to) {
   Begin(DrawOp::kLine, {}, {from, to});
+  if (mode_ == RasterMode::kCopy && from != to && (from.x == to.x || from.y == to.y)) {
+    // A straight line stamps a rectangle: the pixels visited, the pen
+    // around each.
+    const int width = std::max(pen_.width, 1);
+    const int low = -(width - 1) / 2;
+    const Point last{to.x + (from.x < to.x   ? -1
+                             : from.x > to.x ? 1
+                                             : 0),
+                     to.y + (from.y < to.y   ? -1
+                             : from.y > to.y ? 1
+                                             : 0)};
+    FillRectPixels({std::min(from.x, last.x) + low, std::min(from.y, last.y) + low,
+                    std::max(from.x, last.x) + low + width, std::max(from.y, last.y) + low + width},
+                   Ink::kPen);
+    return;
+  }
   const int dx = std::abs(to.x - from.x);
   const int dy = -std::abs(to.y - from.y);
   const int sx = from.x < to.x ? 1 : -1;

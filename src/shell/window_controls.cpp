@@ -281,7 +281,8 @@ void TdvWindow::EditInPlace(int id, const shell::Rect& area) {
   AfterPaint();
   ShowControl(id, true);
   Backend().SetFocus(control->window);
-  Backend().SelectText(control->window, 0, 3);
+  // All of it, so that typing replaces the text.
+  Backend().SelectText(control->window, 0, static_cast<int>(GetControlText(id).size()));
 }
 
 int TdvWindow::FilterControlChar(int id, int character) {

@@ -25,6 +25,11 @@ void TdvTableWindow::WinDraw(const std::optional<shell::Rect>&) {
   GfxFillRect({0, 0, clientSize.width, clientSize.height});
   DrawRows(layout);
   DrawHeader(layout);
+  // A cut row or column ends at the scroll bars; the corner between them
+  // stays empty.
+  GfxSetFGColor(shell::kWhite);
+  GfxFillRect({layout.view.right, 0, clientSize.width, clientSize.height});
+  GfxFillRect({0, layout.view.bottom, layout.view.right, clientSize.height});
 }
 
 void TdvTableWindow::DrawHeader(const TdvTableLayout& layout) {

@@ -191,6 +191,9 @@ TEST_F(CoordinateSystemsWindowTest, TabAndReturnWalkThroughTheInPlaceEdits) {
   ASSERT_EQ(doc->CurrentItem(), first);
   backend.Click(doc->hwnd, Cell(*doc, first, kNameColumn));
   ASSERT_EQ(doc->EditedItem(), first);
+  // Typing replaces the whole name.
+  EXPECT_EQ(backend.Window(backend.ControlOf(doc->hwnd, kEditControl))->textSelection,
+            std::make_pair(0, 5));
 
   struct Step {
     const char* name;
@@ -236,6 +239,51 @@ TEST_F(CoordinateSystemsWindowTest, TheMovieLineNamesTheMovieOrSaysThereIsNone) 
   texts = DrawnTexts(*with);
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Movie: ball.mov"), texts.end());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Ball"), texts.end());
+}
+
+TEST_F(CoordinateSystemsWindowTest, EachButtonOfTheWindowRunsItsCommand) {
+  TdvDataObjectWindow* doc = Window(MovieDocument());
+  TdvDataPoint* pivot = AddPoint(*doc, "Pivot");
+  pivot->SetOrigin(1);
+  const std::int32_t ball = AddPoint(*doc, "Ball")->GetId();
+  // The button, the item made current first, the message it shows.
+  const std::tuple<int, std::int32_t, std::string> cases[] = {
+      {10, kNoItem, ""},
+      {11, ball, ""},
+      {13, kNoItem, "Must select an origin to transform it"},
+      {14, pivot->GetId(), ""},
+      {12, ball, "Delete All Data Relative to Ball?"}};
+  for (const auto& [button, current, message] : cases) {
+    SCOPED_TRACE(button);
+    // A click on the list's empty end clears the selection.
+    backend.Click(doc->hwnd, current != kNoItem
+                                 ? Cell(*doc, current, kTypeColumn)
+                                 : shell::Point{100, doc->ListLayout().list.bottom - 2});
+    if (!message.empty()) {
+      backend.ExpectMessage(message);
+    }
+    backend.PressButton(doc->hwnd, button);
+  }
+  EXPECT_EQ(dialogs.opened, (std::vector<std::string>{"new item", "edit " + std::to_string(ball)}));
+  EXPECT_EQ(doc->DefaultOrigin(), pivot->GetId());
+  EXPECT_EQ(doc->GetItem(ball), nullptr);
+}
+
+TEST_F(CoordinateSystemsWindowTest, AfterScrollingAClickHitsTheRowDrawnThere) {
+  TdvDataObjectWindow* doc = Window(MovieDocument());
+  std::vector<std::int32_t> points;
+  for (int i = 0; i < 60; ++i) {
+    points.push_back(AddPoint(*doc, "P" + std::to_string(i))->GetId());
+  }
+  // Where the row lies unscrolled, in a window tall enough for all.
+  backend.Resize(doc->hwnd, {420, 1600});
+  const shell::Point unscrolled = Cell(*doc, points[45], kVisibleColumn);
+  backend.Resize(doc->hwnd, {420, 500});
+  backend.Scroll(doc->hwnd, TdvDataObjectWindow::kListScrollBar, shell::kScrollThumb, 40);
+  backend.Click(doc->hwnd, {unscrolled.x, unscrolled.y - 40 * kListRowHeight});
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    EXPECT_EQ(doc->GetItem(points[i])->IsVisible(), i != 45) << i;
+  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "movie_fixture.h"
+#include "shell/headless_surface.h"
 
 namespace {
 
@@ -140,6 +141,32 @@ TEST_F(MovieDocumentTest, NudgingMovesOneUnitButNeverOffThePicture) {
     doc->NudgeSelected(c.code);
     EXPECT_EQ(PositionOf(*doc, point->GetId(), 0), c.expected);
   }
+}
+
+// Items that stand on one spot keep their names apart on the movie.
+TEST_F(MovieDocumentTest, LabelsOfItemsOnOneSpotDoNotCoverEachOther) {
+  TdvDataObjectWindow* doc = MovieDocument();
+  movie.window = doc;
+  for (const char* name : {"Ball", "Cup", "Lid"}) {
+    AddPoint(*doc, name)->TakeData(300, -200, 0);
+  }
+  doc->BeginUpdate();
+  doc->DrawItemsAt(0);
+  doc->EndUpdate();
+  std::vector<shell::Rect> labels;
+  for (const shell::DrawRecord& record : backend.DrawingOn(doc->hwnd)) {
+    if (record.op != shell::DrawOp::kText) {
+      continue;
+    }
+    const shell::TextMetrics size = shell::HeadlessTextMetrics(record.font, record.text);
+    const shell::Point at = record.points.front();
+    const shell::Rect rect{at.x, at.y - size.ascent, at.x + size.width, at.y + size.descent};
+    for (const shell::Rect& other : labels) {
+      EXPECT_FALSE(IntersectRects(rect, other)) << record.text;
+    }
+    labels.push_back(rect);
+  }
+  EXPECT_EQ(labels.size(), 4u) << "Origin 1 and the three points";
 }
 
 }  // namespace

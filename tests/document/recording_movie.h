@@ -18,6 +18,7 @@ class RecordingMovie : public TdvMovieLink {
   int NaturalHeight() const override { return 480; }
   void RedrawMovie() override {}
   std::optional<TdvRect> WindowRect() const override { return std::nullopt; }
+  TdvWindow* Window() override { return window; }
   TdvPoint ToWindow(const TdvPoint& units) const override {
     return TdvPoint{10 + units.x / 2, 20 - units.y / 2};
   }
@@ -45,6 +46,8 @@ class RecordingMovie : public TdvMovieLink {
   }
 
   TdvDataObjectWindow* document = nullptr;
+  // Where the items draw; none: they are not drawn.
+  TdvWindow* window = nullptr;
   std::vector<std::int32_t> frames{0, 100, 200};
   int steps = 0;
   int closes = 0;
@@ -77,6 +80,7 @@ class RecordingDialogs : public TdvDocumentDialogs {
   void ChooseMarker(TdvDataObjectWindow&, std::int32_t id) override {
     opened.push_back("marker " + std::to_string(id));
   }
+  void NewItem(TdvDataObjectWindow&) override { opened.push_back("new item"); }
   void ChangeScale(TdvDataObjectWindow&) override { opened.push_back("change scale"); }
   void ScaleMovie(TdvDataObjectWindow&) override { opened.push_back("scale movie"); }
   void NumberOfPoints(TdvDataObjectWindow&, const std::string& path) override {

@@ -96,4 +96,29 @@ TEST_F(HeadlessSurfaceTest, AnyExclusiveOrDrawingTwiceRestoresThePicture) {
   }
 }
 
+// Copying fills whole rows and draws straight lines as rectangles;
+// exclusive-or onto white goes pixel by pixel and must touch the same pixels.
+TEST_F(HeadlessSurfaceTest, CopyingTouchesThePixelsThatExclusiveOrTouches) {
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<int> coordinate(-15, 35);
+  for (int round = 0; round < 400; ++round) {
+    const shell::Point a{coordinate(random), coordinate(random)};
+    shell::Point b{coordinate(random), coordinate(random)};
+    if (round % 5 != 0) {  // most lines go straight, as grid lines do
+      (round % 3 == 0 ? b.x : b.y) = round % 3 == 0 ? a.x : a.y;
+    }
+    shell::Picture drawn[2];
+    for (int pass = 0; pass < 2; ++pass) {
+      surface = backend.CreatePictureSurface({20, 20});
+      const shell::Rgb ink = shell::MakeRgb(200, 40, 90) ^ (pass == 0 ? 0 : shell::kWhite);
+      surface->SetRasterMode(pass == 0 ? shell::RasterMode::kCopy : shell::RasterMode::kXor);
+      surface->SetPen({ink, 1 + round % 4});
+      surface->SetBrush(ink);
+      round % 2 == 0 ? surface->Line(a, b) : surface->FrameRect({a.x, a.y, b.x, b.y});
+      drawn[pass] = Pixels();
+    }
+    ASSERT_EQ(drawn[0], drawn[1]) << "round " << round;
+  }
+}
+
 }  // namespace

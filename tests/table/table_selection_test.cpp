@@ -147,4 +147,27 @@ TEST_F(TableWindowTest, OneTableWindowPerDocument) {
   EXPECT_EQ(doc->TableWindow(), nullptr);
 }
 
+// Print and Copy go through the framework's print job and clipboard and
+// leave the window as it was; the coordinate-systems window copies its
+// picture.
+TEST_F(TableWindowTest, BothWindowsPrintAndCopyThroughTheFramework) {
+  OpenTable(2);
+  Click(ColumnHeader(kBallX));
+  const std::tuple<TdvWindow*, const char*, const char*> cases[] = {
+      {doc, "Coo", nullptr}, {window, "Tab", "Ball\r\nx-pos\r\n[pixels]\r\n0.000\r\n1.500\r\n"}};
+  for (const auto& [shown, jobName, copiedText] : cases) {
+    SCOPED_TRACE(jobName);
+    backend.QueuePrinter({});
+    backend.Command(shown->hwnd, 161);
+    const shell::PrintedJob& job = backend.PrintedJobs().at(backend.PrintedJobs().size() - 1);
+    EXPECT_TRUE(job.request.jobName == jobName && job.finished && job.pages.size() == 1);
+    EXPECT_TRUE(backend.Window(shown->hwnd)->enabled);
+
+    backend.Command(shown->hwnd, 462);
+    backend.Paint(shown->hwnd);
+    EXPECT_TRUE(copiedText != nullptr ? backend.ClipboardText() == copiedText
+                                      : backend.ClipboardPicture() == backend.Pixels(shown->hwnd));
+  }
+}
+
 }  // namespace
