@@ -12,7 +12,12 @@
 namespace kinovex::cli {
 namespace {
 
-enum Option : unsigned { kOutputOption = 1, kMovieOption = 2, kQuantitiesOption = 4 };
+enum Option : unsigned {
+  kOutputOption = 1,
+  kMovieOption = 2,
+  kQuantitiesOption = 4,
+  kTrackOptions = 8,
+};
 
 struct CommandShape {
   CliCommand command;
@@ -27,9 +32,17 @@ const std::map<std::string, CommandShape>& Commands() {
       {"frame", {CliCommand::kFrame, 2, kOutputOption}},
       {"export", {CliCommand::kExport, 1, kOutputOption | kMovieOption | kQuantitiesOption}},
       {"resave", {CliCommand::kResave, 2, kMovieOption}},
+      {"track", {CliCommand::kTrack, 1, kOutputOption | kMovieOption | kTrackOptions}},
   };
   return commands;
 }
+
+// Option values kept as typed until the whole line is read.
+struct CliTexts {
+  std::optional<std::string> quantities;
+  std::optional<std::string> templateSize;
+  std::optional<std::string> threshold;
+};
 
 CliParse Wrong(std::string error) {
   CliParse parse;
@@ -38,7 +51,7 @@ CliParse Wrong(std::string error) {
 }
 
 // The field an option fills, or none when the command does not take it.
-std::optional<std::string>* OptionField(CliRequest& request, std::optional<std::string>& quantities,
+std::optional<std::string>* OptionField(CliRequest& request, CliTexts& texts,
                                         const std::string& word, unsigned allowed) {
   if (word == "-o" && (allowed & kOutputOption)) {
     return &request.output;
@@ -47,9 +60,69 @@ std::optional<std::string>* OptionField(CliRequest& request, std::optional<std::
     return &request.movie;
   }
   if (word == "--quantities" && (allowed & kQuantitiesOption)) {
-    return &quantities;
+    return &texts.quantities;
+  }
+  if ((allowed & kTrackOptions) == 0) {
+    return nullptr;
+  }
+  const std::pair<const char*, std::optional<std::string>*> trackFields[] = {
+      {"--at", &request.at},
+      {"--series", &request.series},
+      {"--from", &request.from},
+      {"--until", &request.until},
+      {"--template", &texts.templateSize},
+      {"--threshold", &texts.threshold},
+  };
+  for (const auto& [name, field] : trackFields) {
+    if (word == name) {
+      return field;
+    }
   }
   return nullptr;
+}
+
+// The two forms of track: a movie with a start point, or a document with a
+// series; the options of one do not belong to the other.
+std::string TrackFormError(const CliRequest& request) {
+  if (request.series) {
+    if (request.at) {
+      return "track takes --at with a movie, --series with a document: not both";
+    }
+    if (!request.output) {
+      return "track DOC.kvx --series NAME needs -o OUT.kvx";
+    }
+    return "";
+  }
+  if (!request.at) {
+    return "track needs --at TIME:X,Y (a movie) or --series NAME (a document)";
+  }
+  if (request.from || request.movie) {
+    return std::string("track MOVIE does not take ") + (request.from ? "--from" : "--movie");
+  }
+  return "";
+}
+
+// Whole numbers and numbers the track options take; the message when wrong.
+std::string ReadTrackNumbers(const CliTexts& texts, CliRequest& request) {
+  if (texts.templateSize) {
+    int size = 0;
+    const std::string& text = *texts.templateSize;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+    if (error != std::errc() || end != text.data() + text.size() || size < 3 || size > 1001) {
+      return "--template takes a whole number of pixels from 3 to 1001, not \"" + text + "\"";
+    }
+    request.templateSize = size;
+  }
+  if (texts.threshold) {
+    double score = 0;
+    const std::string& text = *texts.threshold;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), score);
+    if (error != std::errc() || end != text.data() + text.size() || !(score > 0 && score <= 1)) {
+      return "--threshold takes a score greater than 0 and at most 1, not \"" + text + "\"";
+    }
+    request.threshold = score;
+  }
+  return "";
 }
 
 }  // namespace
@@ -59,6 +132,7 @@ CliParse ParseArguments(const std::vector<std::string>& args) {
     return Wrong("no command given");
   }
   CliRequest request;
+  CliTexts texts;
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     request.command = CliCommand::kHelp;
     return args.size() == 1 ? CliParse{request, ""} : Wrong("--help takes nothing after it");
@@ -73,11 +147,10 @@ CliParse ParseArguments(const std::vector<std::string>& args) {
   }
   const CommandShape& shape = found->second;
   request.command = shape.command;
-  std::optional<std::string> quantities;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& word = args[i];
     if (word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]))) {
-      std::optional<std::string>* field = OptionField(request, quantities, word, shape.options);
+      std::optional<std::string>* field = OptionField(request, texts, word, shape.options);
       if (field == nullptr) {
         return Wrong(args[0] + " does not take the option " + word);
       }
@@ -100,9 +173,18 @@ CliParse ParseArguments(const std::vector<std::string>& args) {
   if (request.command == CliCommand::kFrame && !request.output) {
     return Wrong("frame needs -o FILE.png");
   }
-  if (quantities) {
+  if (request.command == CliCommand::kTrack) {
+    std::string error = TrackFormError(request);
+    if (error.empty()) {
+      error = ReadTrackNumbers(texts, request);
+    }
+    if (!error.empty()) {
+      return Wrong(error);
+    }
+  }
+  if (texts.quantities) {
     std::string error;
-    std::optional<std::vector<int>> codes = ParseQuantityList(*quantities, error);
+    std::optional<std::vector<int>> codes = ParseQuantityList(*texts.quantities, error);
     if (!codes) {
       return Wrong(error);
     }

@@ -6,7 +6,7 @@
 
 namespace kinovex::cli {
 
-enum class CliCommand { kHelp, kVersion, kInfo, kFrames, kFrame, kExport, kResave };
+enum class CliCommand { kHelp, kVersion, kInfo, kFrames, kFrame, kExport, kResave, kTrack };
 
 // A command line taken apart. Which fields a command uses is fixed by the
 // command; the parser refuses options a command does not take.
@@ -16,6 +16,14 @@ struct CliRequest {
   std::optional<std::string> output;  // -o
   std::optional<std::string> movie;   // --movie
   std::vector<int> quantities;        // --quantities, as codes
+  // track: the start on a movie (TIME:X,Y) or the series of a document and
+  // the time to start from; the time to end at; the tracker's settings.
+  std::optional<std::string> at;      // --at
+  std::optional<std::string> series;  // --series
+  std::optional<std::string> from;    // --from
+  std::optional<std::string> until;   // --until
+  std::optional<int> templateSize;    // --template, pixels
+  std::optional<double> threshold;    // --threshold, 0..1
 };
 
 struct CliParse {
