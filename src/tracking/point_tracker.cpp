@@ -13,6 +13,10 @@ namespace {
 // centre of pixel i is at i; outside, pixel i covers [i, i + 1).
 constexpr double kPixelCentre = 0.5;
 
+// How much a match half a search window away from the prediction must score
+// above one at the prediction to be chosen instead.
+constexpr double kPenaltyAtRim = 0.5;
+
 int Odd(int n) {
   return n % 2 == 0 ? n + 1 : n;
 }
@@ -31,12 +35,16 @@ cv::Mat RgbView(const TrackingPicture& picture) {
                  static_cast<std::size_t>(picture.rowBytes));
 }
 
-// The part of the picture within half pixels of centre (OpenCV convention),
-// cut at the picture's edges.
-cv::Rect BoxAround(cv::Point2d centre, int side, const TrackingPicture& picture) {
+// The square of side pixels centred on the pixel nearest to centre (OpenCV
+// convention).
+cv::Rect SquareAround(cv::Point2d centre, int side) {
   const int left = static_cast<int>(std::lround(centre.x)) - side / 2;
   const int top = static_cast<int>(std::lround(centre.y)) - side / 2;
-  return cv::Rect(left, top, side, side) & cv::Rect(0, 0, picture.width, picture.height);
+  return cv::Rect(left, top, side, side);
+}
+
+cv::Rect OnPicture(const cv::Rect& box, const TrackingPicture& picture) {
+  return box & cv::Rect(0, 0, picture.width, picture.height);
 }
 
 // Grey levels of one part of the picture as floats; only that part is
@@ -63,10 +71,12 @@ int TemplateSizeForMarker(int markerPixels) {
 
 TrackerSettings TrackerSettings::Usable() const {
   TrackerSettings usable = *this;
-  usable.templateSize = Odd(std::max(kMinTemplateSize, templateSize));
-  usable.searchSize = Odd(std::max(usable.templateSize + 4, searchSize));
-  usable.threshold = std::clamp(threshold, 0.0, 1.0);
-  usable.templateBlend = std::clamp(templateBlend, 0.0, 1.0);
+  const TrackerSettings defaults;
+  usable.templateSize = Odd(std::clamp(templateSize, kMinTemplateSize, kMaxTemplateSize));
+  usable.searchSize = Odd(std::clamp(searchSize, usable.templateSize + 4, kMaxSearchSize));
+  usable.threshold = std::isnan(threshold) ? defaults.threshold : std::clamp(threshold, 0.0, 1.0);
+  usable.templateBlend =
+      std::isnan(templateBlend) ? defaults.templateBlend : std::clamp(templateBlend, 0.0, 1.0);
   return usable;
 }
 
@@ -74,10 +84,27 @@ struct PointTracker::State {
   TrackerSettings settings;
   int width = 0;
   int height = 0;
-  cv::Mat original;                    // the template taken at the start, float grey
-  cv::Mat current;                     // the template in use
-  std::deque<cv::Point2d> history;     // the last three positions, newest at the back
-  cv::Mat grey8, grey, scores, patch;  // kept to spare allocations per picture
+  cv::Mat original;                 // the template taken at the start, float grey
+  cv::Mat current;                  // the template in use
+  std::deque<cv::Point2d> history;  // the last three positions, newest at the back
+  // Subtracted from the scores of a whole search window before the best is
+  // chosen, growing with the distance from the prediction: of two similar
+  // objects, the one where this object should be wins.
+  cv::Mat distancePenalty;
+  cv::Mat grey8, grey, scores, weighed, patch;  // kept to spare allocations per picture
+
+  void MakeDistancePenalty() {
+    const int cells = settings.searchSize - settings.templateSize + 1;
+    const double centre = cells / 2;
+    const double rim = settings.searchSize / 2.0;
+    distancePenalty.create(cells, cells, CV_32F);
+    for (int y = 0; y < cells; ++y) {
+      for (int x = 0; x < cells; ++x) {
+        const double d2 = (x - centre) * (x - centre) + (y - centre) * (y - centre);
+        distancePenalty.at<float>(y, x) = static_cast<float>(kPenaltyAtRim * d2 / (rim * rim));
+      }
+    }
+  }
 
   cv::Point2d Predicted() const {
     const std::size_t n = history.size();
@@ -107,7 +134,7 @@ struct PointTracker::State {
   }
 
   void TakeTemplate(const TrackingPicture& picture, cv::Point2d p) {
-    const cv::Rect box = BoxAround(p, settings.templateSize + 2, picture);
+    const cv::Rect box = OnPicture(SquareAround(p, settings.templateSize + 2), picture);
     GreyPart(picture, box, grey8, grey);
     CutPatch(grey, box.tl(), p);
     original = patch.clone();
@@ -132,7 +159,8 @@ TrackResult PointTracker::State::Search(const TrackingPicture& picture) {
       !OnPicture(picture, outside)) {
     return result;
   }
-  const cv::Rect window = BoxAround(predicted, settings.searchSize, picture);
+  const cv::Rect whole = SquareAround(predicted, settings.searchSize);
+  const cv::Rect window = OnPicture(whole, picture);
   result.searched = {window.x, window.y, window.x + window.width, window.y + window.height};
   const int side = settings.templateSize;
   if (window.width < side || window.height < side) {
@@ -140,9 +168,11 @@ TrackResult PointTracker::State::Search(const TrackingPicture& picture) {
   }
   GreyPart(picture, window, grey8, grey);
   cv::matchTemplate(grey, current, scores, cv::TM_CCOEFF_NORMED);
-  double best = 0;
+  const cv::Rect cells(window.x - whole.x, window.y - whole.y, scores.cols, scores.rows);
+  cv::subtract(scores, distancePenalty(cells), weighed);
   cv::Point peak;
-  cv::minMaxLoc(scores, nullptr, &best, nullptr, &peak);
+  cv::minMaxLoc(weighed, nullptr, nullptr, nullptr, &peak);
+  const double best = scores.at<float>(peak);
   result.score = best;
 
   const bool onRimX = peak.x == 0 || peak.x == scores.cols - 1;
@@ -189,6 +219,7 @@ std::optional<PointTracker> PointTracker::Start(const TrackingPicture& picture, 
   state->settings = settings.Usable();
   state->width = picture.width;
   state->height = picture.height;
+  state->MakeDistancePenalty();
   const cv::Point2d p(start.x - kPixelCentre, start.y - kPixelCentre);
   state->TakeTemplate(picture, p);
   state->Remember(p);

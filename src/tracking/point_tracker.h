@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 
+#include "foundation/geometry.h"
+
 namespace kinovex {
 
 // A picture in memory as 8-bit RGB triples, rows top to bottom, rowBytes
@@ -18,20 +20,14 @@ struct TrackingPicture {
 // A position in picture pixels: x to the right, y downwards, origin at the
 // top-left corner of the picture, so that pixel (i, j) covers
 // [i, i + 1) x [j, j + 1).
-struct TrackingPoint {
-  double x = 0;
-  double y = 0;
-};
+using TrackingPoint = TdvRealPoint;
 
-// A square of the picture, in whole pixels; right and bottom lie just outside.
-struct TrackingBox {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
+// A rectangle of the picture in whole pixels.
+using TrackingBox = TdvRect;
 
 inline constexpr int kMinTemplateSize = 11;
+inline constexpr int kMaxTemplateSize = 1001;
+inline constexpr int kMaxSearchSize = 2001;
 
 // A template a little wider than a marker of markerPixels across, odd and at
 // least kMinTemplateSize.
@@ -46,9 +42,10 @@ struct TrackerSettings {
   // without wandering off it.
   double templateBlend = 0.3;
 
-  // The settings the tracker works with: sizes made odd, the template at
-  // least kMinTemplateSize, the search at least the template plus 4 pixels,
-  // threshold and blend within 0..1.
+  // The settings the tracker works with: sizes made odd, the template
+  // kMinTemplateSize to kMaxTemplateSize, the search from the template plus 4
+  // pixels to kMaxSearchSize, threshold and blend within 0..1 (a value that
+  // is not a number gives the default).
   TrackerSettings Usable() const;
 };
 

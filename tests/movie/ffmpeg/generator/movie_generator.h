@@ -52,6 +52,24 @@ struct TestMovieRecipe {
   bool fastStart = false;  // QuickTime/MP4: movie box before the samples
   // Text of a "©KXC" user-data item (QuickTime files only); empty: none.
   std::string embeddedDocument;
+
+  // What makes a ball hard to follow; all off by default.
+  // Sensor noise: grey levels added to every pixel, with this standard
+  // deviation.
+  double noiseSigma = 0;
+  // The ball's edge pixels mixed with the background by the share they
+  // cover, as a lens draws it.
+  bool softBall = false;
+  // Motion blur: the ball is smeared over this time, centred on each frame's
+  // instant, and drawn soft.
+  double exposureSeconds = 0;
+  // Slow brightness change: the picture is scaled by 1 + swing * sin(2 pi t / 3 s).
+  double brightnessSwing = 0;
+  // Left edge of an upright bar of black and white stripes behind the ball;
+  // negative: none.
+  int stripedBarLeft = -1;
+  // A second ball, of almost the same colour, passing behind the first.
+  std::function<BallSpot(double)> secondBall;
 };
 
 struct GeneratedMovie {

@@ -1,0 +1,61 @@
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "movie_generator.h"
+#include "picture_painter.h"
+#include "tracking/point_tracker.h"
+
+namespace {
+
+using kinovex::testing::BallSpot;
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr int kLap = 32;  // frames of one turn of the ball
+
+// A ball going round a circle once every kLap frames on a textured
+// background, so that the pictures can be tracked over and over.
+kinovex::testing::TestMovieRecipe Circling() {
+  kinovex::testing::TestMovieRecipe recipe;
+  recipe.width = kWidth;
+  recipe.height = kHeight;
+  recipe.ballRadius = 7;
+  recipe.texturedBackground = true;
+  recipe.ball = [](double frame) {
+    const double angle = 2 * std::numbers::pi * frame / kLap;
+    return BallSpot{320 + 100 * std::cos(angle), 240 + 100 * std::sin(angle)};
+  };
+  return recipe;
+}
+
+// Matching alone: decoded pictures in memory, a 21-pixel template and an
+// 81-pixel search.
+void BM_TrackDecodedPictures(benchmark::State& state) {
+  const kinovex::testing::TestMovieRecipe recipe = Circling();
+  std::vector<std::vector<std::uint8_t>> frames(kLap);
+  for (int i = 0; i < kLap; ++i) {
+    kinovex::testing::PaintTestPicture(recipe, 0, i, frames[i]);
+  }
+  auto picture = [&](int i) {
+    return kinovex::TrackingPicture{frames[i % kLap].data(), kWidth, kHeight, kWidth * 3};
+  };
+  const BallSpot start = recipe.ball(0);
+  auto tracker = kinovex::PointTracker::Start(picture(0), {start.x, start.y},
+                                              kinovex::TrackerSettings{21, 81, 0.7, 0.3});
+  int frame = 1;
+  int lost = 0;
+  for (auto _ : state) {
+    const kinovex::TrackResult result = tracker->Track(picture(frame++));
+    lost += !result.Found();
+  }
+  if (lost > 0) {
+    state.SkipWithError("the ball was lost");
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_TrackDecodedPictures)->MeasureProcessCPUTime();
+
+}  // namespace
