@@ -1,6 +1,7 @@
 #include "cli/cli_arguments.h"
 
 #include "cli/quantity_list.h"
+#include "tracking/point_tracker.h"
 
 #include <cctype>
 #include <charconv>
@@ -108,8 +109,11 @@ std::string ReadTrackNumbers(const CliTexts& texts, CliRequest& request) {
     int size = 0;
     const std::string& text = *texts.templateSize;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
-    if (error != std::errc() || end != text.data() + text.size() || size < 3 || size > 1001) {
-      return "--template takes a whole number of pixels from 3 to 1001, not \"" + text + "\"";
+    if (error != std::errc() || end != text.data() + text.size() ||
+        size < kinovex::kMinTemplateSize || size > kinovex::kMaxTemplateSize) {
+      return "--template takes a whole number of pixels from " +
+             std::to_string(kinovex::kMinTemplateSize) + " to " +
+             std::to_string(kinovex::kMaxTemplateSize) + ", not \"" + text + "\"";
     }
     request.templateSize = size;
   }

@@ -16,8 +16,6 @@ constexpr int kPopup = 4;
 constexpr int kEditField = 6;
 constexpr int kLabel = 9;
 
-constexpr int kMaxBoxSize = 1001;
-
 constexpr std::array<TdvControlHelp, 7> kHelp{{
     {TdvTrackPointDialog::kOk, "Tracks the selected point from the frame shown"},
     {TdvTrackPointDialog::kCancel, "Closes the dialog without tracking"},
@@ -106,12 +104,13 @@ void TdvTrackPointDialog::ShowLastFrame() {
 std::optional<TdvTrackingChoices> TdvTrackPointDialog::TypedChoices() {
   const std::vector<std::int32_t>& frames = document_.FrameKeys();
   TdvTrackingChoices choices;
-  std::optional<int> templateSize = TakeWholeNumber(*this, kTemplateSize, 3, kMaxBoxSize);
+  std::optional<int> templateSize =
+      TakeWholeNumber(*this, kTemplateSize, kinovex::kMinTemplateSize, kinovex::kMaxTemplateSize);
   if (!templateSize) {
     return std::nullopt;
   }
   std::optional<int> searchSize =
-      TakeWholeNumber(*this, kSearchSize, *templateSize + 4, kMaxBoxSize + 4);
+      TakeWholeNumber(*this, kSearchSize, *templateSize + 4, kinovex::kMaxSearchSize);
   if (!searchSize) {
     return std::nullopt;
   }

@@ -5,9 +5,11 @@
 #include <string>
 
 #include "foundation/geometry.h"
-#include "tracking/point_tracker.h"
 
 class TdvWindow;
+namespace kinovex {
+struct TrackingPicture;
+}
 
 // The movie of a document as the document sees it: shown in a movie
 // window, or opened without one. A movie shown in no window (kinovex-cli)
