@@ -76,11 +76,19 @@ std::optional<MovieTime> TimeInMovie(const char* option, const std::string& text
   return *time;
 }
 
-// The settings the options ask for; a larger template gets a search window
-// three times its size.
-TdvTrackingChoices ChoicesFor(const CliRequest& request, MovieTime startTime,
-                              std::optional<MovieTime> until) {
+// The settings the options ask for, to the frame --until names (before the
+// start: backwards); a larger template gets a search window three times its
+// size. None after the message, with the exit status in `status`.
+std::optional<TdvTrackingChoices> ChoicesFor(const CliRequest& request, MovieTime startTime,
+                                             const TdvVideoMovieInfo& info, std::ostream& errors,
+                                             int& status) {
   TdvTrackingChoices choices;
+  if (request.until) {
+    choices.lastTime = TimeInMovie("--until", *request.until, info, errors, status);
+    if (!choices.lastTime) {
+      return std::nullopt;
+    }
+  }
   if (request.templateSize) {
     choices.settings.templateSize = *request.templateSize;
     choices.settings.searchSize = std::max(choices.settings.searchSize, 3 * *request.templateSize);
@@ -88,8 +96,7 @@ TdvTrackingChoices ChoicesFor(const CliRequest& request, MovieTime startTime,
   if (request.threshold) {
     choices.settings.threshold = *request.threshold;
   }
-  choices.forward = !until || *until >= startTime;
-  choices.lastTime = until;
+  choices.forward = !choices.lastTime || *choices.lastTime >= startTime;
   return choices;
 }
 
@@ -99,11 +106,36 @@ std::string Line(MovieTime time, MovieTime timeScale, TrackingPoint point, doubl
   return SecondsText(time, timeScale) + numbers;
 }
 
-void SayLost(std::ostream& errors, MovieTime time, MovieTime timeScale, double score) {
-  char best[32];
-  std::snprintf(best, sizeof best, "%.3f", score);
-  errors << "kinovex-cli: the object was lost at " << SecondsText(time, timeScale)
-         << " s (best score " << best << "): tracking stopped there\n";
+void SayLost(std::ostream& errors, const TdvTrackingStep& step, MovieTime timeScale) {
+  errors << "kinovex-cli: at " << SecondsText(step.frame, timeScale) << " s ";
+  if (step.result.status == TrackStatus::kOutside) {
+    errors << "the object reached the edge of the picture";
+  } else {
+    char best[32];
+    std::snprintf(best, sizeof best, "%.3f", step.result.score);
+    errors << "the object was lost (best score " << best << ")";
+  }
+  errors << ": tracking stopped there\n";
+}
+
+// A line for every frame the run tracks, until it ends or stops; the exit
+// status.
+int ListPositions(TdvTrackingRun& run, MovieTime timeScale, std::ostream& lines,
+                  std::ostream& errors) {
+  for (TdvTrackingStep step = run.Next(); step.event != TdvTrackingEvent::kFinished;
+       step = run.Next()) {
+    if (step.event != TdvTrackingEvent::kFound) {
+      if (step.event == TdvTrackingEvent::kLost) {
+        SayLost(errors, step, timeScale);
+      } else {
+        errors << "kinovex-cli: the frame at " << SecondsText(step.frame, timeScale)
+               << " s cannot be decoded: the movie ends early\n";
+      }
+      return kExitUnusableInput;
+    }
+    lines << Line(step.frame, timeScale, step.result.position, step.result.score);
+  }
+  return kExitSuccess;
 }
 
 }  // namespace
@@ -133,12 +165,10 @@ int TrackMovie(CliSession& session, const CliRequest& request, std::ostream& out
            << " pixels\n";
     return kExitUnusableInput;
   }
-  std::optional<MovieTime> until;
-  if (request.until) {
-    until = TimeInMovie("--until", *request.until, info, errors, status);
-    if (!until) {
-      return status;
-    }
+  std::optional<TdvTrackingChoices> choices =
+      ChoicesFor(request, start->time, info, errors, status);
+  if (!choices) {
+    return status;
   }
   TdvVideoImage image;
   auto source = [&movie, &image](std::int32_t frame, TrackingPicture& picture) {
@@ -146,29 +176,15 @@ int TrackMovie(CliSession& session, const CliRequest& request, std::ostream& out
   };
   const std::size_t startIndex = movie->FrameIndexAt(start->time);
   std::string error;
-  std::optional<TdvTrackingRun> run = TdvTrackingRun::Start(
-      info.frameTimes, startIndex, at, ChoicesFor(request, start->time, until), source, error);
+  std::optional<TdvTrackingRun> run =
+      TdvTrackingRun::Start(info.frameTimes, startIndex, at, *choices, source, error);
   if (!run) {
     errors << "kinovex-cli: " << error << '\n';
     return kExitUnusableInput;
   }
   std::ostringstream lines;
   lines << Line(run->StartFrame(), info.timeScale, at, 1.0);
-  for (TdvTrackingStep step = run->Next(); step.event != TdvTrackingEvent::kFinished;
-       step = run->Next()) {
-    if (step.event == TdvTrackingEvent::kFound) {
-      lines << Line(step.frame, info.timeScale, step.result.position, step.result.score);
-      continue;
-    }
-    if (step.event == TdvTrackingEvent::kLost) {
-      SayLost(errors, step.frame, info.timeScale, step.result.score);
-    } else {
-      errors << "kinovex-cli: the frame at " << SecondsText(step.frame, info.timeScale)
-             << " s cannot be decoded: the movie ends early\n";
-    }
-    status = kExitUnusableInput;
-    break;
-  }
+  status = ListPositions(*run, info.timeScale, lines, errors);
   if (request.output) {
     if (!WriteFileSafely(*request.output, lines.view())) {
       errors << "kinovex-cli: cannot write " << *request.output << '\n';
@@ -224,21 +240,18 @@ int TrackDocument(CliSession& session, const CliRequest& request, std::ostream& 
            << SecondsText(*from, info.timeScale) << " s to start tracking from\n";
     return kExitUnusableInput;
   }
-  std::optional<MovieTime> until;
-  if (request.until) {
-    until = TimeInMovie("--until", *request.until, info, errors, status);
-    if (!until) {
-      return status;
-    }
+  std::optional<TdvTrackingChoices> choices = ChoicesFor(request, *from, info, errors, status);
+  if (!choices) {
+    return status;
   }
   document->SelectItem(series->GetId(), 0);
   document->SetDisplayedTime(*from);
-  if (!document->StartTracking(ChoicesFor(request, *from, until))) {
+  if (!document->StartTracking(*choices)) {
     return kExitUnusableInput;
   }
   const TdvTrackingStep end = document->TrackAll();
   if (end.event == TdvTrackingEvent::kLost) {
-    SayLost(errors, end.frame, info.timeScale, end.result.score);
+    SayLost(errors, end, info.timeScale);
     document->FinishTracking();
     status = kExitUnusableInput;
   } else if (end.event == TdvTrackingEvent::kNoPicture) {

@@ -200,7 +200,8 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
 
   // Tracking the selected point series from the displayed frame, where it
   // must have a datum. Every position found becomes a datum as a click
-  // would make it; the data table hears of them once, when the run ends.
+  // would make it; the data table hears of them when the run stops (at its
+  // end, or to wait for a click), not frame by frame.
   // The movie window follows the run and draws what it searched. Where the
   // object is lost the run stops on that frame and asks for a click on the
   // object (TrackingClick), then goes on through the dialogs' progress.
@@ -440,6 +441,7 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   // A tracked position (movie units) as the datum of the frame.
   void RecordTracked(std::int32_t frame, const TdvPoint& position);
   void ShowTrackedFrame(std::int32_t frame);
+  void TellTable();
   void DrawTracking(TdvSeriesView& view, std::int32_t time);
   std::int32_t NewScaleEnd(const std::string& suffix, int x, int y);
   void FinishQuickScale(int x, int y);

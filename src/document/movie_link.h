@@ -45,7 +45,8 @@ class TdvMovieLink {
   virtual void GoToTime(std::int32_t /*time*/) {}
   // Opens, changes or closes (-1) the movie-message window; 92 asks for a
   // click on the object that tracking lost, which comes back as
-  // TrackingClick.
+  // TrackingClick (a click on the picture, or none when the message is
+  // closed).
   virtual void ShowMovieMessage(int /*code*/) {}
   // The frame shown at `time` as the tracker reads it, valid until the next
   // call; false when it cannot be decoded or there is no movie.

@@ -84,6 +84,7 @@ TdvTrackingStep TdvDataObjectWindow::TrackNext() {
       break;
     case TdvTrackingEvent::kLost:
       ShowTrackedFrame(step.frame);
+      TellTable();
       movie->ShowMovieMessage(kTrackingMessage);
       break;
     case TdvTrackingEvent::kNoPicture:
@@ -161,10 +162,16 @@ void TdvDataObjectWindow::FinishTracking() {
     }
     movie->RedrawMovie();
   }
+  TellTable();
+  trackedItem = kNoItem;
+}
+
+// The table and the windows hear of the data found when the run stops: at
+// its end, or where it waits for a click.
+void TdvDataObjectWindow::TellTable() {
   if (TdvDataObject* item = GetItem(trackedItem)) {
     SeriesChanged(*item);
   }
-  trackedItem = kNoItem;
   RedrawWindows();
 }
 

@@ -46,12 +46,13 @@ std::optional<std::vector<std::int32_t>> FrameOrder(const std::vector<std::int32
 }  // namespace
 
 TdvTrackingRun::TdvTrackingRun(std::vector<std::int32_t> order, FrameSource source,
-                               PointTracker tracker, std::int32_t startFrame)
+                               PointTracker tracker, std::int32_t startFrame, TrackingPoint start)
     : order_(std::move(order)),
       source_(std::move(source)),
       tracker_(std::move(tracker)),
       startFrame_(startFrame),
-      current_(startFrame) {}
+      current_(startFrame),
+      match_(start) {}
 
 std::optional<TdvTrackingRun> TdvTrackingRun::Start(const std::vector<std::int32_t>& frames,
                                                     std::size_t startIndex, TrackingPoint start,
@@ -76,7 +77,7 @@ std::optional<TdvTrackingRun> TdvTrackingRun::Start(const std::vector<std::int32
     return std::nullopt;
   }
   return TdvTrackingRun(std::move(*order), std::move(source), std::move(*tracker),
-                        frames[startIndex]);
+                        frames[startIndex], start);
 }
 
 TdvTrackingStep TdvTrackingRun::Next() {
@@ -94,6 +95,7 @@ TdvTrackingStep TdvTrackingRun::Next() {
   }
   step.result = tracker_.Track(picture);
   searched_ = step.result.searched;
+  match_ = step.result.position;
   waiting_ = !step.result.Found();
   step.event = waiting_ ? TdvTrackingEvent::kLost : TdvTrackingEvent::kFound;
   if (!waiting_) {
@@ -108,14 +110,14 @@ bool TdvTrackingRun::Resume(TrackingPoint position) {
     return false;
   }
   waiting_ = false;
+  match_ = position;
   ++next_;
   return true;
 }
 
 TrackingBox TdvTrackingRun::TemplateBox() const {
   const int size = tracker_.Settings().templateSize;
-  const TrackingPoint at = tracker_.LastPosition();
-  const int left = static_cast<int>(std::floor(at.x)) - size / 2;
-  const int top = static_cast<int>(std::floor(at.y)) - size / 2;
+  const int left = static_cast<int>(std::floor(match_.x)) - size / 2;
+  const int top = static_cast<int>(std::floor(match_.y)) - size / 2;
   return TrackingBox{left, top, left + size, top + size};
 }

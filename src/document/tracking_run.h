@@ -59,7 +59,7 @@ class TdvTrackingRun {
   bool Waiting() const { return waiting_; }
   std::int32_t StartFrame() const { return startFrame_; }
   // The frame tracked last (or waiting), with what the tracker searched
-  // there and the template box around the position found.
+  // there and the template box around its best match (found or not).
   std::int32_t CurrentFrame() const { return current_; }
   const kinovex::TrackingBox& Searched() const { return searched_; }
   kinovex::TrackingBox TemplateBox() const;
@@ -69,7 +69,7 @@ class TdvTrackingRun {
 
  private:
   TdvTrackingRun(std::vector<std::int32_t> order, FrameSource source, kinovex::PointTracker tracker,
-                 std::int32_t startFrame);
+                 std::int32_t startFrame, kinovex::TrackingPoint start);
 
   std::vector<std::int32_t> order_;  // the frames after the start, in tracking order
   FrameSource source_;
@@ -77,6 +77,7 @@ class TdvTrackingRun {
   std::int32_t startFrame_;
   std::int32_t current_;
   kinovex::TrackingBox searched_;
+  kinovex::TrackingPoint match_;
   std::size_t next_ = 0;
   bool waiting_ = false;
 };

@@ -714,7 +714,7 @@ void TdvMoovWindow::ShowMovieMessage(int code) {
       clickCode = kScaleClickCode;
       break;
     case kTrackingMessage:
-      text = "The tracked object was lost: click on it to go on, or close this message to stop";
+      text = "Lost the object: click on it to go on tracking";
       clickCode = kTrackingClickCode;
       break;
     default:

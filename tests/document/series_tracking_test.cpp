@@ -145,9 +145,9 @@ TEST_F(SeriesTrackingTest, TrackedFlightHasTheGeneratorsAcceleration) {
       << exported.str();
 }
 
-// The table hears of the tracked data once, when the run ends; Cancel ends
-// it there and keeps every frame found.
-TEST_F(SeriesTrackingTest, CancelKeepsWhatWasFoundAndTellsTheTableOnce) {
+// The table hears of the tracked data when the run stops, not frame by
+// frame; Cancel stops it there and keeps every frame found.
+TEST_F(SeriesTrackingTest, CancelKeepsWhatWasFoundAndTellsTheTableThen) {
   ASSERT_TRUE(StartOnFirstFrame());
   const std::size_t rowsBefore = doc->DataTable().AllFrames().size();
   for (int i = 0; i < 5; ++i) {
@@ -161,8 +161,9 @@ TEST_F(SeriesTrackingTest, CancelKeepsWhatWasFoundAndTellsTheTableOnce) {
   EXPECT_EQ(FramesWithData(), 6);
 }
 
-// Where the ball is hidden tracking stops on that frame, shows it and asks;
-// the click there becomes the datum and tracking goes on to the end.
+// Where the ball is hidden tracking stops on that frame, shows it, tells
+// the table what it found and asks; the click there becomes the datum and
+// tracking goes on to the end.
 TEST_F(SeriesTrackingTest, LostBallStopsOnItsFrameAndGoesOnFromTheClick) {
   movie.hiddenFrame = 25;
   const std::int32_t hidden = 25 * kFrameUnits;
@@ -174,6 +175,7 @@ TEST_F(SeriesTrackingTest, LostBallStopsOnItsFrameAndGoesOnFromTheClick) {
   EXPECT_EQ(movie.shown.back(), hidden);
   EXPECT_EQ(movie.messages, std::vector<int>{kTrackingMessage});
   EXPECT_EQ(FramesWithData(), 25);
+  EXPECT_EQ(doc->DataTable().AllFrames().size(), 25u);
 
   const Spot click = BallAt(25);
   doc->TrackingClick(std::lround(2 * click.x), -std::lround(2 * click.y), true);

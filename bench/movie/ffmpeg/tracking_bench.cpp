@@ -5,12 +5,12 @@
 // Decoding runs on two threads: besides wall-clock time each reports the
 // CPU time of the whole process, steadier when other work shares the cores.
 #include <benchmark/benchmark.h>
-#include <time.h>
 
 #include <memory>
 
 #include "../../bench_frame.h"
 #include "bench_movies.h"
+#include "cpu_meter.h"
 #include "document/data_object_window.h"
 #include "document/tracking_run.h"
 #include "model/point_series.h"
@@ -29,29 +29,6 @@ namespace {
 constexpr int kFrames = 40;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
-
-double ProcessCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-// Process CPU time of the timed parts, per iteration.
-class CpuMeter {
- public:
-  explicit CpuMeter(benchmark::State& state) : state_(state) {}
-  ~CpuMeter() {
-    state_.counters["process_cpu_ms"] =
-        benchmark::Counter(total_, benchmark::Counter::kAvgIterations);
-  }
-  void Start() { start_ = ProcessCpuMs(); }
-  void Stop() { total_ += ProcessCpuMs() - start_; }
-
- private:
-  benchmark::State& state_;
-  double start_ = 0;
-  double total_ = 0;
-};
 
 const std::string& Movie() {
   static const std::string path = MovieOf(kWidth, kHeight, "mp4");
