@@ -10,11 +10,11 @@
 namespace {
 
 constexpr int kPushButton = 1;
+constexpr int kDrawnArea = 8;
 constexpr int kLabel = 9;
 
 // Frames are tracked for this long between two looks at the events.
 constexpr std::chrono::milliseconds kSlice{40};
-constexpr shell::Rect kBar{15, 40, 265, 56};
 
 }  // namespace
 
@@ -24,6 +24,7 @@ TdvTrackingProgressDialog::TdvTrackingProgressDialog(TdvDataObjectWindow& docume
   rect = {60, 80, 340, 190};
   defaultControl = kCancel;
   AddControl(kLabel, kText, "", {15, 12, 265, 32}, 1, 0, 0);
+  AddControl(kDrawnArea, kBar, "", {15, 40, 265, 56}, 1, 0, 0);
   AddControl(kPushButton, kCancel, "Cancel", {185, 68, 265, 90}, 1, 0, 0);
 }
 
@@ -88,18 +89,24 @@ void TdvTrackingProgressDialog::ShowProgress() {
   }
   SetControlText(kText, "Frame " + std::to_string(run->Done()) + " of " +
                             std::to_string(run->Total()) + " tracked");
-  Backend().Invalidate(hwnd, kBar);
+  if (shell::WindowHandle bar = GetControlWindow(kBar)) {
+    Backend().Invalidate(bar, std::nullopt);
+  }
 }
 
-void TdvTrackingProgressDialog::WinDraw(const std::optional<shell::Rect>& area) {
+void TdvTrackingProgressDialog::DrawControl(int id) {
+  const shell::WindowHandle bar = GetControlWindow(kBar);
   const TdvTrackingRun* run = document_.Tracking();
-  GfxSetFGColor(shell::kBlack);
-  GfxFrameRect(kBar);
-  if (run != nullptr && run->Total() > 0) {
-    const int width = kBar.right - kBar.left - 2;
-    const int done = static_cast<int>(width * run->Done() / run->Total());
-    GfxSetFGColor(shell::MakeRgb(47, 109, 181));
-    GfxFillRect({kBar.left + 1, kBar.top + 1, kBar.left + 1 + done, kBar.bottom - 1});
+  if (id != kBar || bar == shell::kNoWindow) {
+    return;
   }
-  TdvDialog::WinDraw(area);
+  const shell::Size size = Backend().ClientSize(bar);
+  GfxSetFGColor(shell::kBlack);
+  GfxFrameRect({0, 0, size.width, size.height});
+  if (run != nullptr && run->Total() > 0) {
+    const double share = static_cast<double>(run->Done()) / static_cast<double>(run->Total());
+    const auto done = static_cast<int>(share * (size.width - 2));
+    GfxSetFGColor(shell::MakeRgb(47, 109, 181));
+    GfxFillRect({1, 1, 1 + done, size.height - 1});
+  }
 }

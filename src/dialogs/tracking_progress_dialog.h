@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 #include "shell/dialog.h"
 
 class TdvDataObjectWindow;
@@ -17,6 +15,7 @@ class TdvTrackingProgressDialog : public TdvDialog {
 
   static constexpr int kCancel = 102;
   static constexpr int kText = 120;
+  static constexpr int kBar = 121;
   static constexpr int kTimer = 1;
 
   explicit TdvTrackingProgressDialog(TdvDataObjectWindow& document);
@@ -26,7 +25,7 @@ class TdvTrackingProgressDialog : public TdvDialog {
   int DoTimer(int id) override;
   int DoControlCommand(int id) override;
   int DoClose() override;
-  void WinDraw(const std::optional<shell::Rect>& area) override;
+  void DrawControl(int id) override;
 
  private:
   void ShowProgress();
