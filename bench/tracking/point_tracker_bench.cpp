@@ -12,16 +12,14 @@ namespace {
 
 using kinovex::testing::BallSpot;
 
-constexpr int kWidth = 640;
-constexpr int kHeight = 480;
 constexpr int kLap = 32;  // frames of one turn of the ball
 
 // A ball going round a circle once every kLap frames on a textured
 // background, so that the pictures can be tracked over and over.
-kinovex::testing::TestMovieRecipe Circling() {
+kinovex::testing::TestMovieRecipe Circling(int width, int height) {
   kinovex::testing::TestMovieRecipe recipe;
-  recipe.width = kWidth;
-  recipe.height = kHeight;
+  recipe.width = width;
+  recipe.height = height;
   recipe.ballRadius = 7;
   recipe.texturedBackground = true;
   recipe.ball = [](double frame) {
@@ -32,15 +30,17 @@ kinovex::testing::TestMovieRecipe Circling() {
 }
 
 // Matching alone: decoded pictures in memory, a 21-pixel template and an
-// 81-pixel search.
+// 81-pixel search; the picture's size should not matter.
 void BM_TrackDecodedPictures(benchmark::State& state) {
-  const kinovex::testing::TestMovieRecipe recipe = Circling();
+  const kinovex::testing::TestMovieRecipe recipe =
+      Circling(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   std::vector<std::vector<std::uint8_t>> frames(kLap);
   for (int i = 0; i < kLap; ++i) {
     kinovex::testing::PaintTestPicture(recipe, 0, i, frames[i]);
   }
   auto picture = [&](int i) {
-    return kinovex::TrackingPicture{frames[i % kLap].data(), kWidth, kHeight, kWidth * 3};
+    return kinovex::TrackingPicture{frames[i % kLap].data(), recipe.width, recipe.height,
+                                    recipe.width * 3};
   };
   const BallSpot start = recipe.ball(0);
   auto tracker = kinovex::PointTracker::Start(picture(0), {start.x, start.y},
@@ -56,6 +56,6 @@ void BM_TrackDecodedPictures(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_TrackDecodedPictures)->MeasureProcessCPUTime();
+BENCHMARK(BM_TrackDecodedPictures)->Args({640, 480})->Args({1920, 1080})->MeasureProcessCPUTime();
 
 }  // namespace

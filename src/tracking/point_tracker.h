@@ -54,15 +54,18 @@ enum class TrackStatus {
   // Not found: the best match scores below the threshold (hidden or changed
   // too much) or lies on the rim of the search window (moved beyond it).
   kLost,
-  // The object reached the edge of the picture or the prediction left it; a
-  // picture of another size than the first gives this too.
+  // Not found with the best match reaching over the edge of the picture (the
+  // object is leaving it), or the prediction lies off the picture; a picture
+  // of another size than the first gives this too.
   kOutside,
 };
 
 struct TrackResult {
   TrackStatus status = TrackStatus::kOutside;
-  // The best match and its normalised cross-correlation score, -1..1 (0 and
-  // the prediction when nothing could be searched).
+  // The best match and its score, a normalised cross-correlation weighed
+  // towards the template's centre, -1..1 (0 and the prediction when nothing
+  // could be searched). Near the prediction a match wins over a slightly
+  // better one further off, the more so the steadier the motion so far.
   TrackingPoint position;
   double score = 0;
   TrackingBox searched;  // the part of the picture that was searched

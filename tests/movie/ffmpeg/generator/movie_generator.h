@@ -65,7 +65,7 @@ struct TestMovieRecipe {
   double exposureSeconds = 0;
   // Slow brightness change: the picture is scaled by 1 + swing * sin(2 pi t / 3 s).
   double brightnessSwing = 0;
-  // Left edge of an upright bar of black and white stripes behind the ball;
+  // Left edge of an upright bar of red and white stripes behind the ball;
   // negative: none.
   int stripedBarLeft = -1;
   // A second ball, of almost the same colour, passing behind the first.

@@ -13,7 +13,6 @@ namespace {
 constexpr std::uint8_t kBackground = 48;
 constexpr std::uint8_t kBall[3] = {230, 200, 60};
 constexpr std::uint8_t kSecondBall[3] = {220, 205, 70};
-constexpr std::uint8_t kStripeDark[3] = {16, 16, 16};
 constexpr int kStripedBarWidth = 4;
 constexpr int kStripeHeight = 8;
 constexpr std::uint8_t kBar[3] = {220, 40, 40};
@@ -82,7 +81,8 @@ void PaintBall(const TestMovieRecipe& request, const std::function<BallSpot(doub
   }
 }
 
-// Black and white stripes across an upright bar, as on a pole.
+// Red and white stripes across an upright bar, as on a metre stick standing
+// beside the flight.
 void PaintStripedBar(const TestMovieRecipe& request, std::vector<std::uint8_t>& rgb) {
   for (int y = 0; y < request.height; ++y) {
     const std::uint8_t* colour = (y / kStripeHeight) % 2 == 0 ? kBar : kBarStripe;
