@@ -1,6 +1,7 @@
 #include "cli/cli_arguments.h"
 
 #include "cli/quantity_list.h"
+#include "tracking/point_tracker.h"
 
 #include <cctype>
 #include <charconv>
@@ -18,6 +19,7 @@ enum Option : unsigned {
   kQuantitiesOption = 4,
   kWindowOption = 8,
   kSizeOption = 16,
+  kTrackOptions = 32,
 };
 
 // The words of the options that take a value beside the request's own
@@ -26,6 +28,8 @@ struct OptionWords {
   std::optional<std::string> quantities;
   std::optional<std::string> window;
   std::optional<std::string> size;
+  std::optional<std::string> templateSize;
+  std::optional<std::string> threshold;
 };
 
 struct CommandShape {
@@ -43,6 +47,7 @@ const std::map<std::string, CommandShape>& Commands() {
       {"resave", {CliCommand::kResave, 2, kMovieOption}},
       {"graph",
        {CliCommand::kGraph, 1, kOutputOption | kMovieOption | kWindowOption | kSizeOption}},
+      {"track", {CliCommand::kTrack, 1, kOutputOption | kMovieOption | kTrackOptions}},
   };
   return commands;
 }
@@ -82,7 +87,70 @@ std::optional<std::string>* OptionField(CliRequest& request, OptionWords& words,
   if (word == "--size" && (allowed & kSizeOption)) {
     return &words.size;
   }
+  if ((allowed & kTrackOptions) == 0) {
+    return nullptr;
+  }
+  const std::pair<const char*, std::optional<std::string>*> trackFields[] = {
+      {"--at", &request.at},
+      {"--series", &request.series},
+      {"--from", &request.from},
+      {"--until", &request.until},
+      {"--template", &words.templateSize},
+      {"--threshold", &words.threshold},
+  };
+  for (const auto& [name, field] : trackFields) {
+    if (word == name) {
+      return field;
+    }
+  }
   return nullptr;
+}
+
+// The two forms of track: a movie with a start point, or a document with a
+// series; the options of one do not belong to the other.
+std::string TrackFormError(const CliRequest& request) {
+  if (request.series) {
+    if (request.at) {
+      return "track takes --at with a movie, --series with a document: not both";
+    }
+    if (!request.output) {
+      return "track DOC.kvx --series NAME needs -o OUT.kvx";
+    }
+    return "";
+  }
+  if (!request.at) {
+    return "track needs --at TIME:X,Y (a movie) or --series NAME (a document)";
+  }
+  if (request.from || request.movie) {
+    return std::string("track MOVIE does not take ") + (request.from ? "--from" : "--movie");
+  }
+  return "";
+}
+
+// Whole numbers and numbers the track options take; the message when wrong.
+std::string ReadTrackNumbers(const OptionWords& words, CliRequest& request) {
+  if (words.templateSize) {
+    int size = 0;
+    const std::string& text = *words.templateSize;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+    if (error != std::errc() || end != text.data() + text.size() ||
+        size < kinovex::kMinTemplateSize || size > kinovex::kMaxTemplateSize) {
+      return "--template takes a whole number of pixels from " +
+             std::to_string(kinovex::kMinTemplateSize) + " to " +
+             std::to_string(kinovex::kMaxTemplateSize) + ", not \"" + text + "\"";
+    }
+    request.templateSize = size;
+  }
+  if (words.threshold) {
+    double score = 0;
+    const std::string& text = *words.threshold;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), score);
+    if (error != std::errc() || end != text.data() + text.size() || !(score > 0 && score <= 1)) {
+      return "--threshold takes a score greater than 0 and at most 1, not \"" + text + "\"";
+    }
+    request.threshold = score;
+  }
+  return "";
 }
 
 }  // namespace
@@ -132,6 +200,15 @@ CliParse ParseArguments(const std::vector<std::string>& args) {
   }
   if (request.command == CliCommand::kFrame && !request.output) {
     return Wrong("frame needs -o FILE.png");
+  }
+  if (request.command == CliCommand::kTrack) {
+    std::string error = TrackFormError(request);
+    if (error.empty()) {
+      error = ReadTrackNumbers(words, request);
+    }
+    if (!error.empty()) {
+      return Wrong(error);
+    }
   }
   if (request.command == CliCommand::kGraph && !request.output) {
     return Wrong("graph needs -o FILE.png or -o FILE.svg");

@@ -7,7 +7,7 @@
 
 namespace kinovex::cli {
 
-enum class CliCommand { kHelp, kVersion, kInfo, kFrames, kFrame, kExport, kResave, kGraph };
+enum class CliCommand { kHelp, kVersion, kInfo, kFrames, kFrame, kExport, kResave, kGraph, kTrack };
 
 // A command line taken apart. Which fields a command uses is fixed by the
 // command; the parser refuses options a command does not take.
@@ -19,6 +19,14 @@ struct CliRequest {
   std::vector<int> quantities;              // --quantities, as codes
   int window = 1;                           // --window, from 1
   std::optional<std::pair<int, int>> size;  // --size, width and height
+  // track: the start on a movie (TIME:X,Y) or the series of a document and
+  // the time to start from; the time to end at; the tracker's settings.
+  std::optional<std::string> at;      // --at
+  std::optional<std::string> series;  // --series
+  std::optional<std::string> from;    // --from
+  std::optional<std::string> until;   // --until
+  std::optional<int> templateSize;    // --template, pixels
+  std::optional<double> threshold;    // --threshold, 0..1
 };
 
 struct CliParse {

@@ -1,10 +1,10 @@
 #include "cli/cli_commands.h"
 
-#include <filesystem>
 #include <sstream>
 
 #include "cli/cli_output.h"
 #include "cli/cli_session.h"
+#include "cli/cli_track.h"
 #include "cli/cli_usage.h"
 #include "cli/png_writer.h"
 #include "document/data_object_window.h"
@@ -103,11 +103,7 @@ int Resave(CliSession& session, const CliRequest& request) {
   if (document == nullptr) {
     return kExitUnusableInput;
   }
-  std::error_code error;
-  std::filesystem::path target = std::filesystem::absolute(request.operands[1], error);
-  document->SetLocation(TdvFileLocation::FromPath(error ? request.operands[1] : target.string()),
-                        true);
-  return document->Save(false) ? kExitSuccess : kExitUnusableInput;
+  return SaveDocumentAs(*document, request.operands[1]) ? kExitSuccess : kExitUnusableInput;
 }
 
 // The graph windows a document was read with, in the file's order, taken
@@ -190,6 +186,9 @@ int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& error
       return Resave(session, request);
     case CliCommand::kGraph:
       return Graph(session, request);
+    case CliCommand::kTrack:
+      return request.series ? TrackDocument(session, request, errors)
+                            : TrackMovie(session, request, out, errors);
     default:
       return kExitUsage;
   }

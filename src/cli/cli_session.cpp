@@ -60,4 +60,11 @@ TdvDataObjectWindow* CliSession::OpenDocument(const std::string& path,
   return document;
 }
 
+bool SaveDocumentAs(TdvDataObjectWindow& document, const std::string& path) {
+  std::error_code error;
+  std::filesystem::path target = std::filesystem::absolute(path, error);
+  document.SetLocation(TdvFileLocation::FromPath(error ? path : target.string()), true);
+  return document.Save(false);
+}
+
 }  // namespace kinovex::cli

@@ -43,4 +43,8 @@ class CliSession {
   TdvShell shell_{backend_};
 };
 
+// Saves the document under `path` (made absolute), as Save As does; false
+// after the program's message.
+bool SaveDocumentAs(TdvDataObjectWindow& document, const std::string& path);
+
 }  // namespace kinovex::cli

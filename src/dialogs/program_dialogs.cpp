@@ -10,6 +10,8 @@
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
 #include "dialogs/scale_movie_dialog.h"
+#include "dialogs/track_point_dialog.h"
+#include "dialogs/tracking_progress_dialog.h"
 #include "shell/shell.h"
 
 namespace {
@@ -34,6 +36,14 @@ void TdvProgramDialogs::MovieStepSize(TdvDataObjectWindow& document) {
 
 void TdvProgramDialogs::ChangeFrameRate(TdvDataObjectWindow& document) {
   Run<TdvMovieFrameRateDialog>(document);
+}
+
+void TdvProgramDialogs::TrackPoint(TdvDataObjectWindow& document) {
+  Run<TdvTrackPointDialog>(document);
+}
+
+void TdvProgramDialogs::TrackingProgress(TdvDataObjectWindow& document) {
+  Run<TdvTrackingProgressDialog>(document);
 }
 
 void TdvProgramDialogs::NumberOfPoints(TdvDataObjectWindow& document,

@@ -12,6 +12,8 @@ class TdvProgramDialogs : public TdvDocumentDialogs {
   void ScaleMovie(TdvDataObjectWindow& document) override;
   void MovieStepSize(TdvDataObjectWindow& document) override;
   void ChangeFrameRate(TdvDataObjectWindow& document) override;
+  void TrackPoint(TdvDataObjectWindow& document) override;
+  void TrackingProgress(TdvDataObjectWindow& document) override;
   void NumberOfPoints(TdvDataObjectWindow& document, const std::string& moviePath) override;
   void ChooseMarker(TdvDataObjectWindow& document, std::int32_t id) override;
   void ClearAll(TdvDataObjectWindow& document) override;

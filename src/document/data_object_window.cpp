@@ -1,4 +1,5 @@
 #include "document/data_object_window.h"
+#include "document/tracking_run.h"
 
 #include <algorithm>
 

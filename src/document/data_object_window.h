@@ -23,6 +23,9 @@
 #include "shell/document_window.h"
 
 class TdvDataTable;
+class TdvTrackingRun;
+struct TdvTrackingChoices;
+struct TdvTrackingStep;
 
 // One entry of a choice list a dialog offers: a name and the item id (or
 // special reference) it stands for, and the dialog's own marks.
@@ -173,6 +176,7 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   // After a datum was taken: the next item to locate, or the next frame.
   void AdvanceAfterData();
   void DrawItemsAt(std::int32_t time) override;
+  void TrackingClick(int x, int y, bool given) override;
   std::string CursorReadout(int x, int y) override;
   std::string SelectedItemLabel(bool& hasData) override;
   std::string MovieAreaHelp() override;
@@ -195,6 +199,24 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   bool OpenMovieInto(bool forNewDocument);
   // Opens the movie at `path` through the movie opener, which attaches it.
   bool AttachMovieFile(const std::string& path);
+
+  // Tracking the selected point series from the displayed frame, where it
+  // must have a datum. Every position found becomes a datum as a click
+  // would make it; the data table hears of them when the run stops (at its
+  // end, or to wait for a click), not frame by frame.
+  // The movie window follows the run and draws what it searched. Where the
+  // object is lost the run stops on that frame and asks for a click on the
+  // object (TrackingClick), then goes on through the dialogs' progress.
+  // StartTracking is false after a message saying why nothing starts.
+  void AskToTrack();
+  bool StartTracking(const TdvTrackingChoices& choices);
+  TdvTrackingStep TrackNext();
+  // Tracks until the run ends or waits for a click.
+  TdvTrackingStep TrackAll();
+  // Ends the run (Cancel), keeping what was found.
+  void FinishTracking();
+  const TdvTrackingRun* Tracking() const { return tracking.get(); }
+  std::int32_t TrackedItem() const { return trackedItem; }
 
   // Positions and values.
   bool ConvertPoint(TdvRealPoint& point, std::int32_t& originRef, std::uint8_t lengthUnit,
@@ -433,6 +455,11 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   int ItemsOfKind(int classCode);
   void SelectInBand();
   void DragItem(TdvDataObject& item, int x, int y, int startX, int startY, int keyFlags);
+  // A tracked position (movie units) as the datum of the frame.
+  void RecordTracked(std::int32_t frame, const TdvPoint& position);
+  void ShowTrackedFrame(std::int32_t frame);
+  void TellTable();
+  void DrawTracking(TdvSeriesView& view, std::int32_t time);
   std::int32_t NewScaleEnd(const std::string& suffix, int x, int y);
   void FinishQuickScale(int x, int y);
   void SelectItemBeforeScale();
@@ -513,6 +540,9 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   bool pointCreated = false;
   bool dataTaken = false;
   TdvRect rubberBand{-1, -1, -1, -1};
+  // The tracking run in progress and the series it fills.
+  std::unique_ptr<TdvTrackingRun> tracking;
+  std::int32_t trackedItem = kNoItem;
   // The time the graphs last heard of; -1 makes the next one reach them.
   std::int32_t graphTime = -1;
   std::vector<TdvGraphLink*> graphs;

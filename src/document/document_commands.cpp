@@ -95,6 +95,9 @@ int TdvDataObjectWindow::DoCommand(int id) {
       liveUpdates = !liveUpdates;
       CheckBoth(364, liveUpdates);
       return 0;
+    case 365:
+      AskToTrack();
+      return 0;
     case 453:
       ToggleSelectionTrails();
       return 0;

@@ -27,6 +27,13 @@ class TdvDocumentDialogs {
   virtual void ScaleMovie(TdvDataObjectWindow& /*document*/) {}
   virtual void MovieStepSize(TdvDataObjectWindow& /*document*/) {}
   virtual void ChangeFrameRate(TdvDataObjectWindow& /*document*/) {}
+  // "Track Selected Point": on OK the dialog starts the run
+  // (StartTracking) and shows its progress.
+  virtual void TrackPoint(TdvDataObjectWindow& /*document*/) {}
+  // The progress of the document's tracking run, which it drives frame by
+  // frame (TrackNext) until the run ends, waits for a click or is
+  // cancelled (FinishTracking).
+  virtual void TrackingProgress(TdvDataObjectWindow& /*document*/) {}
   // "Number of Points" for the movie at moviePath: on OK the points are
   // made in `document` and the movie attached (AttachMovieFile).
   virtual void NumberOfPoints(TdvDataObjectWindow& /*document*/, const std::string& /*moviePath*/) {

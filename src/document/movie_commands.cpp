@@ -106,6 +106,9 @@ int TdvDataObjectWindow::DoMovieToolCommand(int code) {
     case 8:
       TransformCurrent();
       return 1;
+    case 23:
+      AskToTrack();
+      return 1;
     case 15:
     case 16:
     case 17:
@@ -206,6 +209,7 @@ void TdvDataObjectWindow::MovieActivated() {
 
 void TdvDataObjectWindow::MovieClosing() {
   movie = nullptr;
+  FinishTracking();
 }
 
 // Closing the movie window by hand closes the whole document; its save

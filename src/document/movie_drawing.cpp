@@ -27,4 +27,5 @@ void TdvDataObjectWindow::DrawItemsAt(std::int32_t time) {
     view.SetColour(MakeColour(0, 0, 0));
     view.FrameRect(TdvRect{corner.x, corner.y, opposite.x + 1, opposite.y + 1});
   }
+  DrawTracking(view, time);
 }

@@ -7,6 +7,9 @@
 #include "foundation/geometry.h"
 
 class TdvWindow;
+namespace kinovex {
+struct TrackingPicture;
+}
 
 // The movie of a document as the document sees it: shown in a movie
 // window, or opened without one. A movie shown in no window (kinovex-cli)
@@ -40,8 +43,16 @@ class TdvMovieLink {
   // rules decide which), or the frame shown at `time`.
   virtual void StepFrame(bool /*forward*/) {}
   virtual void GoToTime(std::int32_t /*time*/) {}
-  // Opens, changes or closes (-1) the movie-message window.
+  // Opens, changes or closes (-1) the movie-message window; 92 asks for a
+  // click on the object that tracking lost, which comes back as
+  // TrackingClick (a click on the picture, or none when the message is
+  // closed).
   virtual void ShowMovieMessage(int /*code*/) {}
+  // The frame shown at `time` as the tracker reads it, valid until the next
+  // call; false when it cannot be decoded or there is no movie.
+  virtual bool TrackingFrame(std::int32_t /*time*/, kinovex::TrackingPicture& /*picture*/) {
+    return false;
+  }
   // Moves the selected point one movie unit (codes 5 up, 6 left, 7 right,
   // 8 down), as Control and an arrow key do in the movie window.
   virtual void Nudge(int /*code*/) {}
@@ -74,6 +85,9 @@ class TdvMovieDocument {
   // The two clicks of a scale: code -5 first end, -6 second end, -4
   // cancelled.
   virtual void ScalePoint(int x, int y, int code) = 0;
+  // The click that tracking asked for after losing the object; given is
+  // false when the user closed the message instead.
+  virtual void TrackingClick(int x, int y, bool given) = 0;
 
   // Draws every visible item's marker, trails and selection mark on the
   // movie window for the frame at `time`, which becomes the displayed one.

@@ -51,6 +51,8 @@ constexpr TdvCommandEntry kCommands[] = {
     {361, "&Remove Movie...", "", kOptions, M | D, 0, 0, true, kByWindow},
     {362, "&Switch Movie...", "", kOptions, M | D, 0, 0, false, kByWindow},
     {364, "Live Updates", "", kOptions, M | D, 0, M | D, true, kByWindow},
+    {365, "Trac&k Selected Point...\tCtl+Shift+T", "Ctrl+Shift+T", kOptions, M | D, 0, 0, true,
+     kByWindow},
 
     {651, "&Point", "", kCreate, M | D, 0, 0, false, kByWindow},
     {652, "&Origin", "", kCreate, M | D, 0, 0, false, kByWindow},

@@ -23,7 +23,7 @@ constexpr int kCodeNudgeLeft = 17;
 constexpr int kCodeNudgeDown = 18;
 
 // Top to bottom; the four nudge arrows share the last row.
-constexpr std::array<TdvToolButton, 17> kButtons{{
+constexpr std::array<TdvToolButton, 18> kButtons{{
     {50,
      1000,
      {5, 3, 27, 25},
@@ -114,6 +114,13 @@ constexpr std::array<TdvToolButton, 17> kButtons{{
      kCodeNudgeDown,
      0,
      "Nudges the selected point one movie pixel down. This moves points only"},
+    {240,
+     1170,
+     {5, 339, 27, 361},
+     23,
+     0,
+     "Tracks the selected point through the movie from the frame shown, where it must have "
+     "data"},
 }};
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "document/movie_link.h"
 #include "document/movie_opener.h"
+#include "movie/tracking_frame.h"
 #include "movie/video_library.h"
 
 namespace kinovex {
@@ -25,10 +26,15 @@ class TdvLibraryMovie : public TdvMovieLink {
   void RedrawMovie() override {}
   std::optional<TdvRect> WindowRect() const override { return std::nullopt; }
 
+  bool TrackingFrame(std::int32_t time, TrackingPicture& picture) override {
+    return TrackingFrameOf(*movie_, time, image_, picture);
+  }
+
   TdvVideoMovie& Video() const { return *movie_; }
 
  private:
   std::unique_ptr<TdvVideoMovie> movie_;
+  TdvVideoImage image_;  // the frame the tracker reads
 };
 
 // Opens the movies of documents that have no movie window. It owns every

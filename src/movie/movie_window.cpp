@@ -44,6 +44,8 @@ constexpr int kScaleClickCode = 40;
 constexpr int kScaleFirstEnd = -5;
 constexpr int kScaleSecondEnd = -6;
 constexpr int kScaleCancelled = -4;
+constexpr int kTrackingMessage = 92;
+constexpr int kTrackingClickCode = 41;
 
 constexpr const char* kCaption = "TdvMoovWindow::MoovSetMoov";
 constexpr const char* kPictIsNull = "Pict is null";
@@ -711,6 +713,10 @@ void TdvMoovWindow::ShowMovieMessage(int code) {
       text = "Click on the other end of the object of known length";
       clickCode = kScaleClickCode;
       break;
+    case kTrackingMessage:
+      text = "Lost the object: click on it to go on tracking";
+      clickCode = kTrackingClickCode;
+      break;
     default:
       return;
   }
@@ -729,6 +735,8 @@ void TdvMoovWindow::ShowMovieMessage(int code) {
 void TdvMoovWindow::OnMessageClick(int x, int y, int modifiers, int code) {
   if (code == kScaleClickCode) {
     ScaleClick(x, y);
+  } else if (code == kTrackingClickCode) {
+    TrackingClick(x, y);
   } else if (code == 0) {
     Backend().Beep();
   } else {
@@ -743,10 +751,26 @@ void TdvMoovWindow::OnMessageDone(int code) {
       document->ScalePoint(0, 0, kScaleCancelled);
     }
     scaleMode = false;
+  } else if (code == kTrackingClickCode && document != nullptr) {
+    document->TrackingClick(0, 0, false);
   } else if (code == 0) {
     Backend().Beep();
   }
   CloseMessageWindow();
+}
+
+// The click tracking asked for counts on the picture only; the document
+// closes the message when it takes the point.
+void TdvMoovWindow::TrackingClick(int x, int y) {
+  if (document == nullptr || !movie_ || !OnPicture(x, y)) {
+    return;
+  }
+  const TdvPoint at = ToMovieUnits(x, y);
+  document->TrackingClick(at.x, at.y, true);
+}
+
+bool TdvMoovWindow::TrackingFrame(std::int32_t time, TrackingPicture& picture) {
+  return movie_ && TrackingFrameOf(*movie_, time, trackingImage_, picture);
 }
 
 // The window is told it is no longer the owner first, so that closing it

@@ -11,6 +11,7 @@
 #include "movie/frame_pictures.h"
 #include "movie/movie_controller.h"
 #include "movie/movie_layout.h"
+#include "movie/tracking_frame.h"
 #include "movie/video_movie.h"
 #include "shell/document_window.h"
 
@@ -56,6 +57,8 @@ class TdvMoovWindow : public TdvDocumentWindow, public TdvMovieLink {
   void SetOption(int key, int value);
   // `scaleClick` acts on the picture only; 1 when it took the point.
   int ScaleClick(int x, int y);
+  // The click on the object that tracking lost, on the picture only.
+  void TrackingClick(int x, int y);
   const TdvMovieLayout& Layout() const { return layout_; }
   TdvMovieController* Controller() const { return controller_.get(); }
 
@@ -71,6 +74,7 @@ class TdvMoovWindow : public TdvDocumentWindow, public TdvMovieLink {
   void StepFrame(bool forward) override;
   void GoToTime(std::int32_t time) override;
   void ShowMovieMessage(int code) override;
+  bool TrackingFrame(std::int32_t time, TrackingPicture& picture) override;
   void Nudge(int code) override;
   int MovieCommand(int id) override;
   void CheckMenuItem(int id, bool on) override { WinCheckMenuItem(id, on); }
@@ -149,6 +153,7 @@ class TdvMoovWindow : public TdvDocumentWindow, public TdvMovieLink {
   bool sizing_ = false;
   std::optional<shell::Point> floatingAt_;
   std::optional<std::size_t> beepedFrame_;
+  TdvVideoImage trackingImage_;  // the frame the tracker reads
 };
 
 }  // namespace kinovex

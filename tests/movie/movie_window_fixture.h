@@ -62,6 +62,7 @@ class RecordingDocument : public TdvMovieDocument {
   void MovieKey(int key, int) override { Note("MovieKey", key); }
   void NudgeSelected(int code) override { Note("NudgeSelected", code); }
   void ScalePoint(int x, int y, int code) override { Note("ScalePoint", x, y, code); }
+  void TrackingClick(int x, int y, bool given) override { Note("TrackingClick", x, y, given); }
   void DrawItemsAt(std::int32_t) override {}
   std::string CursorReadout(int, int) override { return "x y"; }
   std::string SelectedItemLabel(bool& hasData) override {

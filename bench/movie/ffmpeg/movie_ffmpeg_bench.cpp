@@ -6,8 +6,6 @@
 // slow on virtual machines that lazily back guest memory).
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <map>
 #include <memory>
 #include <random>
@@ -15,36 +13,12 @@
 
 #include "baseline_player.h"
 #include "bench_movies.h"
+#include "cpu_meter.h"
 #include "movie/ffmpeg/ffmpeg_video_library.h"
 #include "movie/ffmpeg/movie_memory.h"
 
 namespace kinovex::bench {
 namespace {
-
-// CPU time of every thread of the process: steadier than wall-clock time
-// when other work shares the two cores.
-double ProcessCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-// Adds the process CPU time of the timed parts as a per-iteration counter.
-class CpuMeter {
- public:
-  explicit CpuMeter(benchmark::State& state) : state_(state) {}
-  ~CpuMeter() {
-    state_.counters["process_cpu_ms"] =
-        benchmark::Counter(total_, benchmark::Counter::kAvgIterations);
-  }
-  void Start() { start_ = ProcessCpuMs(); }
-  void Stop() { total_ += ProcessCpuMs() - start_; }
-
- private:
-  benchmark::State& state_;
-  double start_ = 0;
-  double total_ = 0;
-};
 
 // The heap settings a program makes in its main(), before any movie opens.
 [[maybe_unused]] const bool memoryTuned = (SetMovieMemoryOptions(), true);
