@@ -67,11 +67,7 @@ TdvDataObjectWindow::TdvDataObjectWindow()
   AddCoordinateFrame(kVideoOriginRef);
 }
 
-TdvDataObjectWindow::~TdvDataObjectWindow() {
-  for (TdvGraphLink* graph : graphs) {
-    graph->DocumentGone();
-  }
-}
+TdvDataObjectWindow::~TdvDataObjectWindow() = default;
 
 bool TdvDataObjectWindow::IsA(int code) const {
   return code == kClassCode || TdvDocumentWindow::IsA(code);

@@ -42,6 +42,4 @@ class TdvGraphLink {
   virtual void Redraw() {}
   // Closes the window on the document's behalf.
   virtual void ForceClose() {}
-  // The document is going, and its data table with the groups shown.
-  virtual void DocumentGone() {}
 };

@@ -33,10 +33,6 @@ TdvGraphWindow::TdvGraphWindow(TdvDataObjectWindow& document, std::unique_ptr<Td
   stack_->BindGroups(source_);
 }
 
-TdvGraphWindow::~TdvGraphWindow() {
-  stack_->ReleaseGroups();
-}
-
 bool TdvGraphWindow::IsA(int code) const {
   return code == kClassCode || TdvDocumentWindow::IsA(code);
 }
@@ -176,18 +172,11 @@ void TdvGraphWindow::ForceClose() {
   CloseWindow();
 }
 
-// The groups went with the data table: they are forgotten, not given
-// back, and the window shows nothing more.
-void TdvGraphWindow::DocumentGone() {
-  document_ = nullptr;
-  stack_ = std::make_unique<TdvGraphStack>();
-  layout_.reset();
-  stale_ = true;
-}
-
 int TdvGraphWindow::DoDestroy() {
   if (document_ != nullptr) {
     document_->RemoveGraph(this);
+    stack_->ReleaseGroups();
+    document_ = nullptr;
   }
   return TdvDocumentWindow::DoDestroy();
 }

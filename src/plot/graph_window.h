@@ -37,10 +37,10 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   static constexpr int kClassCode = 15;
 
   // Takes the graph over with the group uses it holds, or binds its groups
-  // when it holds none. dialogs: none opens no dialog.
+  // when it holds none; the uses are given back when the window is
+  // destroyed, before its document closes. dialogs: none opens no dialog.
   TdvGraphWindow(TdvDataObjectWindow& document, std::unique_ptr<TdvGraphStack> stack,
                  TdvGraphDialogs* dialogs);
-  ~TdvGraphWindow() override;
 
   bool IsA(int code) const override;
   TdvDocumentWindow* GetDocument() override;
@@ -60,7 +60,6 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   void PlaceWindow(const TdvRect& place) override;
   void Redraw() override;
   void ForceClose() override;
-  void DocumentGone() override;
 
   const TdvGraphStack& Stack() const { return *stack_; }
   const TdvGraphLayout& Layout();

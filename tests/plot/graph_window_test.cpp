@@ -1,6 +1,9 @@
 #include <string>
 
+#include <gmock/gmock.h>
+
 #include "document/file_parser.h"
+#include "foundation/format_significant.h"
 
 #include "graph_window_fixture.h"
 
@@ -117,6 +120,48 @@ TEST_F(GraphWindowTest, SavedGraphOpensAgainWithItsModelAndFit) {
   EXPECT_EQ(read->GetItem(graph.Plots()[0]->seriesId)->GetName(), "Ball");
   ASSERT_NE(graph.Plots()[0]->Group(), nullptr);
   EXPECT_EQ(graph.Plots()[0]->Group()->Values().size(), 21u);
+}
+
+std::string Number(double value) {
+  return FormatSignificant(value, 4, false);
+}
+
+// The readout below the graphs, locked on the data: the point nearest to
+// the cursor, then the slope between its neighbours, then the line from
+// the point clicked last to it, each mode reached by a click on the
+// readout.
+TEST_F(GraphWindowTest, LockedReadoutShowsTheNearestPointItsSlopeAndALine) {
+  OpenGraph(21);
+  auto t = [](int i) { return i * kFrameStep / 600.0; };
+  auto y = [&](int i) {
+    return doc->DataTable().FindGroup(ball->GetId(), kY)->GetValue(i * kFrameStep).value();
+  };
+  const TdvGraphLayout& layout = window->Layout();
+  const shell::Point lock{(layout.lock.left + layout.lock.right) / 2, layout.lock.top + 2};
+  const shell::Point readout{layout.readout.left + 5, layout.readout.top + 5};
+  Click(PointOf(3));
+  Click(lock);
+  const double slope = (y(8) - y(6)) / (t(8) - t(6));
+  const double lineSlope = (y(7) - y(3)) / (t(7) - t(3));
+  const std::string expected[] = {
+      "x: " + Number(t(7)) + "   y: " + Number(y(7)),
+      "x: " + Number(t(7)) + "   slope: " + Number(slope),
+      "A: " + Number(t(3)) + ", " + Number(y(3)) + "   B: " + Number(t(7)) + ", " + Number(y(7)) +
+          "   int: " + Number(y(3) - t(3) * lineSlope),
+  };
+  for (const std::string& text : expected) {
+    SCOPED_TRACE(text);
+    backend.ClearDrawing();
+    backend.MouseMove(window->hwnd, {PointOf(7).x + 2, PointOf(7).y - 3});
+    std::vector<std::string> drawn;
+    for (const shell::DrawRecord& record : backend.DrawingOn(window->hwnd)) {
+      if (record.op == shell::DrawOp::kText) {
+        drawn.push_back(record.text);
+      }
+    }
+    EXPECT_THAT(drawn, ::testing::Contains(text));
+    Click(readout);
+  }
 }
 
 }  // namespace
