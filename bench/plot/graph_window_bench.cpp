@@ -38,16 +38,7 @@ class ImmediateDialogs : public TdvGraphDialogs {
 class Fixture {
  public:
   Fixture() {
-    frame_ = shell_.Keep(std::make_unique<BenchFrame>());
-    frame_->OpenWindow();
-    backend_.Resize(frame_->hwnd, {1600, 1200});
-    document_ = shell_.Keep(std::make_unique<TdvDataObjectWindow>());
-    document_->OpenWindow();
-    std::vector<std::int32_t> times;
-    for (int i = 0; i < kFrames; ++i) {
-      times.push_back(i * kFrameStep);
-    }
-    document_->SetTimeBase(600, times);
+    document_ = OpenBenchDocument(shell_, backend_, kFrames, kFrameStep);
     TdvDataObjectWindow::recalculateOnChange = false;
     auto* origin = static_cast<TdvDataPoint*>(document_->GetItem(document_->DefaultOrigin()));
     origin->SetSampleType(kFixed);
@@ -63,7 +54,7 @@ class Fixture {
     dialogs_.choice = {{kTimeSeries, kTime}, {{id, kY}}};
     document_->SetGraphOpener(&opener_);
     document_->NewGraph();
-    for (shell::WindowHandle child : backend_.Children(frame_->hwnd)) {
+    for (shell::WindowHandle child : backend_.Children(TdvShell::Get().Frame()->hwnd)) {
       if (auto* graph = dynamic_cast<TdvGraphWindow*>(shell_.Find(child))) {
         window = graph;
       }
@@ -83,7 +74,6 @@ class Fixture {
  private:
   shell::HeadlessBackend backend_;
   TdvShell shell_{backend_};
-  TdvAppWindow* frame_ = nullptr;
   ImmediateDialogs dialogs_;
   TdvGraphWindowOpener opener_{{0, 0, 800, 600}, dialogs_};
 };

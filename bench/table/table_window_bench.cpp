@@ -26,16 +26,7 @@ constexpr int kFrameStep = 20;
 class Fixture {
  public:
   Fixture() {
-    frame_ = shell_.Keep(std::make_unique<BenchFrame>());
-    frame_->OpenWindow();
-    backend_.Resize(frame_->hwnd, {1600, 1200});
-    document_ = shell_.Keep(std::make_unique<TdvDataObjectWindow>());
-    document_->OpenWindow();
-    std::vector<std::int32_t> times;
-    for (int i = 0; i < kFrames; ++i) {
-      times.push_back(i * kFrameStep);
-    }
-    document_->SetTimeBase(600, times);
+    document_ = OpenBenchDocument(shell_, backend_, kFrames, kFrameStep);
     TdvDataObjectWindow::recalculateOnChange = false;
     for (int p = 0; p < kPoints; ++p) {
       std::int32_t id = document_->ObjectNewObject(kItemPoint, "Point S" + std::to_string(p + 1));
@@ -63,7 +54,6 @@ class Fixture {
  private:
   shell::HeadlessBackend backend_;
   TdvShell shell_{backend_};
-  TdvAppWindow* frame_ = nullptr;
   TdvDataObjectWindow* document_ = nullptr;
   TdvTableWindowOpener opener_{{0, 0, 800, 600}};
 };

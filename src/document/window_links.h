@@ -26,8 +26,6 @@ class TdvTableWindowLink : public TdvDataTableListener {
   virtual void Redraw() {}
   // Closes the window on the document's behalf.
   virtual void ForceClose() {}
-  // The document is going, and its data table with the groups shown.
-  virtual void DocumentGone() {}
 };
 
 // A graph window as its document sees it.

@@ -79,15 +79,16 @@ bool TdvVideoMotionWindow::OpenDocument(const TdvFileLocation& where, const std:
   reader.movieFromOpenedFile = fromMovie;
   documentLoading_ = true;
   TdvDataObjectWindow* document = reader.Parse(where, text);
+  // Graphs read from the file open in windows of their own, kept on the
+  // frame as the document's other windows are.
+  if (document != nullptr) {
+    document->OpenKeptGraphs();
+  }
   documentLoading_ = false;
-  // A table and graphs read from the file and kept without a window open
-  // in windows of their own.
+  // A table read from the file and kept without a window opens in one.
   if (document != nullptr && document->TableWindow() != nullptr &&
       document->TableWindow()->KeptRect()) {
     document->ShowTableWindow();
-  }
-  if (document != nullptr) {
-    document->OpenKeptGraphs();
   }
   return document != nullptr;
 }

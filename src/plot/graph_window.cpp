@@ -55,6 +55,14 @@ TdvGraphObject* TdvGraphWindow::Current() const {
       .get();
 }
 
+void TdvGraphWindow::MakeCurrent(int graph) {
+  currentGraph_ = graph;
+  if (const TdvGraphObject* current = Current()) {
+    WinCheckMenuItem(kLegendCommand, current->legendShown);
+  }
+  Invalidate();
+}
+
 TdvPlotFrame TdvGraphWindow::FrameOf(std::size_t graph) const {
   const TdvGraphObject& shown = *stack_->Graphs()[graph];
   const TdvHorizontalAxis& horizontal = stack_->horizontal;
@@ -326,10 +334,12 @@ void TdvGraphWindow::OpenChange(TdvGraphAxis axis) {
 // of several plots cannot tell which one a replacement is meant for.
 void TdvGraphWindow::ChangePlot(TdvGraphAxis axis, const TdvPlotQuantity& chosen, bool replace) {
   TdvGraphObject* graph = Current();
-  if (axis == TdvGraphAxis::kHorizontal || graph == nullptr) {
+  if (axis == TdvGraphAxis::kHorizontal) {
     stack_->horizontal.series = chosen.seriesId;
     stack_->horizontal.quantity = chosen.quantity;
     stack_->horizontal.autoScale = true;
+  } else if (graph == nullptr) {
+    stack_->AddGraph(std::make_unique<TdvGraphObject>()).AddPlot(StyledPlot(chosen, 0));
   } else if (!replace || graph->Plots().empty()) {
     graph->AddPlot(StyledPlot(chosen, graph->Plots().size()));
   } else if (graph->Plots().size() > 1) {

@@ -86,6 +86,8 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   enum class Drag { kNone, kRectangle, kLegend };
 
   TdvGraphObject* Current() const;
+  // The graph that receives commands and clicks from now on.
+  void MakeCurrent(int graph);
   TdvPlotFrame FrameOf(std::size_t graph) const;
   // The points of a plot of a graph, as the last rescale found them.
   std::span<const TdvGraphPoint> Joined(std::size_t graph, std::size_t plot) const;

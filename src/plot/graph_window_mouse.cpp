@@ -33,9 +33,7 @@ shell::Rect Spanned(shell::Point a, shell::Point b) {
 int TdvGraphWindow::DoMouseDown(int x, int y, int modifiers) {
   const TdvGraphHit hit = HitGraphWindow(Layout(), {x, y});
   if (hit.graph >= 0 && hit.graph != currentGraph_) {
-    currentGraph_ = hit.graph;
-    WinCheckMenuItem(557, Current()->legendShown);
-    Invalidate();
+    MakeCurrent(hit.graph);
     return 0;
   }
   switch (hit.area) {

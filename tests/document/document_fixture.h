@@ -35,6 +35,15 @@ class FakeMovie : public TdvMovieLink {
   int height;
 };
 
+// A movie window that notes which times it was asked to show.
+class ShowingMovie : public FakeMovie {
+ public:
+  ShowingMovie() : FakeMovie(240) {}
+  void GoToTime(std::int32_t time) override { shownTimes.push_back(time); }
+
+  std::vector<std::int32_t> shownTimes;
+};
+
 // A headless program with an open frame. Every message box or file dialog
 // a test did not script fails it.
 class DocumentTest : public ::testing::Test {

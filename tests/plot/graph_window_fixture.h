@@ -12,15 +12,6 @@
 #include "plot/graph_window.h"
 #include "plot/graph_window_opener.h"
 
-// A movie window that notes which times it was asked to show.
-class ShowingMovie : public FakeMovie {
- public:
-  ShowingMovie() : FakeMovie(240) {}
-  void GoToTime(std::int32_t time) override { shownTimes.push_back(time); }
-
-  std::vector<std::int32_t> shownTimes;
-};
-
 // Dialogs that keep what the window hands them, for the test to answer as
 // the user would.
 class ScriptedGraphDialogs : public TdvGraphDialogs {

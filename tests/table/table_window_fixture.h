@@ -14,15 +14,6 @@
 #include "table/table_window.h"
 #include "table/table_window_opener.h"
 
-// A movie window that notes which times it was asked to show.
-class ShowingMovie : public FakeMovie {
- public:
-  ShowingMovie() : FakeMovie(240) {}
-  void GoToTime(std::int32_t time) override { shownTimes.push_back(time); }
-
-  std::vector<std::int32_t> shownTimes;
-};
-
 // A document whose point "Ball" has data on every frame of a movie of
 // 1/30 s frames, shown in its table window, 400 by 300 pixels. Cells are
 // 64 pixels wide after the 18-pixel row header; rows are 18 pixels high
