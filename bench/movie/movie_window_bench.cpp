@@ -44,6 +44,7 @@ class CountingDocument : public TdvMovieDocument {
   void MovieKey(int, int) override {}
   void NudgeSelected(int) override {}
   void ScalePoint(int, int, int) override {}
+  void TrackingClick(int, int, bool) override {}
   void DrawItemsAt(std::int32_t) override {}
   std::string CursorReadout(int, int) override { return "x = 0.0  y = 0.0"; }
   std::string SelectedItemLabel(bool& hasData) override {

@@ -28,7 +28,10 @@ namespace kinovex {
 // - a click, drag, release or double click on the picture goes to the
 //   document (MovieClick, MovieDrag, MovieMouseUp, MovieDoubleClick),
 //   unless a movie message is open: during a scale the two clicks go to
-//   ScalePoint (-5, -6; -4 when the scale is cancelled after one click);
+//   ScalePoint (-5, -6; -4 when the scale is cancelled after one click),
+//   and when tracking lost its object the click on it goes to
+//   TrackingClick (closing the message instead stops the tracking);
+// - the tracker reads the frames through TrackingFrame;
 // - Tab and Delete go to MovieKey, Control and an arrow to NudgeSelected;
 //   plain Left, Right and Space work the controller;
 // - each drawn frame asks DrawItemsAt, the texts of the strip, and tells

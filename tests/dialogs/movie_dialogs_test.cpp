@@ -8,7 +8,9 @@
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
 #include "dialogs/scale_movie_dialog.h"
+#include "dialogs/track_point_dialog.h"
 #include "document/data_object_window.h"
+#include "model/point_series.h"
 #include "model/scale_series.h"
 #include "shell/app_window.h"
 #include "shell/headless_backend.h"
@@ -153,6 +155,45 @@ TEST_F(MovieDialogsTest, ATypedStepThatIsNoPositiveNumberIsRefused) {
     EXPECT_DOUBLE_EQ(document.stepSize, 7.0);
     EXPECT_FALSE(document.modified);
   }
+}
+
+// ---------------------------------------------------------------- Track Selected Point
+
+// A typed value the tracker cannot use is refused and the dialog stays;
+// usable ones start the run, which here finds no movie to track on.
+TEST_F(MovieDialogsTest, TrackingRefusesTypedValuesItCannotUse) {
+  using Track = TdvTrackPointDialog;
+  document.SetTimeBase(600, {0, 20, 40});
+  auto* ball =
+      static_cast<TdvDataPoint*>(document.GetItem(document.ObjectNewObject(kItemPoint, "Ball")));
+  ball->TakeData(100, -100, 0);
+  document.SelectItem(ball->GetId(), 0);
+  const std::string wholeTemplate = "Please enter a whole number from 11 to 1001.";
+  const struct {
+    int field;
+    const char* typed;
+    std::string message;
+  } refused[] = {
+      {Track::kTemplateSize, "2l", wholeTemplate},
+      {Track::kTemplateSize, "9", wholeTemplate},
+      {Track::kSearchSize, "24", "Please enter a whole number from 25 to 2001."},
+      {Track::kThreshold, "1.5", "Please enter a score greater than 0 and at most 1."},
+      {Track::kLastFrame, "4", "Please enter a whole number from 1 to 3."},
+  };
+  Run<Track>([&](shell::WindowHandle dialog) {
+    for (const auto& c : refused) {
+      SCOPED_TRACE(c.typed);
+      const std::string kept = backend.Window(backend.ControlOf(dialog, c.field))->title;
+      Retype(dialog, c.field, c.typed);
+      backend.ExpectMessage(c.message);
+      backend.PressButton(dialog, Track::kOk);
+      ASSERT_TRUE(backend.Exists(dialog));
+      Retype(dialog, c.field, kept);
+    }
+    backend.ExpectMessage("No Movie");
+    backend.PressButton(dialog, Track::kOk);
+  });
+  EXPECT_EQ(document.Tracking(), nullptr);
 }
 
 // ---------------------------------------------------------------- Change Frame Rate

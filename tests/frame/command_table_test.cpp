@@ -40,5 +40,6 @@ TEST(MenuBars, AcceleratorsMatchTheShortcutsTheMenusShow) {
   EXPECT_EQ(byKeys.at("Ctrl+C"), 462);
   EXPECT_EQ(byKeys.at("F8"), 310);
   EXPECT_EQ(byKeys.at("Ctrl+O"), 152);
-  EXPECT_EQ(byKeys.size(), 21u);
+  EXPECT_EQ(byKeys.at("Ctrl+Shift+T"), 365);
+  EXPECT_EQ(byKeys.size(), 22u);
 }
