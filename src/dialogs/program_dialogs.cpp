@@ -4,7 +4,9 @@
 
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
+#include "dialogs/new_object_dialog.h"
 #include "dialogs/scale_movie_dialog.h"
+#include "dialogs/series_dialogs.h"
 #include "shell/shell.h"
 
 namespace {
@@ -16,6 +18,18 @@ void Run(TdvDataObjectWindow& document) {
 }
 
 }  // namespace
+
+void TdvProgramDialogs::EditItem(TdvDataObjectWindow& document, std::int32_t id, bool newItem) {
+  OpenEditDialog(document, id, newItem);
+}
+
+void TdvProgramDialogs::NewItem(TdvDataObjectWindow& document) {
+  Run<TdvNewObjectDialog>(document);
+}
+
+void TdvProgramDialogs::CloneItem(TdvDataObjectWindow& document) {
+  Run<TdvClonePointDialog>(document);
+}
 
 void TdvProgramDialogs::ScaleMovie(TdvDataObjectWindow& document) {
   Run<TdvNewEZCalibDialog>(document);

@@ -11,29 +11,42 @@
 namespace {
 
 constexpr const char* kNotPositive = "Please enter a number greater than 0.";
+constexpr const char* kNotANumber = "Please enter a number.";
+
+std::optional<double> Refuse(TdvWindow& window, int id, const char* message) {
+  TdvShell::Get().Message(shell::MessageKind::kInformation, message, window.title);
+  window.WinSetFocusControl(id);
+  return std::nullopt;
+}
 
 }  // namespace
 
-std::optional<double> ReadPositiveNumber(const std::string& text) {
+std::optional<double> ReadNumber(const std::string& text) {
   const char* start = text.c_str();
   char* end = nullptr;
   const double value = std::strtod(start, &end);
   while (std::isspace(static_cast<unsigned char>(*end)) != 0) {
     ++end;
   }
-  if (end == start || *end != '\0' || !std::isfinite(value) || value <= 0.0) {
+  if (end == start || *end != '\0' || !std::isfinite(value)) {
     return std::nullopt;
   }
   return value;
 }
 
+std::optional<double> ReadPositiveNumber(const std::string& text) {
+  std::optional<double> value = ReadNumber(text);
+  return value && *value > 0.0 ? value : std::nullopt;
+}
+
 std::optional<double> TakePositiveNumber(TdvWindow& window, int id) {
   std::optional<double> value = ReadPositiveNumber(window.GetControlText(id));
-  if (!value) {
-    TdvShell::Get().Message(shell::MessageKind::kInformation, kNotPositive, window.title);
-    window.WinSetFocusControl(id);
-  }
-  return value;
+  return value ? value : Refuse(window, id, kNotPositive);
+}
+
+std::optional<double> TakeNumber(TdvWindow& window, int id) {
+  std::optional<double> value = ReadNumber(window.GetControlText(id));
+  return value ? value : Refuse(window, id, kNotANumber);
 }
 
 double RoundToFourDigits(double value) {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TdvDataObjectWindow;
+
+// Opens the edit dialog that belongs to the kind of item `id`; in new-item
+// mode closing it without OK deletes the item.
+void OpenEditDialog(TdvDataObjectWindow& document, std::int32_t id, bool newItem);
+// The same once the dialog that asks for it has closed and gone, so that
+// no dialog runs inside the handler of one being freed. `asPoint` opens
+// the point dialog whatever the kind.
+void OpenEditDialogLater(TdvDataObjectWindow& document, std::int32_t id, bool newItem,
+                         bool asPoint = false);
+
+// One entry of a dialog's choice list: the text shown and the item id or
+// reference it stands for.
+struct TdvItemChoice {
+  std::string text;
+  std::int32_t ref;
+};
+
+// The origins an item may report relative to (the default one in angle
+// brackets and stored as -1, then "<None>"), leaving out the item itself.
+std::vector<TdvItemChoice> OriginChoices(TdvDataObjectWindow& document, std::int32_t item);
+// "<None>" and the scales.
+std::vector<TdvItemChoice> ScaleChoices(TdvDataObjectWindow& document);
+// The popup item (from 1) of `ref`, 1 when it is not offered.
+int ChoiceItem(const std::vector<TdvItemChoice>& choices, std::int32_t ref);
+std::vector<std::string> ChoiceTexts(const std::vector<TdvItemChoice>& choices);
+
+class TdvCalculatedObject;
+
+// A calculated item's inputs in order, and its required and largest count.
+struct TdvInputs {
+  std::vector<std::int32_t> ids;
+  int required = 0;
+  int max = 0;
+};
+TdvInputs InputsOf(const TdvCalculatedObject& item);
+void SetInputs(TdvCalculatedObject& item, const std::vector<std::int32_t>& ids);
