@@ -231,7 +231,7 @@ void TdvCalibrateObjectDialog::ShowFields() {
   TdvCalculatedLineDialog::ShowFields();
   const auto& scale = static_cast<const TdvCalibrateObject&>(*Item());
   lengthShown_ =
-      FormatSignificant(scale.GetKnownLength() * LengthFactor(scale.GetLengthUnit()), 6, false);
+      FormatSignificant(scale.GetKnownLength() * LengthFactor(scale.GetLengthUnit()), 4, false);
   SetControlText(kLength, lengthShown_);
 }
 

@@ -21,6 +21,8 @@ constexpr int kDrawnArea = 8;
 constexpr int kLabel = 9;
 constexpr int kPercent = 100;
 constexpr int kDot = 3;
+// Text is placed by its baseline.
+constexpr int kTextHeight = 12;
 
 constexpr const char* kNoSuchItem = "object number does not exist";
 constexpr const char* kNoSuchItemCaption = "TdvCalculatedOrderDialog::SetIncludedLists";
@@ -211,7 +213,7 @@ void TdvAngleDialog::DrawDiagram(const shell::Rect& area) {
     const std::string text = EndText(end);
     const int textWidth = GfxMeasureText(text).width;
     const int x = std::clamp(at.x - textWidth / 2, 2, std::max(width - textWidth - 2, 2));
-    GfxDrawText(text, x, at.y + (end == 0 ? -18 : 6));
+    GfxDrawText(text, x, at.y + (end == 0 ? -kDot - 4 : kDot + kTextHeight));
   }
 }
 
@@ -235,8 +237,8 @@ bool TdvDesignatedPointDialog::IsA(int code) const {
 
 void TdvDesignatedPointDialog::ShowFields() {
   const auto& point = static_cast<const TdvCalculatedDesPt&>(*Item());
-  alongShown_ = FormatSignificant(point.GetAlong() * kPercent, 6, false);
-  perpShown_ = FormatSignificant(point.GetPerp() * kPercent, 6, false);
+  alongShown_ = FormatSignificant(point.GetAlong() * kPercent, 4, false);
+  perpShown_ = FormatSignificant(point.GetPerp() * kPercent, 4, false);
   SetControlText(kAlong, alongShown_);
   SetControlText(kPerp, perpShown_);
   ShowMass();
@@ -279,8 +281,8 @@ void TdvDesignatedPointDialog::DrawDiagram(const shell::Rect& area) {
   Line(*this, a, b);
   Dot(*this, a);
   Dot(*this, b);
-  GfxDrawText("A", a.x - 4, a.y + 6);
-  GfxDrawText("B", b.x - 4, b.y + 6);
+  GfxDrawText("A", a.x - 4, a.y + kDot + kTextHeight);
+  GfxDrawText("B", b.x - 4, b.y + kDot + kTextHeight);
   const double along = ReadNumber(GetControlText(kAlong)).value_or(0.0) / kPercent;
   const double perp = ReadNumber(GetControlText(kPerp)).value_or(0.0) / kPercent;
   const int span = b.x - a.x;

@@ -152,7 +152,14 @@ void TdvEditObjectDialog::DrawControl(int id) {
   const shell::Size size = dc->PixelSize();
   GfxEraseRect({0, 0, size.width, size.height});
   TdvWindowSeriesView view(*this);
-  item->DrawMarker(view, {size.width / 2, size.height / 2}, 0.0, document_.DisplayedFrame());
+  const TdvPoint centre{size.width / 2, size.height / 2};
+  if (item->IsA(kCalculatedLineCode)) {
+    // Distances and scales are drawn as lines between their ends.
+    view.SetColour(MarkerColourRgb(item->GetMarkerColour()));
+    view.Line({4, centre.y}, {size.width - 4, centre.y});
+    return;
+  }
+  item->DrawMarker(view, centre, 0.0, document_.DisplayedFrame());
 }
 
 void TdvEditObjectDialog::ShowControlHelp(int id, int x, int y) {
@@ -220,7 +227,7 @@ void TdvEditObjectDialog::ShowMass() {
   const TdvDataObject* item = Item();
   const int unit = PopupItem(item->GetMassUnit(), kMassUnitCount);
   SetPopupSelection(kMassUnit, unit);
-  massShown_ = FormatSignificant(item->GetMass() * MassFactor(unit), 6, false);
+  massShown_ = FormatSignificant(item->GetMass() * MassFactor(unit), 4, false);
   SetControlText(kMass, massShown_);
 }
 

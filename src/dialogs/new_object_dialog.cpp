@@ -131,6 +131,9 @@ int TdvClonePointDialog::DoCreate() {
   for (std::int32_t id : points_) {
     ListAddString(kPoints, document_.GetItem(id)->GetName());
   }
+  if (!points_.empty()) {
+    ListSelectString(kPoints, 0);
+  }
   return 0;
 }
 

@@ -75,7 +75,7 @@ void TdvPointDialog::ShowFields() {
   SetCheckBox(kIsOrigin, item.IsOrigin());
   EnableControl(kIsOrigin, ItemId() != Document().DefaultOrigin());
   rotationShown_ =
-      FormatSignificant(RadToDeg(item.GetValue(Document().DisplayedFrame())), 6, false);
+      FormatSignificant(RadToDeg(item.GetValue(Document().DisplayedFrame())), 4, false);
   SetControlText(kRotation, rotationShown_);
   EnableOriginControls();
 }
@@ -87,6 +87,7 @@ void TdvPointDialog::EnableOriginControls() {
 }
 
 int TdvPointDialog::DoCheckBox(int id) {
+  TdvEditObjectDialog::DoCheckBox(id);
   if (id == kIsOrigin) {
     EnableOriginControls();
   }
