@@ -304,6 +304,24 @@ TEST_F(SeriesDialogsTest, CancellingAnItemJustCreatedLeavesTheItemsAsTheyWere) {
   }
 }
 
+TEST_F(SeriesDialogsTest, AClickOnTheDiagramPlacesTheDesignatedPoint) {
+  using DesPt = TdvDesignatedPointDialog;
+  const std::int32_t id = Build(document, 658);
+  Edit(id, false, [&](Handle dialog) {
+    const shell::Rect area =
+        TdvDialog::ControlPixelRect({300, 118, 470, 256}, backend.Metrics().dialogBaseUnits);
+    const int width = area.right - area.left;
+    const int a = area.left + width / 5;
+    const int span = area.left + width * 4 / 5 - a;
+    backend.PressButton(dialog, DesPt::kDiagram,
+                        {a + span / 4, area.top + (area.bottom - area.top) * 3 / 5 - span / 2});
+    backend.PressButton(dialog, Edit::kOk);
+  });
+  const auto& point = static_cast<TdvCalculatedDesPt&>(*document.GetItem(id));
+  EXPECT_NEAR(point.GetAlong(), 0.25, 0.01);
+  EXPECT_NEAR(point.GetPerp(), 0.5, 0.01);
+}
+
 TEST_F(SeriesDialogsTest, InputButtonsStopAtTheLargestNumberOfInputs) {
   const std::int32_t id = Build(document, 654);
   const int items = document.ItemCount();
