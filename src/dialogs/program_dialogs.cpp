@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "dialogs/marker_chooser_dialog.h"
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
 #include "dialogs/new_object_dialog.h"
@@ -47,5 +48,14 @@ void TdvProgramDialogs::NumberOfPoints(TdvDataObjectWindow& document,
                                        const std::string& moviePath) {
   if (std::optional<TdvChosenMovie> chosen = host_.OpenMovieFile(moviePath)) {
     host_.OpenMovieSetup(std::move(*chosen), &document);
+  }
+}
+
+void TdvProgramDialogs::ChooseMarker(TdvDataObjectWindow& document, std::int32_t id) {
+  if (std::optional<TdvMarkerChooserDialog::Target> target =
+          TdvMarkerChooserDialog::ForSeries(document, id)) {
+    TdvShell::Get()
+        .Keep(std::make_unique<TdvMarkerChooserDialog>(std::move(*target)))
+        ->OpenWindow();
   }
 }

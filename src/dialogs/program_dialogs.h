@@ -16,6 +16,7 @@ class TdvProgramDialogs : public TdvDocumentDialogs {
   void MovieStepSize(TdvDataObjectWindow& document) override;
   void ChangeFrameRate(TdvDataObjectWindow& document) override;
   void NumberOfPoints(TdvDataObjectWindow& document, const std::string& moviePath) override;
+  void ChooseMarker(TdvDataObjectWindow& document, std::int32_t id) override;
 
  private:
   TdvMovieSetupHost& host_;

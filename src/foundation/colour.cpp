@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -15,7 +16,23 @@ int PercentToChannel(float percent) {
   return static_cast<int>(static_cast<std::int64_t>(level) & 0xFF);
 }
 
+constexpr unsigned kMarkerColourCodes[] = {3, 15, 12, 46, 48, 51, 42, 255};
+constexpr int kMarkerColourCount = static_cast<int>(std::size(kMarkerColourCodes));
+
 }  // namespace
+
+unsigned MarkerColourCode(int index) {
+  return index >= 0 && index < kMarkerColourCount ? kMarkerColourCodes[index] : 0;
+}
+
+int MarkerColourIndex(unsigned code) {
+  for (int index = 0; index < kMarkerColourCount; ++index) {
+    if (kMarkerColourCodes[index] == code) {
+      return index;
+    }
+  }
+  return -1;
+}
 
 bool ColourFromCode(TdvColour& out, unsigned code) {
   switch (code) {

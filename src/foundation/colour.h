@@ -24,5 +24,11 @@ constexpr int BlueOf(TdvColour c) {
 // answer is false.
 bool ColourFromCode(TdvColour& out, unsigned code);
 
+// The colour code a marker colour index (0 to 7: red, yellow, green, cyan,
+// blue, magenta, grey, white) is drawn with; 0 (black) for any other index.
+unsigned MarkerColourCode(int index);
+// The marker colour index of a colour code, or -1 when no index has it.
+int MarkerColourIndex(unsigned code);
+
 // Each channel is percent * 0.01 * 255, truncated and kept to its low 8 bits.
 void ColourFromPercent(TdvColour& out, float redPercent, float greenPercent, float bluePercent);

@@ -35,6 +35,13 @@ void TdvGraphPlot::SetMarkerSize(std::int32_t size) {
   markerSize_ = kept < kMarkerSizeLimit ? kept : 0;
 }
 
+void TdvGraphPlot::SetStyle(const TdvPlotStyle& style) {
+  markerShape = style.markerShape;
+  colour = style.colour;
+  SetMarkerSize(style.markerSize);
+  connect = style.connect;
+}
+
 void TdvGraphPlot::WriteRecord(TdvTaggedWriter& writer) const {
   using enum TdvTokenEnd;
   writer.OpenRecord('g');

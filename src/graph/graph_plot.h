@@ -8,6 +8,15 @@
 
 class TdvDataValueGroup;
 
+// How a plot's points look: the marker's shape code, its colour code, its
+// size class, and whether a line joins the points.
+struct TdvPlotStyle {
+  std::uint8_t markerShape = 0;
+  std::uint8_t colour = 0;
+  std::uint16_t markerSize = 0;
+  bool connect = false;
+};
+
 // One quantity of one series drawn in a graph. While the plot shows its
 // group it holds one use of it, so that the data table keeps the values
 // computed. The group belongs to the data table: the graph gives the use
@@ -36,6 +45,8 @@ class TdvGraphPlot : public TdvObject, public TdvTaggedReceiver {
 
   void SetMarkerSize(std::int32_t size);
   std::uint16_t MarkerSize() const { return markerSize_; }
+  TdvPlotStyle Style() const { return {markerShape, colour, markerSize_, connect}; }
+  void SetStyle(const TdvPlotStyle& style);
 
   // Until a record says otherwise a plot shows the document's default origin.
   std::int32_t seriesId = -1;
