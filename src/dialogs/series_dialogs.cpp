@@ -10,8 +10,6 @@
 #include "model/calculated_series.h"
 #include "shell/shell.h"
 
-namespace {
-
 std::unique_ptr<TdvEditObjectDialog> MakeEditDialog(TdvDataObjectWindow& document, std::int32_t id,
                                                     bool newItem) {
   TdvDataObject* item = document.GetItem(id);
@@ -43,8 +41,6 @@ std::unique_ptr<TdvEditObjectDialog> MakeEditDialog(TdvDataObjectWindow& documen
   return std::make_unique<TdvEditObjectDialog>(document, id, newItem, "Edit Series",
                                                TdvEditObjectDialog::kBandBottom + 44);
 }
-
-}  // namespace
 
 void OpenEditDialog(TdvDataObjectWindow& document, std::int32_t id, bool newItem) {
   if (std::unique_ptr<TdvEditObjectDialog> dialog = MakeEditDialog(document, id, newItem)) {

@@ -1,13 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 class TdvDataObjectWindow;
 
-// Opens the edit dialog that belongs to the kind of item `id`; in new-item
-// mode closing it without OK deletes the item.
+class TdvEditObjectDialog;
+
+// The edit dialog that belongs to the kind of item `id` (none when there is
+// no such item); in new-item mode closing it without OK deletes the item.
+std::unique_ptr<TdvEditObjectDialog> MakeEditDialog(TdvDataObjectWindow& document, std::int32_t id,
+                                                    bool newItem);
+// Makes it and runs it.
 void OpenEditDialog(TdvDataObjectWindow& document, std::int32_t id, bool newItem);
 // The same once the dialog that asks for it has closed and gone, so that
 // no dialog runs inside the handler of one being freed. `asPoint` opens

@@ -12,11 +12,14 @@
 #include <vector>
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/edit_object_dialog.h"
 #include "dialogs/marker_chooser_dialog.h"
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
+#include "dialogs/new_object_dialog.h"
 #include "dialogs/number_of_points_dialog.h"
 #include "dialogs/scale_movie_dialog.h"
+#include "dialogs/series_dialogs.h"
 #include "dialogs/setup_dialog.h"
 #include "document/data_object_window.h"
 #include "frame/video_motion_window.h"
@@ -52,6 +55,15 @@ std::unique_ptr<TdvDialog> OnDocument(Scene& scene) {
   return std::make_unique<Dialog>(scene.document);
 }
 
+// The edit dialog of a new item of that Create menu entry. The document
+// is left unmodified, so that leaving asks for no save.
+template <int command>
+std::unique_ptr<TdvDialog> EditOfNew(Scene& scene) {
+  const std::int32_t id = scene.document.CreateFromMenu(command);
+  scene.document.modified = false;
+  return MakeEditDialog(scene.document, id, false);
+}
+
 const std::vector<DialogShot>& Shots() {
   static const std::vector<DialogShot> shots{
       {"about.png", [](Scene&) { return std::make_unique<TdvAboutDialog>(); },
@@ -67,6 +79,15 @@ const std::vector<DialogShot>& Shots() {
       {"change_frame_rate.png", OnDocument<TdvMovieFrameRateDialog>,
        TdvMovieFrameRateDialog::kCancel},
       {"scale_movie.png", OnDocument<TdvNewEZCalibDialog>, TdvNewEZCalibDialog::kCancel},
+      {"new_series.png", OnDocument<TdvNewObjectDialog>, TdvNewObjectDialog::kCancel},
+      {"clone_point.png", OnDocument<TdvClonePointDialog>, TdvClonePointDialog::kCancel},
+      {"edit_point.png", EditOfNew<651>, TdvEditObjectDialog::kCancel},
+      {"edit_centre_of_mass.png", EditOfNew<653>, TdvEditObjectDialog::kCancel},
+      {"edit_distance.png", EditOfNew<654>, TdvEditObjectDialog::kCancel},
+      {"edit_scale.png", EditOfNew<655>, TdvEditObjectDialog::kCancel},
+      {"edit_angle.png", EditOfNew<657>, TdvEditObjectDialog::kCancel},
+      {"edit_designated_point.png", EditOfNew<658>, TdvEditObjectDialog::kCancel},
+      {"edit_count.png", EditOfNew<659>, TdvEditObjectDialog::kCancel},
       {"marker_chooser_point.png",
        [](Scene& scene) {
          return std::make_unique<TdvMarkerChooserDialog>(
