@@ -24,7 +24,6 @@ class TdvCalculatedObjectDialog : public TdvEditObjectDialog {
   static constexpr int kRemove = 30;
   static constexpr int kNewPoint = 40;
   static constexpr int kPointInfo = 50;
-  static constexpr int kEditAsPoint = 75;
   static constexpr int kIncludedLabel = 99;
   static constexpr int kIncluded = 100;
 

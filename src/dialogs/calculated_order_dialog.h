@@ -21,7 +21,6 @@ class TdvCalculatedOrderDialog : public TdvEditObjectDialog {
   static constexpr int kAvailable = 10;
   static constexpr int kAdd = 20;
   static constexpr int kRemove = 30;
-  static constexpr int kEditAsPoint = 75;
   static constexpr int kEnds = 90;
   static constexpr int kDiagram = 110;
 

@@ -22,15 +22,11 @@ constexpr int kCheckBox = 11;
 constexpr int kFromStringTable = 1;
 constexpr int kLengthUnitNames = 10110;
 constexpr int kAngleUnitNames = 10410;
-constexpr int kBackspace = 8;
 constexpr int kFirstAngleUnit = 6;
 constexpr int kDegrees = 8;
 constexpr int kUnitCount = 5;
 constexpr int kMassUnitNames = 10160;
 constexpr int kMassUnitCount = 2;
-
-constexpr const char* kNoName = "Please give the item a name.";
-constexpr const char* kLongName = "A name may have at most 19 characters.";
 
 constexpr std::array<TdvControlHelp, 8> kHelp{{
     {TdvEditObjectDialog::kOk, "Accepts these values and closes the dialog."},
@@ -38,7 +34,7 @@ constexpr std::array<TdvControlHelp, 8> kHelp{{
     {TdvEditObjectDialog::kTrails, "This toggles trails on the movie"},
     {TdvEditObjectDialog::kVisible, "This toggles the visibility of the item on the movie"},
     {TdvEditObjectDialog::kLengthUnit, "Choose the length unit"},
-    {75, "Edits this calculated item as a point-type item."},
+    {TdvEditObjectDialog::kEditAsPoint, "Edits this calculated item as a point-type item."},
     {TdvEditObjectDialog::kAngleUnit, "Choose either degrees or radians"},
     {TdvEditObjectDialog::kAngleRange,
      "Choose between different ranges. Any thing that spins should report angles from -INF to "
@@ -103,7 +99,7 @@ int TdvEditObjectDialog::DoCreate() {
   if (item == nullptr) {
     return 0;
   }
-  SetControlText(kName, item->GetName().substr(0, kMaxName));
+  SetControlText(kName, item->GetName().substr(0, kTdvMaxItemName));
   SetCheckBox(kVisible, item->IsVisible());
   SetCheckBox(kTrails, item->HasTrails());
   SetPopupSelection(kLengthUnit, PopupItem(item->GetLengthUnit(), kUnitCount));
@@ -129,7 +125,7 @@ int TdvEditObjectDialog::DoPopupSelect(int id, int) {
 }
 
 int TdvEditObjectDialog::FilterControlChar(int id, int character) {
-  if (id == kName && character != kBackspace && GetControlText(kName).size() >= kMaxName) {
+  if (id == kName && NameFieldIsFull(*this, id, character)) {
     return 0;
   }
   return TdvAcceptDialog::FilterControlChar(id, character);
@@ -171,28 +167,18 @@ void TdvEditObjectDialog::ShowControlHelp(int id, int x, int y) {
   TdvAcceptDialog::ShowControlHelp(id, x, y);
 }
 
-bool TdvEditObjectDialog::ReadName() {
-  name_ = GetControlText(kName);
-  const char* refusal = name_.empty() ? kNoName : name_.size() > kMaxName ? kLongName : nullptr;
-  if (refusal == nullptr) {
-    return true;
-  }
-  TdvShell::Get().Message(shell::MessageKind::kInformation, refusal, title);
-  WinSetFocusControl(kName);
-  return false;
-}
-
 bool TdvEditObjectDialog::Apply() {
   TdvDataObject* item = Item();
   if (item == nullptr) {
     CloseWindow();
     return true;
   }
-  if (!ReadName() || !ReadFields()) {
+  const std::optional<std::string> name = TakeName(*this, kName);
+  if (!name || !ReadFields()) {
     return false;
   }
-  if (name_ != item->GetName().substr(0, kMaxName)) {
-    item->SetName(name_);
+  if (*name != item->GetName().substr(0, kTdvMaxItemName)) {
+    item->SetName(*name);
   }
   item->SetVisible(GetCheckBox(kVisible) ? 1 : 0);
   item->SetTrails(GetCheckBox(kTrails) ? 1 : 0);

@@ -32,13 +32,13 @@ class TdvEditObjectDialog : public TdvAcceptDialog {
   static constexpr int kMarkerLabel = 125;
   static constexpr int kStrip = 135;
   static constexpr int kMarker = 200;
+  // "Edit Point Properties..." of the point-type calculated items.
+  static constexpr int kEditAsPoint = 75;
   // The mass controls of the kinds that have a mass of their own.
   static constexpr int kMassLabel = 59;
   static constexpr int kMass = 60;
   static constexpr int kMassUnit = 70;
 
-  // The longest name the name field takes.
-  static constexpr std::size_t kMaxName = 19;
   // Where the controls of a kind of item may start, and the dialog's width.
   static constexpr int kBandBottom = 114;
   static constexpr int kWidth = 480;
@@ -86,14 +86,12 @@ class TdvEditObjectDialog : public TdvAcceptDialog {
 
  private:
   void Accept() override;
-  bool ReadName();
   void ShowAngleRanges();
 
   TdvDataObjectWindow& document_;
   std::int32_t id_;
   bool newItem_;
   bool accepted_ = false;
-  std::string name_;
   std::string massShown_;
   std::optional<double> massTyped_;
   std::span<const TdvControlHelp> ownHelp_;

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "dialogs/edit_object_dialog.h"
 #include "dialogs/series_dialogs.h"
 #include "document/data_object_window.h"
 #include "shell/shell.h"
@@ -16,13 +15,9 @@ constexpr int kEditField = 6;
 constexpr int kLabel = 9;
 constexpr int kFromStringTable = 1;
 constexpr int kKindNames = 10210;
-constexpr int kBackspace = 8;
 
 // The kinds of the popup's entries: point, distance, scale, centre of mass.
 constexpr std::array<int, 4> kKinds{kItemPoint, kItemDistance, kItemScale, kItemCentreOfMass};
-
-constexpr const char* kNoName = "Please give the item a name.";
-constexpr const char* kLongName = "A name may have at most 19 characters.";
 
 constexpr std::array<TdvControlHelp, 4> kNewHelp{{
     {TdvNewObjectDialog::kName, "Enter the name of the item here."},
@@ -67,24 +62,20 @@ int TdvNewObjectDialog::DoCreate() {
 }
 
 int TdvNewObjectDialog::FilterControlChar(int id, int character) {
-  if (id == kName && character != kBackspace &&
-      GetControlText(kName).size() >= TdvEditObjectDialog::kMaxName) {
+  if (id == kName && NameFieldIsFull(*this, id, character)) {
     return 0;
   }
   return TdvAcceptDialog::FilterControlChar(id, character);
 }
 
 std::int32_t TdvNewObjectDialog::Create() {
-  const std::string name = GetControlText(kName);
-  if (name.empty() || name.size() > TdvEditObjectDialog::kMaxName) {
-    TdvShell::Get().Message(shell::MessageKind::kInformation, name.empty() ? kNoName : kLongName,
-                            title);
-    WinSetFocusControl(kName);
+  const std::optional<std::string> name = TakeName(*this, kName);
+  if (!name) {
     return kNoItem;
   }
   const std::size_t entry = static_cast<std::size_t>(GetPopupSelection(kKind) - 1);
   CloseWindow();
-  return document_.ObjectNewObject(kKinds.at(entry < kKinds.size() ? entry : 0), name);
+  return document_.ObjectNewObject(kKinds.at(entry < kKinds.size() ? entry : 0), *name);
 }
 
 void TdvNewObjectDialog::Accept() {

@@ -10,6 +10,14 @@
 #include "model/calculated_series.h"
 #include "shell/shell.h"
 
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr const char* kNoName = "Please give the item a name.";
+constexpr const char* kLongName = "A name may have at most 19 characters.";
+
+}  // namespace
+
 std::unique_ptr<TdvEditObjectDialog> MakeEditDialog(TdvDataObjectWindow& document, std::int32_t id,
                                                     bool newItem) {
   TdvDataObject* item = document.GetItem(id);
@@ -46,6 +54,21 @@ void OpenEditDialog(TdvDataObjectWindow& document, std::int32_t id, bool newItem
   if (std::unique_ptr<TdvEditObjectDialog> dialog = MakeEditDialog(document, id, newItem)) {
     TdvShell::Get().Keep(std::move(dialog))->OpenWindow();
   }
+}
+
+bool NameFieldIsFull(const TdvWindow& window, int id, int character) {
+  return character != kBackspace && window.GetControlText(id).size() >= kTdvMaxItemName;
+}
+
+std::optional<std::string> TakeName(TdvWindow& window, int id) {
+  std::string name = window.GetControlText(id);
+  if (!name.empty() && name.size() <= kTdvMaxItemName) {
+    return name;
+  }
+  TdvShell::Get().Message(shell::MessageKind::kInformation, name.empty() ? kNoName : kLongName,
+                          window.title);
+  window.WinSetFocusControl(id);
+  return std::nullopt;
 }
 
 void OpenEditDialogLater(TdvDataObjectWindow& document, std::int32_t id, bool newItem,

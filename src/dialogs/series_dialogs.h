@@ -2,12 +2,22 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class TdvDataObjectWindow;
 
 class TdvEditObjectDialog;
+class TdvWindow;
+
+// The longest name a name field takes.
+inline constexpr std::size_t kTdvMaxItemName = 19;
+// Whether the name field `id` refuses the typed character: it is full.
+bool NameFieldIsFull(const TdvWindow& window, int id, int character);
+// The name in the field, or none after telling the user it is empty or
+// too long (pasted).
+std::optional<std::string> TakeName(TdvWindow& window, int id);
 
 // The edit dialog that belongs to the kind of item `id` (none when there is
 // no such item); in new-item mode closing it without OK deletes the item.
