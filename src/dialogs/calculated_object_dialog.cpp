@@ -35,10 +35,6 @@ constexpr std::array<TdvControlHelp, 5> kHelp{{
      "This is a list of points and point-type items that can be used in this item."},
 }};
 
-bool Contains(const std::vector<std::int32_t>& ids, std::int32_t id) {
-  return std::find(ids.begin(), ids.end(), id) != ids.end();
-}
-
 }  // namespace
 
 TdvCalculatedObjectDialog::TdvCalculatedObjectDialog(TdvDataObjectWindow& document, std::int32_t id,
@@ -100,25 +96,14 @@ void TdvCalculatedObjectDialog::ShowFields() {
   ShowLists();
 }
 
-// The available entries are the document's point-type items in its order,
-// so that an entry taken out and put back returns to its former place.
+// The available entries keep the document's order, so that an entry taken
+// out and put back returns to its former place. Items deleted meanwhile
+// through a nested dialog are no inputs.
 void TdvCalculatedObjectDialog::ShowLists() {
-  available_.clear();
-  for (std::int32_t id : Document().ItemOrder()) {
-    const TdvDataObject* item = Document().GetItem(id);
-    if (id != ItemId() && item->IsPointType() && !item->IsA(kRecordPointCode) &&
-        !Contains(included_, id)) {
-      available_.push_back(id);
-    }
-  }
-  for (const auto& [list, ids] : {std::pair{kAvailable, &available_}, {kIncluded, &included_}}) {
-    while (ListCount(list) > 0) {
-      ListDeleteString(list, 0);
-    }
-    for (std::int32_t id : *ids) {
-      ListAddString(list, Document().GetItem(id)->GetName());
-    }
-  }
+  std::erase_if(included_, [this](std::int32_t id) { return Document().GetItem(id) == nullptr; });
+  available_ = AvailablePoints(Document(), ItemId(), included_);
+  ShowNames(*this, kAvailable, Document(), available_);
+  ShowNames(*this, kIncluded, Document(), included_);
 }
 
 void TdvCalculatedObjectDialog::AddSelected() {
@@ -192,7 +177,6 @@ int TdvCalculatedObjectDialog::DoControlCommand(int id) {
 }
 
 void TdvCalculatedObjectDialog::WriteFields() {
-  // Items deleted meanwhile through a nested dialog are no inputs.
   std::erase_if(included_, [this](std::int32_t id) { return Document().GetItem(id) == nullptr; });
   if (included_ != InputsOf(*Calculated()).ids) {
     SetInputs(*Calculated(), included_);

@@ -111,18 +111,8 @@ std::string TdvCalculatedOrderDialog::EndText(std::size_t end) const {
 }
 
 void TdvCalculatedOrderDialog::ShowLists() {
-  available_.clear();
-  while (ListCount(kAvailable) > 0) {
-    ListDeleteString(kAvailable, 0);
-  }
-  for (std::int32_t id : Document().ItemOrder()) {
-    const TdvDataObject* item = Document().GetItem(id);
-    if (id != ItemId() && item->IsPointType() && !item->IsA(kRecordPointCode) &&
-        std::find(ends_.begin(), ends_.end(), id) == ends_.end()) {
-      available_.push_back(id);
-      ListAddString(kAvailable, item->GetName());
-    }
-  }
+  available_ = AvailablePoints(Document(), ItemId(), ends_);
+  ShowNames(*this, kAvailable, Document(), available_);
   const int shown = GetPopupSelection(kEnds);
   std::vector<std::string> texts;
   for (std::size_t end = 0; end < endNames_.size(); ++end) {

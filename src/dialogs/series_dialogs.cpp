@@ -120,6 +120,29 @@ std::vector<std::string> ChoiceTexts(const std::vector<TdvItemChoice>& choices) 
   return texts;
 }
 
+std::vector<std::int32_t> AvailablePoints(TdvDataObjectWindow& document, std::int32_t item,
+                                          const std::vector<std::int32_t>& taken) {
+  std::vector<std::int32_t> available;
+  for (std::int32_t id : document.ItemOrder()) {
+    const TdvDataObject* point = document.GetItem(id);
+    if (id != item && point->IsPointType() && !point->IsA(kRecordPointCode) &&
+        std::find(taken.begin(), taken.end(), id) == taken.end()) {
+      available.push_back(id);
+    }
+  }
+  return available;
+}
+
+void ShowNames(TdvWindow& window, int list, TdvDataObjectWindow& document,
+               const std::vector<std::int32_t>& ids) {
+  while (window.ListCount(list) > 0) {
+    window.ListDeleteString(list, 0);
+  }
+  for (std::int32_t id : ids) {
+    window.ListAddString(list, document.GetItem(id)->GetName());
+  }
+}
+
 TdvInputs InputsOf(const TdvCalculatedObject& item) {
   TdvInputs inputs;
   LList list;

@@ -49,6 +49,14 @@ std::vector<std::string> ChoiceTexts(const std::vector<TdvItemChoice>& choices);
 
 class TdvCalculatedObject;
 
+// The point-type items a calculated item may take as inputs, in the
+// document's order: neither the item itself nor those in `taken`.
+std::vector<std::int32_t> AvailablePoints(TdvDataObjectWindow& document, std::int32_t item,
+                                          const std::vector<std::int32_t>& taken);
+// Fills the list box `list` with the names of the items.
+void ShowNames(TdvWindow& window, int list, TdvDataObjectWindow& document,
+               const std::vector<std::int32_t>& ids);
+
 // A calculated item's inputs in order, and its required and largest count.
 struct TdvInputs {
   std::vector<std::int32_t> ids;

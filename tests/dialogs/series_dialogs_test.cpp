@@ -287,16 +287,24 @@ TEST_F(SeriesDialogsTest, NamesLongerThanTheFieldCannotBeTyped) {
   EXPECT_EQ(document.GetItem(id)->GetName(), "A name of twenty-fi");
 }
 
-TEST_F(SeriesDialogsTest, CancellingAnItemJustCreatedLeavesTheItemsAsTheyWere) {
+TEST_F(SeriesDialogsTest, CancellingAnItemJustCreatedLeavesTheDocumentAsItWas) {
   for (int command : {651, 652, 653, 654, 655, 657, 658, 659}) {
     SCOPED_TRACE(command);
     TdvDataObjectWindow one;
     one.SetDialogs(&dialogs);
     Build(one, 651);
     const std::string before = Records(one);
+    one.SelectItem(1, 0);
+    one.SelectItem(2, 0x100);
+    one.modified = false;
+    const std::int32_t counter = one.creationCounter;
     backend.QueueModal([&](Handle dialog) { backend.PressButton(dialog, Edit::kCancel); });
     one.DoCommand(command);
     EXPECT_EQ(Records(one), before);
+    EXPECT_FALSE(one.modified);
+    EXPECT_EQ(one.creationCounter, counter);
+    EXPECT_EQ(one.SelectedItems(), (std::vector<std::int32_t>{1, 2}));
+    EXPECT_EQ(one.CurrentItem(), 2);
 
     backend.QueueModal([&](Handle dialog) { backend.PressButton(dialog, Edit::kOk); });
     one.DoCommand(command);
