@@ -48,10 +48,7 @@ TdvCalculatedObjectDialog::TdvCalculatedObjectDialog(TdvDataObjectWindow& docume
                                                      bool withPointButton)
     : TdvEditObjectDialog(document, id, newItem, caption, kHeight, kHelp),
       includedText_(includedText) {
-  AddControl(kLabel, kAvailableLabel, "Available Points:", {10, 118, 170, 134}, 1, 0, 0);
-  AddControl(kListBox, kAvailable, "", {10, 136, 170, 256}, 1, kMultipleSelection, 0);
-  AddControl(kPushButton, kAdd, "Add >>", {180, 140, 290, 162}, 1, 0, 0);
-  AddControl(kPushButton, kRemove, "<< Remove", {180, 168, 290, 190}, 1, 0, 0);
+  AddInputPicker(*this, true);
   AddControl(kPushButton, kNewPoint, "New Point >>", {180, 196, 290, 218}, 1, 0, 0);
   AddControl(kPushButton, kPointInfo, "Point Info", {180, 224, 290, 246}, 1, 0, 0);
   AddControl(kLabel, kIncludedLabel, includedText, {300, 118, 470, 134}, 1, 0, 0);
@@ -65,12 +62,8 @@ bool TdvCalculatedObjectDialog::IsA(int code) const {
   return code == kClassCode || TdvEditObjectDialog::IsA(code);
 }
 
-TdvCalculatedObject* TdvCalculatedObjectDialog::Calculated() const {
-  return dynamic_cast<TdvCalculatedObject*>(Item());
-}
-
 void TdvCalculatedObjectDialog::ShowFields() {
-  const TdvInputs inputs = InputsOf(*Calculated());
+  const TdvInputs inputs = InputsOf(*Item());
   required_ = inputs.required;
   max_ = inputs.max;
   for (std::int32_t id : inputs.ids) {
@@ -178,8 +171,8 @@ int TdvCalculatedObjectDialog::DoControlCommand(int id) {
 
 void TdvCalculatedObjectDialog::WriteFields() {
   std::erase_if(included_, [this](std::int32_t id) { return Document().GetItem(id) == nullptr; });
-  if (included_ != InputsOf(*Calculated()).ids) {
-    SetInputs(*Calculated(), included_);
+  if (included_ != InputsOf(*Item()).ids) {
+    SetInputs(*Item(), included_);
   }
 }
 

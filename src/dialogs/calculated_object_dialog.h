@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "dialogs/edit_object_dialog.h"
-
-class TdvCalculatedObject;
+#include "dialogs/series_dialogs.h"
 
 // A centre of mass, and the base of the distance and scale dialogs: the
 // point-type items still available on the left, the item's inputs in order
@@ -18,10 +17,9 @@ class TdvCalculatedObjectDialog : public TdvEditObjectDialog {
  public:
   static constexpr int kClassCode = 19;
 
-  static constexpr int kAvailableLabel = 9;
-  static constexpr int kAvailable = 10;
-  static constexpr int kAdd = 20;
-  static constexpr int kRemove = 30;
+  static constexpr int kAvailable = kTdvAvailable;
+  static constexpr int kAdd = kTdvAddInput;
+  static constexpr int kRemove = kTdvRemoveInput;
   static constexpr int kNewPoint = 40;
   static constexpr int kPointInfo = 50;
   static constexpr int kIncludedLabel = 99;
@@ -43,7 +41,6 @@ class TdvCalculatedObjectDialog : public TdvEditObjectDialog {
   void WriteFields() override;
 
  private:
-  TdvCalculatedObject* Calculated() const;
   void ShowLists();
   void AddSelected();
   void RemoveSelected();

@@ -77,10 +77,7 @@ TdvCalculatedOrderDialog::TdvCalculatedOrderDialog(TdvDataObjectWindow& document
                           endNames.size() == 3 ? std::span<const TdvControlHelp>(kAngleHelp)
                                                : std::span<const TdvControlHelp>(kDesignatedHelp)),
       endNames_(std::move(endNames)) {
-  AddControl(kLabel, kAvailableLabel, "Available Points:", {10, 118, 170, 134}, 1, 0, 0);
-  AddControl(kListBox, kAvailable, "", {10, 136, 170, 256}, 1, 0, 0);
-  AddControl(kPushButton, kAdd, "Add >>", {180, 140, 290, 162}, 1, 0, 0);
-  AddControl(kPushButton, kRemove, "<< Remove", {180, 168, 290, 190}, 1, 0, 0);
+  AddInputPicker(*this, false);
   AddControl(kPopup, kEnds, "", {180, 198, 290, 222}, 1, 0, 0);
   AddControl(kDrawnArea, kDiagram, "", {300, 118, 470, 256}, 1, 0, 0);
 }
@@ -89,12 +86,8 @@ bool TdvCalculatedOrderDialog::IsA(int code) const {
   return code == kClassCode || TdvEditObjectDialog::IsA(code);
 }
 
-TdvCalculatedObject* TdvCalculatedOrderDialog::Calculated() const {
-  return dynamic_cast<TdvCalculatedObject*>(Item());
-}
-
 void TdvCalculatedOrderDialog::ShowFields() {
-  ends_ = InputsOf(*Calculated()).ids;
+  ends_ = InputsOf(*Item()).ids;
   ends_.resize(endNames_.size(), kEmptyInputRef);
   for (std::int32_t& end : ends_) {
     if (end != kEmptyInputRef && Document().GetItem(end) == nullptr) {
@@ -173,8 +166,8 @@ void TdvCalculatedOrderDialog::WriteFields() {
       end = kEmptyInputRef;
     }
   }
-  if (ends_ != InputsOf(*Calculated()).ids) {
-    SetInputs(*Calculated(), ends_);
+  if (ends_ != InputsOf(*Item()).ids) {
+    SetInputs(*Item(), ends_);
   }
 }
 

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "dialogs/edit_object_dialog.h"
-
-class TdvCalculatedObject;
+#include "dialogs/series_dialogs.h"
 
 // The items whose inputs have named places (the ends of an angle, the A and
 // B of a designated point): the available point-type items, a popup of the
@@ -17,10 +16,9 @@ class TdvCalculatedOrderDialog : public TdvEditObjectDialog {
  public:
   static constexpr int kClassCode = 35;
 
-  static constexpr int kAvailableLabel = 9;
-  static constexpr int kAvailable = 10;
-  static constexpr int kAdd = 20;
-  static constexpr int kRemove = 30;
+  static constexpr int kAvailable = kTdvAvailable;
+  static constexpr int kAdd = kTdvAddInput;
+  static constexpr int kRemove = kTdvRemoveInput;
   static constexpr int kEnds = 90;
   static constexpr int kDiagram = 110;
 
@@ -41,7 +39,6 @@ class TdvCalculatedOrderDialog : public TdvEditObjectDialog {
   std::string EndText(std::size_t end) const;
 
  private:
-  TdvCalculatedObject* Calculated() const;
   void ShowLists();
   void PutSelected();
   void EmptyEnd();

@@ -13,6 +13,9 @@
 namespace {
 
 constexpr int kBackspace = 8;
+constexpr int kPushButton = 1;
+constexpr int kListBox = 5;
+constexpr int kLabel = 9;
 constexpr const char* kNoName = "Please give the item a name.";
 constexpr const char* kLongName = "A name may have at most 19 characters.";
 
@@ -143,20 +146,28 @@ void ShowNames(TdvWindow& window, int list, TdvDataObjectWindow& document,
   }
 }
 
-TdvInputs InputsOf(const TdvCalculatedObject& item) {
+TdvInputs InputsOf(const TdvDataObject& item) {
   TdvInputs inputs;
   LList list;
-  item.GetIncluded(list, inputs.required, inputs.max);
+  static_cast<const TdvCalculatedObject&>(item).GetIncluded(list, inputs.required, inputs.max);
   for (const TdvObject* boxed : list) {
     inputs.ids.push_back(static_cast<const TdvInt*>(boxed)->value);
   }
   return inputs;
 }
 
-void SetInputs(TdvCalculatedObject& item, const std::vector<std::int32_t>& ids) {
+void SetInputs(TdvDataObject& item, const std::vector<std::int32_t>& ids) {
   LList list;
   for (std::int32_t id : ids) {
     list.Append(std::make_unique<TdvInt>(id));
   }
-  item.SetIncluded(list);
+  static_cast<TdvCalculatedObject&>(item).SetIncluded(list);
+}
+
+void AddInputPicker(TdvWindow& dialog, bool multipleSelection) {
+  dialog.AddControl(kLabel, kTdvAvailableLabel, "Available Points:", {10, 118, 170, 134}, 1, 0, 0);
+  dialog.AddControl(kListBox, kTdvAvailable, "", {10, 136, 170, 256}, 1, multipleSelection ? 1 : 0,
+                    0);
+  dialog.AddControl(kPushButton, kTdvAddInput, "Add >>", {180, 140, 290, 162}, 1, 0, 0);
+  dialog.AddControl(kPushButton, kTdvRemoveInput, "<< Remove", {180, 168, 290, 190}, 1, 0, 0);
 }

@@ -47,7 +47,7 @@ std::vector<TdvItemChoice> ScaleChoices(TdvDataObjectWindow& document);
 int ChoiceItem(const std::vector<TdvItemChoice>& choices, std::int32_t ref);
 std::vector<std::string> ChoiceTexts(const std::vector<TdvItemChoice>& choices);
 
-class TdvCalculatedObject;
+class TdvDataObject;
 
 // The point-type items a calculated item may take as inputs, in the
 // document's order: neither the item itself nor those in `taken`.
@@ -57,11 +57,20 @@ std::vector<std::int32_t> AvailablePoints(TdvDataObjectWindow& document, std::in
 void ShowNames(TdvWindow& window, int list, TdvDataObjectWindow& document,
                const std::vector<std::int32_t>& ids);
 
-// A calculated item's inputs in order, and its required and largest count.
+// A calculated item's inputs in order, and its required and largest count
+// (the item must be calculated).
 struct TdvInputs {
   std::vector<std::int32_t> ids;
   int required = 0;
   int max = 0;
 };
-TdvInputs InputsOf(const TdvCalculatedObject& item);
-void SetInputs(TdvCalculatedObject& item, const std::vector<std::int32_t>& ids);
+TdvInputs InputsOf(const TdvDataObject& item);
+void SetInputs(TdvDataObject& item, const std::vector<std::int32_t>& ids);
+
+// The controls that pick inputs, common to the calculated items' dialogs:
+// the "Available Points:" list and the buttons that add and remove.
+inline constexpr int kTdvAvailableLabel = 9;
+inline constexpr int kTdvAvailable = 10;
+inline constexpr int kTdvAddInput = 20;
+inline constexpr int kTdvRemoveInput = 30;
+void AddInputPicker(TdvWindow& dialog, bool multipleSelection);

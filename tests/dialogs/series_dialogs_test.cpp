@@ -147,7 +147,7 @@ std::vector<EditCase> EditCases() {
          t.backend.PressButton(d, Edit::kTrails);
        },
        [](TdvDataObject& item) {
-         SetInputs(static_cast<TdvCalculatedObject&>(item), {0, 1});
+         SetInputs(item, {0, 1});
          item.SetTrails(1);
        }},
       {"scale", 655, "Scale Series",
@@ -168,7 +168,7 @@ std::vector<EditCase> EditCases() {
          t.backend.ChoosePopup(d, Edit::kAngleRange, 3);
        },
        [](TdvDataObject& item) {
-         SetInputs(static_cast<TdvCalculatedObject&>(item), {kEmptyInputRef, 2, kEmptyInputRef});
+         SetInputs(item, {kEmptyInputRef, 2, kEmptyInputRef});
          item.SetAngleUnit(8);
          item.SetAngleRange(3);
        }},
@@ -348,8 +348,7 @@ TEST_F(SeriesDialogsTest, InputButtonsStopAtTheLargestNumberOfInputs) {
     backend.PressButton(dialog, Edit::kOk);
   });
   EXPECT_EQ(document.ItemCount(), items + 1) << "one new point, none at the maximum";
-  EXPECT_EQ(InputsOf(static_cast<TdvCalculatedObject&>(*document.GetItem(id))).ids,
-            (std::vector<std::int32_t>{0}));
+  EXPECT_EQ(InputsOf(*document.GetItem(id)).ids, (std::vector<std::int32_t>{0}));
 }
 
 TEST_F(SeriesDialogsTest, NewSeriesMakesTheChosenKindUnderTheTypedName) {
