@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kPushButton = 1;
 constexpr int kPopup = 4;
-constexpr int kListBox = 5;
 constexpr int kEditField = 6;
 constexpr int kDrawnArea = 8;
 constexpr int kLabel = 9;

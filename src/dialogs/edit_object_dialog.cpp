@@ -218,22 +218,29 @@ void TdvEditObjectDialog::ShowMass() {
 }
 
 bool TdvEditObjectDialog::ReadMass() {
+  massTyped_.reset();
+  const bool unitChanged =
+      GetPopupSelection(kMassUnit) != PopupItem(Item()->GetMassUnit(), kMassUnitCount);
+  if (!unitChanged && GetControlText(kMass) == massShown_) {
+    return true;
+  }
   massTyped_ = TakePositiveNumber(*this, kMass);
   return massTyped_.has_value();
 }
 
+// The typed number is a mass in the unit chosen beside it.
 void TdvEditObjectDialog::WriteMass() {
+  if (!massTyped_) {
+    return;
+  }
   TdvDataObject* item = Item();
   const int unit = GetPopupSelection(kMassUnit);
-  const bool unitChanged = unit != PopupItem(item->GetMassUnit(), kMassUnitCount);
-  if (unitChanged) {
+  if (unit != PopupItem(item->GetMassUnit(), kMassUnitCount)) {
     item->SetMassUnit(static_cast<std::uint8_t>(unit));
   }
-  if (unitChanged || GetControlText(kMass) != massShown_) {
-    double kilograms = *massTyped_;
-    ConvertMass(kilograms, unit, true);
-    item->SetMass(kilograms);
-  }
+  double kilograms = *massTyped_;
+  ConvertMass(kilograms, unit, true);
+  item->SetMass(kilograms);
 }
 
 void TdvEditObjectDialog::Accept() {

@@ -77,8 +77,8 @@ class TdvEditObjectDialog : public TdvAcceptDialog {
   void EditAsPoint();
 
   // The mass in the chosen mass unit: a label, the field and the unit's
-  // popup in one row from `top`. A mass must be a positive number; it is
-  // written only when the number or its unit was changed.
+  // popup in one row from `top`. Only a mass whose number or unit was
+  // changed is read (it must be a positive number) and written.
   void AddMassControls(int top);
   void ShowMass();
   bool ReadMass();
