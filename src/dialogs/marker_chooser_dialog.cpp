@@ -6,19 +6,14 @@
 #include <utility>
 
 #include "dialogs/control_help.h"
+#include "dialogs/control_kinds.h"
 #include "dialogs/marker_glyph.h"
 #include "document/window_series_view.h"
-#include "shell/shell.h"
 
 namespace {
 
-constexpr int kPushButton = 1;
-constexpr int kPopup = 4;
-constexpr int kDrawnArea = 8;
-constexpr int kLabel = 9;
-constexpr int kDrawnButton = 10;
-constexpr int kCheckBox = 11;
-constexpr int kFromStringTable = 1;
+using namespace control_kind;
+
 constexpr int kSizeNames = 10310;
 
 constexpr int kColourPicture = 204;
@@ -53,7 +48,7 @@ shell::Rect Inset(const shell::Rect& r, int by) {
 }  // namespace
 
 TdvMarkerChooserDialog::TdvMarkerChooserDialog(Target target)
-    : target_(std::move(target)), working_(target_.opening) {
+    : TdvAcceptDialog(kOk, kCancel, kHelp), target_(std::move(target)), working_(target_.opening) {
   title = "Marker Chooser";
   rect = {60, 80, 350, 295};
   defaultControl = kOk;
@@ -83,8 +78,7 @@ bool TdvMarkerChooserDialog::IsA(int code) const {
 }
 
 int TdvMarkerChooserDialog::DoCreate() {
-  TdvDialog::DoCreate();
-  ApplyControlHelp(*this, kHelp);
+  TdvAcceptDialog::DoCreate();
   const auto offered = std::find(target_.categories.begin(), target_.categories.end(), Category());
   SetPopupSelection(kType, offered != target_.categories.end()
                                ? static_cast<int>(offered - target_.categories.begin()) + 1
@@ -102,10 +96,6 @@ int TdvMarkerChooserDialog::Category() const {
 
 int TdvMarkerChooserDialog::DoControlCommand(int id) {
   switch (id) {
-    case kOk:
-      target_.write(working_);
-      CloseWindow();
-      return 0;
     case kApply:
       target_.write(working_);
       applied_ = true;
@@ -116,9 +106,18 @@ int TdvMarkerChooserDialog::DoControlCommand(int id) {
       }
       CloseWindow();
       return 0;
+    case kShapes:
+    case kColours:
+      PickAt(id, mousePos);
+      return 0;
     default:
-      return kTdvNotHandled;
+      return TdvAcceptDialog::DoControlCommand(id);
   }
+}
+
+void TdvMarkerChooserDialog::Accept() {
+  target_.write(working_);
+  CloseWindow();
 }
 
 int TdvMarkerChooserDialog::CellAt(int id, shell::Point point, int cellSize, int columns) const {
@@ -129,27 +128,21 @@ int TdvMarkerChooserDialog::CellAt(int id, shell::Point point, int cellSize, int
   return y / cellSize * columns + x / cellSize;
 }
 
-int TdvMarkerChooserDialog::DoButtonClick(int id, shell::Point point) {
-  if (id == kShapes) {
-    if (target_.angle) {
-      return 0;
-    }
+// A click in a picture arrives as the control's command, the pointer's
+// place in mousePos.
+void TdvMarkerChooserDialog::PickAt(int id, shell::Point point) {
+  if (id == kShapes && !target_.angle) {
     const int category = Category();
     working_.shape =
         std::min(CellAt(id, point, kShapeCell, kShapeColumns) + FirstMarkerCode(category),
                  LastMarkerCode(category));
     Redraw(kShapes);
-    Redraw(kExample);
-    return 0;
-  }
-  if (id == kColours) {
+  } else if (id == kColours) {
     working_.colour = std::min(CellAt(id, point, kColourCell, kColourColumns), kColourColumns - 1);
     Redraw(kShapes);
     Redraw(kColours);
-    Redraw(kExample);
-    return 0;
   }
-  return kTdvNotHandled;
+  Redraw(kExample);
 }
 
 int TdvMarkerChooserDialog::DoPopupSelect(int id, int selection) {
@@ -170,6 +163,7 @@ int TdvMarkerChooserDialog::DoCheckBox(int id) {
   if (id != kLeaveTrails && id != kShowLine) {
     return kTdvNotHandled;
   }
+  TdvDialog::DoCheckBox(id);
   working_.flag = GetCheckBox(id);
   return 0;
 }
@@ -242,8 +236,4 @@ void TdvMarkerChooserDialog::DrawExample() {
   }
   DrawMarkerGlyph(view, {0, 0, size.width, size.height}, working_.shape, working_.size,
                   working_.colour);
-}
-
-void TdvMarkerChooserDialog::ShowControlHelp(int id, int, int) {
-  TdvShell::Get().SetHelpText(ControlHelpText(kHelp, id));
 }

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
+#include "dialogs/accept_dialog.h"
 #include "graph/graph_plot.h"
-#include "shell/dialog.h"
 
 class TdvDataObjectWindow;
 
@@ -24,7 +24,7 @@ struct TdvMarkerChoice {
 // the marker and leaves the dialog open, OK writes it and closes, Cancel
 // writes back the marker of the moment the dialog opened when Apply has
 // changed it, and closes.
-class TdvMarkerChooserDialog : public TdvDialog {
+class TdvMarkerChooserDialog : public TdvAcceptDialog {
  public:
   static constexpr int kClassCode = 27;
 
@@ -68,15 +68,15 @@ class TdvMarkerChooserDialog : public TdvDialog {
   bool IsA(int code) const override;
   int DoCreate() override;
   int DoControlCommand(int id) override;
-  int DoButtonClick(int id, shell::Point point) override;
   int DoPopupSelect(int id, int selection) override;
   int DoCheckBox(int id) override;
   void DrawControl(int id) override;
-  void ShowControlHelp(int id, int x, int y) override;
 
   const TdvMarkerChoice& Working() const { return working_; }
 
  private:
+  void Accept() override;
+  void PickAt(int id, shell::Point point);
   // The cell of a picture control under `point` (client pixels).
   int CellAt(int id, shell::Point point, int cellSize, int columns) const;
   void Redraw(int id);

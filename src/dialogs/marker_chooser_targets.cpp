@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kLargestSize = 2;
-
 // Points and the items placed like them take every shape of a position;
 // a count marks clicks with the point shapes; distances, scales and angles
 // are lines between items.
@@ -59,8 +57,8 @@ std::optional<TdvMarkerChooserDialog::Target> TdvMarkerChooserDialog::ForSeries(
 TdvMarkerChooserDialog::Target TdvMarkerChooserDialog::ForPlot(
     const TdvPlotStyle& style, std::function<void(const TdvPlotStyle&)> apply) {
   Target target;
-  target.opening = {style.markerShape, std::min<int>(style.markerSize, kLargestSize),
-                    MarkerColourIndex(style.colour), style.connect};
+  target.opening = {style.markerShape, style.markerSize, MarkerColourIndex(style.colour),
+                    style.connect};
   target.categories = {kPointCategory};
   target.plot = true;
   // A colour no swatch has stays until a swatch is picked.

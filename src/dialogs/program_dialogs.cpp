@@ -1,7 +1,11 @@
 #include "dialogs/program_dialogs.h"
 
 #include <memory>
+#include <utility>
 
+#include "dialogs/change_scale_dialog.h"
+#include "dialogs/clear_all_dialog.h"
+#include "dialogs/coordinate_frame_dialog.h"
 #include "dialogs/marker_chooser_dialog.h"
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
@@ -13,9 +17,11 @@
 namespace {
 
 // The shell frees the dialog once its window has gone.
-template <typename Dialog>
-void Run(TdvDataObjectWindow& document) {
-  TdvShell::Get().Keep(std::make_unique<Dialog>(document))->OpenWindow();
+template <typename Dialog, typename... Arguments>
+void Run(Arguments&&... arguments) {
+  TdvShell::Get()
+      .Keep(std::make_unique<Dialog>(std::forward<Arguments>(arguments)...))
+      ->OpenWindow();
 }
 
 }  // namespace
@@ -54,8 +60,18 @@ void TdvProgramDialogs::NumberOfPoints(TdvDataObjectWindow& document,
 void TdvProgramDialogs::ChooseMarker(TdvDataObjectWindow& document, std::int32_t id) {
   if (std::optional<TdvMarkerChooserDialog::Target> target =
           TdvMarkerChooserDialog::ForSeries(document, id)) {
-    TdvShell::Get()
-        .Keep(std::make_unique<TdvMarkerChooserDialog>(std::move(*target)))
-        ->OpenWindow();
+    Run<TdvMarkerChooserDialog>(std::move(*target));
   }
+}
+
+void TdvProgramDialogs::ClearAll(TdvDataObjectWindow& document) {
+  Run<TdvClearAllDialog>(document);
+}
+
+void TdvProgramDialogs::ChangeScale(TdvDataObjectWindow& document) {
+  TdvChangeScaleDialog::Open(document);
+}
+
+void TdvProgramDialogs::EditCoordinateFrame(TdvDataObjectWindow& document, std::int32_t origin) {
+  Run<TdvEditCoordinateFrameDialog>(document, origin);
 }

@@ -17,6 +17,9 @@ class TdvProgramDialogs : public TdvDocumentDialogs {
   void ChangeFrameRate(TdvDataObjectWindow& document) override;
   void NumberOfPoints(TdvDataObjectWindow& document, const std::string& moviePath) override;
   void ChooseMarker(TdvDataObjectWindow& document, std::int32_t id) override;
+  void ClearAll(TdvDataObjectWindow& document) override;
+  void ChangeScale(TdvDataObjectWindow& document) override;
+  void EditCoordinateFrame(TdvDataObjectWindow& document, std::int32_t origin) override;
 
  private:
   TdvMovieSetupHost& host_;

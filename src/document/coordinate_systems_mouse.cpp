@@ -118,6 +118,16 @@ int TdvDataObjectWindow::DoMouseUp(int x, int y, int modifiers) {
   return 0;
 }
 
+// The Video frame's coordinates are always Cartesian.
+int TdvDataObjectWindow::DoDoubleClick(int x, int y, int modifiers) {
+  TdvDocumentWindow::DoDoubleClick(x, y, modifiers);
+  const TdvCoordinateSystemsLayout::Box* header = ListLayout().HeaderAt(x, y);
+  if (header != nullptr && header->origin != kVideoOriginRef) {
+    Dialogs().EditCoordinateFrame(*this, header->origin);
+  }
+  return 0;
+}
+
 // The outline is drawn exclusive-or: drawing it again erases it.
 void TdvDataObjectWindow::DrawDragOutline() {
   if (hwnd == shell::kNoWindow) {

@@ -261,6 +261,8 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   int DoMouseDown(int x, int y, int modifiers) override;
   int DoMouseMove(int x, int y, int modifiers) override;
   int DoMouseUp(int x, int y, int modifiers) override;
+  // On the header of an origin's box: "Coordinates" for its system.
+  int DoDoubleClick(int x, int y, int modifiers) override;
   int DoKeyDown(int character, int modifiers) override;
   int DoControlCommand(int id) override;
   void ShowAreaHelp(int x, int y) override;

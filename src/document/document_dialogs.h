@@ -20,6 +20,8 @@ class TdvDocumentDialogs {
   virtual void CloneItem(TdvDataObjectWindow& /*document*/) {}
   virtual void ClearAll(TdvDataObjectWindow& /*document*/) {}
   virtual void ChangeScale(TdvDataObjectWindow& /*document*/) {}
+  // "Coordinates" for the coordinate system of the origin item `origin`.
+  virtual void EditCoordinateFrame(TdvDataObjectWindow& /*document*/, std::int32_t /*origin*/) {}
   // "Scale Movie": on OK the dialog calls SetQuickScale and starts the two
   // scale clicks on the movie.
   virtual void ScaleMovie(TdvDataObjectWindow& /*document*/) {}

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "graph/graph_plot.h"
+
 class TdvDataObjectWindow;
 class TdvGraphObject;
 class TdvWindow;
@@ -68,4 +70,9 @@ class TdvGraphDialogs {
   virtual void EditFit(TdvWindow& /*owner*/, TdvGraphObject& /*graph*/,
                        std::vector<std::string> /*plotNames*/, bool /*created*/,
                        std::function<void()> /*changed*/) {}
+
+  // "Marker Chooser" on a plot's style: `apply` receives every style it
+  // writes (Apply, OK, and the opening style again when Cancel restores).
+  virtual void ChooseMarker(TdvWindow& /*owner*/, const TdvPlotStyle& /*style*/,
+                            std::function<void(const TdvPlotStyle&)> /*apply*/) {}
 };

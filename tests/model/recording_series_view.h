@@ -15,6 +15,10 @@ class RecordingSeriesView : public TdvSeriesView {
     TdvRect rect;
     TdvColour colour;
     int penWidth;
+    // Bitmap markers: the shape, size class and colour index drawn.
+    int shape = -1;
+    int sizeClass = -1;
+    int colourIndex = -1;
   };
 
   TdvPoint ToWindow(const TdvPoint& units) const override {
@@ -43,8 +47,9 @@ class RecordingSeriesView : public TdvSeriesView {
   TdvRect SmallTextRect(const std::string& text, const TdvPoint& at) override {
     return TdvRect{at.x, at.y - 8, at.x + 6 * static_cast<int>(text.size()), at.y + 2};
   }
-  void BitmapMarker(const TdvPoint& centre, int, int, int) override {
-    Add("marker", TdvRect{centre.x, centre.y, centre.x, centre.y});
+  void BitmapMarker(const TdvPoint& centre, int shape, int sizeClass, int index) override {
+    marks.push_back({"marker", TdvRect{centre.x, centre.y, centre.x, centre.y}, colour, penWidth,
+                     shape, sizeClass, index});
   }
 
   std::vector<Mark> Of(const std::string& kind) const {
