@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "dialogs/control_kinds.h"
 #include "dialogs/series_dialogs.h"
 #include "dialogs/typed_number.h"
 #include "document/data_object_window.h"
@@ -15,10 +16,8 @@
 
 namespace {
 
-constexpr int kPushButton = 1;
-constexpr int kListBox = 5;
-constexpr int kEditField = 6;
-constexpr int kLabel = 9;
+using namespace control_kind;
+
 constexpr int kMultipleSelection = 1;
 constexpr int kHeight = 330;
 

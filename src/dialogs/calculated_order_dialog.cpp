@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "dialogs/control_kinds.h"
 #include "dialogs/series_dialogs.h"
 #include "dialogs/typed_number.h"
 #include "document/data_object_window.h"
@@ -13,11 +14,8 @@
 
 namespace {
 
-constexpr int kPushButton = 1;
-constexpr int kPopup = 4;
-constexpr int kEditField = 6;
-constexpr int kDrawnArea = 8;
-constexpr int kLabel = 9;
+using namespace control_kind;
+
 constexpr int kPercent = 100;
 constexpr int kDot = 3;
 // Text is placed by its baseline.

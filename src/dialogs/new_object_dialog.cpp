@@ -2,18 +2,15 @@
 
 #include <array>
 
+#include "dialogs/control_kinds.h"
 #include "dialogs/series_dialogs.h"
 #include "document/data_object_window.h"
 #include "shell/shell.h"
 
 namespace {
 
-constexpr int kPushButton = 1;
-constexpr int kPopup = 4;
-constexpr int kListBox = 5;
-constexpr int kEditField = 6;
-constexpr int kLabel = 9;
-constexpr int kFromStringTable = 1;
+using namespace control_kind;
+
 constexpr int kKindNames = 10210;
 
 // The kinds of the popup's entries: point, distance, scale, centre of mass.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "dialogs/control_kinds.h"
 #include "dialogs/typed_number.h"
 #include "document/data_object_window.h"
 #include "foundation/angles.h"
@@ -9,11 +10,8 @@
 
 namespace {
 
-constexpr int kPopup = 4;
-constexpr int kEditField = 6;
-constexpr int kLabel = 9;
-constexpr int kCheckBox = 11;
-constexpr int kFromStringTable = 1;
+using namespace control_kind;
+
 constexpr int kSampleTypeNames = 10010;
 constexpr int kCoordinateNames = 10060;
 constexpr int kHeight = 250;

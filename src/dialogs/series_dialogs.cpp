@@ -5,6 +5,7 @@
 
 #include "dialogs/calculated_object_dialog.h"
 #include "dialogs/calculated_order_dialog.h"
+#include "dialogs/control_kinds.h"
 #include "dialogs/point_dialog.h"
 #include "document/data_object_window.h"
 #include "model/calculated_series.h"
@@ -12,10 +13,9 @@
 
 namespace {
 
+using namespace control_kind;
+
 constexpr int kBackspace = 8;
-constexpr int kPushButton = 1;
-constexpr int kListBox = 5;
-constexpr int kLabel = 9;
 constexpr const char* kNoName = "Please give the item a name.";
 constexpr const char* kLongName = "A name may have at most 19 characters.";
 
