@@ -20,6 +20,14 @@ int TdvAcceptDialog::DoControlCommand(int id) {
   return kTdvNotHandled;
 }
 
+// Escape is the keyboard's Cancel.
+int TdvAcceptDialog::DoKeyDown(int character, int modifiers) {
+  if (character == kTdvKeyEscape) {
+    return DoControlCommand(cancelId_);
+  }
+  return TdvDialog::DoKeyDown(character, modifiers);
+}
+
 void TdvAcceptDialog::ShowControlHelp(int id, int, int) {
   TdvShell::Get().SetHelpText(ControlHelpText(help_, id));
 }

@@ -12,6 +12,7 @@ class TdvAcceptDialog : public TdvDialog {
  public:
   int DoCreate() override;
   int DoControlCommand(int id) override;
+  int DoKeyDown(int character, int modifiers) override;
   void ShowControlHelp(int id, int x, int y) override;
 
  protected:

@@ -6,6 +6,7 @@ namespace control_kind {
 
 inline constexpr int kPushButton = 1;
 inline constexpr int kPopup = 4;
+inline constexpr int kListBox = 5;
 inline constexpr int kEditField = 6;
 inline constexpr int kDrawnArea = 8;
 inline constexpr int kLabel = 9;

@@ -9,7 +9,9 @@
 #include "dialogs/marker_chooser_dialog.h"
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
+#include "dialogs/new_object_dialog.h"
 #include "dialogs/scale_movie_dialog.h"
+#include "dialogs/series_dialogs.h"
 #include "dialogs/track_point_dialog.h"
 #include "dialogs/tracking_progress_dialog.h"
 #include "shell/shell.h"
@@ -25,6 +27,18 @@ void Run(Arguments&&... arguments) {
 }
 
 }  // namespace
+
+void TdvProgramDialogs::EditItem(TdvDataObjectWindow& document, std::int32_t id, bool newItem) {
+  OpenEditDialog(document, id, newItem);
+}
+
+void TdvProgramDialogs::NewItem(TdvDataObjectWindow& document) {
+  Run<TdvNewObjectDialog>(document);
+}
+
+void TdvProgramDialogs::CloneItem(TdvDataObjectWindow& document) {
+  Run<TdvClonePointDialog>(document);
+}
 
 void TdvProgramDialogs::ScaleMovie(TdvDataObjectWindow& document) {
   Run<TdvNewEZCalibDialog>(document);

@@ -9,6 +9,9 @@ class TdvProgramDialogs : public TdvDocumentDialogs {
  public:
   explicit TdvProgramDialogs(TdvMovieSetupHost& host) : host_(host) {}
 
+  void EditItem(TdvDataObjectWindow& document, std::int32_t id, bool newItem) override;
+  void NewItem(TdvDataObjectWindow& document) override;
+  void CloneItem(TdvDataObjectWindow& document) override;
   void ScaleMovie(TdvDataObjectWindow& document) override;
   void MovieStepSize(TdvDataObjectWindow& document) override;
   void ChangeFrameRate(TdvDataObjectWindow& document) override;

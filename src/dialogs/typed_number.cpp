@@ -10,6 +10,13 @@
 namespace {
 
 constexpr const char* kNotPositive = "Please enter a number greater than 0.";
+constexpr const char* kNotANumber = "Please enter a number.";
+
+std::optional<double> Refuse(TdvWindow& window, int id, const char* message) {
+  TdvShell::Get().Message(shell::MessageKind::kInformation, message, window.title);
+  window.WinSetFocusControl(id);
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -20,11 +27,12 @@ std::optional<double> ReadPositiveNumber(const std::string& text) {
 
 std::optional<double> TakePositiveNumber(TdvWindow& window, int id) {
   std::optional<double> value = ReadPositiveNumber(window.GetControlText(id));
-  if (!value) {
-    TdvShell::Get().Message(shell::MessageKind::kInformation, kNotPositive, window.title);
-    window.WinSetFocusControl(id);
-  }
-  return value;
+  return value ? value : Refuse(window, id, kNotPositive);
+}
+
+std::optional<double> TakeNumber(TdvWindow& window, int id) {
+  std::optional<double> value = ReadNumberText(window.GetControlText(id));
+  return value ? value : Refuse(window, id, kNotANumber);
 }
 
 double RoundToFourDigits(double value) {

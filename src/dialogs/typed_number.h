@@ -5,13 +5,15 @@
 
 class TdvWindow;
 
-// The real number a user typed: the whole text must be one number (spaces
-// around it allowed) and greater than zero; none otherwise.
+// The real number a user typed (as ReadNumberText) when it is greater than
+// zero; none otherwise.
 std::optional<double> ReadPositiveNumber(const std::string& text);
 
 // The number in the window's edit field `id`, or none after telling the
 // user what is wrong and putting the focus back on the field.
 std::optional<double> TakePositiveNumber(TdvWindow& window, int id);
+// Any finite number in the field, or none after telling the user.
+std::optional<double> TakeNumber(TdvWindow& window, int id);
 
 // `value` as shown with 4 significant digits, read back: what the user
 // sees in the dialogs.

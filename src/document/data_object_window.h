@@ -440,6 +440,9 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
 
   // Opens the edit dialog of the current item, or says there is none.
   void EditCurrentItem();
+  // A Create menu entry: the item made and its dialog opened in new-item
+  // mode.
+  void CreateAndEdit(int command);
   void BringMovieForward();
   void PlaceDefaultOrigin();
   int DocumentCount() const;

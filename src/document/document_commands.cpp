@@ -22,6 +22,9 @@ constexpr CreateEntry kCreateMenu[] = {
     {659, kItemCount, "Count ", kCountObjectCode},
 };
 
+// The key flag that adds an item to the selection.
+constexpr int kExtendSelection = 0x100;
+
 const CreateEntry* FindCreateEntry(int command) {
   for (const CreateEntry& entry : kCreateMenu) {
     if (entry.command == command) {
@@ -63,9 +66,34 @@ std::int32_t TdvDataObjectWindow::CreateFromMenu(int command) {
   return id;
 }
 
+// The new item's dialog deletes it again when cancelled; the document is
+// then put back as it was before the command, selection and all.
+void TdvDataObjectWindow::CreateAndEdit(int command) {
+  const bool wasModified = modified;
+  const std::int32_t wasCounter = creationCounter;
+  const std::vector<std::int32_t> wasSelected = SelectedItems();
+  const std::int32_t wasCurrent = currentItem;
+  const std::int32_t id = CreateFromMenu(command);
+  Dialogs().EditItem(*this, id, true);
+  if (GetItem(id) != nullptr) {
+    return;
+  }
+  modified = wasModified;
+  creationCounter = wasCounter;
+  SelectItem(kNoItem, 0);
+  for (std::int32_t selectedId : wasSelected) {
+    if (selectedId != wasCurrent) {
+      SelectItem(selectedId, kExtendSelection);
+    }
+  }
+  if (wasCurrent != kNoItem) {
+    SelectItem(wasCurrent, kExtendSelection);
+  }
+}
+
 int TdvDataObjectWindow::DoCommand(int id) {
   if (FindCreateEntry(id) != nullptr) {
-    Dialogs().EditItem(*this, CreateFromMenu(id), true);
+    CreateAndEdit(id);
     return 0;
   }
   switch (id) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "foundation/format_significant.h"
+#include "foundation/number_text.h"
 #include "graph/graph_object.h"
 #include "shell/shell.h"
 
@@ -30,20 +31,6 @@ int ConstantsUsed(int formula) {
     default:
       return 3;
   }
-}
-
-// The whole text one finite number (spaces around it allowed), or none.
-std::optional<double> ReadNumber(const std::string& text) {
-  const char* start = text.c_str();
-  char* end = nullptr;
-  const double value = std::strtod(start, &end);
-  while (std::isspace(static_cast<unsigned char>(*end)) != 0) {
-    ++end;
-  }
-  if (end == start || *end != '\0' || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
 }
 
 void Tell(const std::string& text, const std::string& caption) {
@@ -121,7 +108,7 @@ int TdvModelDialog::DoPopupSelect(int id, int selection) {
 bool TdvModelDialog::Apply() {
   std::array<double, kConstants> values{};
   for (int i = 0; i < kConstants; ++i) {
-    const std::optional<double> value = ReadNumber(GetControlText(kFirstConstant + i));
+    const std::optional<double> value = ReadNumberText(GetControlText(kFirstConstant + i));
     if (!value) {
       Tell("Every Field Must Contain a Number", "Model");
       return false;

@@ -278,7 +278,11 @@ int TdvShell::RouteDialog(TdvWindow& window, const shell::Event& event) {
       return 0;
     case shell::EventKind::kKeyDown:
       // Return and Tab typed in a control press the default button and move
-      // the focus, as they do when they come as typed characters.
+      // the focus, as they do when they come as typed characters; Escape
+      // anywhere in the dialog is the dialog's to answer.
+      if (event.key == shell::Key::kEscape) {
+        return window.DoKeyDown(kTdvKeyEscape, 0);
+      }
       if (event.id != 0 && (event.key == shell::Key::kReturn || event.key == shell::Key::kTab)) {
         const int character = event.key == shell::Key::kReturn ? kTdvKeyReturn : kTdvKeyTab;
         shell::Modifiers keyState{event.modifiers.control, event.modifiers.shift, false};

@@ -15,11 +15,14 @@
 #include "dialogs/change_scale_dialog.h"
 #include "dialogs/clear_all_dialog.h"
 #include "dialogs/coordinate_frame_dialog.h"
+#include "dialogs/edit_object_dialog.h"
 #include "dialogs/marker_chooser_dialog.h"
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
+#include "dialogs/new_object_dialog.h"
 #include "dialogs/number_of_points_dialog.h"
 #include "dialogs/scale_movie_dialog.h"
+#include "dialogs/series_dialogs.h"
 #include "dialogs/setup_dialog.h"
 #include "document/data_object_window.h"
 #include "frame/video_motion_window.h"
@@ -76,6 +79,10 @@ TEST(DialogsScreenshotTest, EveryDialogOpensWithNoControlClippedOrCovered) {
   document->ObjectNewObject(kItemScale, "Scale1");
   TdvDataObjectWindow& doc = *document;
   const std::int32_t origin = doc.DefaultOrigin();
+  // The edit dialog of a new item of that Create menu entry.
+  const auto editNew = [&](int command) {
+    return [&doc, command] { return MakeEditDialog(doc, doc.CreateFromMenu(command), false); };
+  };
   const DialogShot shots[] = {
       {"about.png", [] { return std::make_unique<TdvAboutDialog>(); },
        TdvAboutDialog::kPictureArea},
@@ -89,6 +96,15 @@ TEST(DialogsScreenshotTest, EveryDialogOpensWithNoControlClippedOrCovered) {
       {"clear_all_choices.png", [&] { return std::make_unique<TdvClearAllDialog>(doc); }},
       {"coordinates.png",
        [&] { return std::make_unique<TdvEditCoordinateFrameDialog>(doc, origin); }},
+      {"new_series.png", [&] { return std::make_unique<TdvNewObjectDialog>(doc); }},
+      {"clone_point.png", [&] { return std::make_unique<TdvClonePointDialog>(doc); }},
+      {"edit_point.png", editNew(651)},
+      {"edit_centre_of_mass.png", editNew(653)},
+      {"edit_distance.png", editNew(654)},
+      {"edit_scale.png", editNew(655)},
+      {"edit_angle.png", editNew(657)},
+      {"edit_designated_point.png", editNew(658)},
+      {"edit_count.png", editNew(659)},
       {"marker_chooser_point.png",
        [&] { return std::make_unique<Chooser>(*Chooser::ForSeries(doc, origin)); }},
       {"marker_chooser_plot.png",
