@@ -11,7 +11,7 @@
 #include "document/movie_opener.h"
 #include "frame/command_table.h"
 #include "plot/graph_window_opener.h"
-#include "plot/program_graph_dialogs.h"
+#include "dialogs/program_graph_dialogs.h"
 #include "shell/app_window.h"
 #include "shell/desktop_services.h"
 #include "table/table_window_opener.h"

@@ -61,11 +61,13 @@ class TdvGraphDialogs {
                           std::function<void(const TdvPlotQuantity&, bool replace)> /*change*/) {}
 
   // "Model Equation" and "Curve Fit" on the graph's model or fit, which
-  // exists when they open; `plotNames` fill "Apply To :", `created` tells
-  // that the opening made the model or fit (Cancel then removes it), and
-  // `changed` redraws the window after every change the dialog makes.
+  // exists when they open; `plotNames` fill "Apply To :", `horizontalName`
+  // is what x stands for, `created` tells that the opening made the model
+  // or fit (Cancel then removes it), and `changed` redraws the window after
+  // every change the dialog makes.
   virtual void EditModel(TdvWindow& /*owner*/, TdvGraphObject& /*graph*/,
-                         std::vector<std::string> /*plotNames*/, bool /*created*/,
+                         std::vector<std::string> /*plotNames*/,
+                         const std::string& /*horizontalName*/, bool /*created*/,
                          std::function<void()> /*changed*/) {}
   virtual void EditFit(TdvWindow& /*owner*/, TdvGraphObject& /*graph*/,
                        std::vector<std::string> /*plotNames*/, bool /*created*/,

@@ -249,7 +249,10 @@ void TdvGraphWindow::EditModel() {
   graph->EnsureModel();
   Changed();
   if (dialogs_ != nullptr) {
-    dialogs_->EditModel(*this, *graph, PlotNames(), created, [this] { Changed(); });
+    const TdvHorizontalAxis& horizontal = stack_->horizontal;
+    dialogs_->EditModel(*this, *graph, PlotNames(),
+                        AxisTitle(horizontal.series, horizontal.quantity, -1), created,
+                        [this] { Changed(); });
   }
 }
 

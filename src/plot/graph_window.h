@@ -77,6 +77,8 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   int DoMouseDown(int x, int y, int modifiers) override;
   int DoMouseMove(int x, int y, int modifiers) override;
   int DoMouseUp(int x, int y, int modifiers) override;
+  // A double click on a plotted point opens the Marker Chooser for its plot.
+  int DoDoubleClick(int x, int y, int modifiers) override;
   int DoDestroy() override;
   void WinDraw(const std::optional<shell::Rect>& area) override;
   void ShowAreaHelp(int x, int y) override;

@@ -126,6 +126,30 @@ void TdvGraphWindow::ClickData(std::size_t graph, shell::Point point, int modifi
   }
 }
 
+int TdvGraphWindow::DoDoubleClick(int x, int y, int) {
+  const TdvGraphHit hit = HitGraphWindow(Layout(), {x, y});
+  if (hit.area != TdvGraphArea::kPlot || hit.graph < 0 || dialogs_ == nullptr) {
+    return 0;
+  }
+  const auto graph = static_cast<std::size_t>(hit.graph);
+  std::size_t plotIndex = 0;
+  const std::optional<TdvGraphPoint> nearest = NearestPoint(graph, {x, y}, &plotIndex);
+  if (!nearest) {
+    return 0;
+  }
+  const shell::Point at = FrameOf(graph).ToPixel(nearest->x, nearest->y);
+  if (std::abs(at.x - x) > kPickDistance || std::abs(at.y - y) > kPickDistance) {
+    return 0;
+  }
+  // The chooser is modal: the plot outlives it.
+  TdvGraphPlot& plot = *stack_->Graphs()[graph]->Plots()[plotIndex];
+  dialogs_->ChooseMarker(*this, plot.Style(), [this, &plot](const TdvPlotStyle& style) {
+    plot.SetStyle(style);
+    Changed();
+  });
+  return 0;
+}
+
 int TdvGraphWindow::DoMouseMove(int x, int y, int) {
   const shell::Point point{x, y};
   if (drag_ == Drag::kLegend) {

@@ -1,8 +1,6 @@
 #include "plot/model_dialog.h"
 
-#include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 
 #include "foundation/format_significant.h"

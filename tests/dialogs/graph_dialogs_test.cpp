@@ -12,7 +12,7 @@
 #include "plot/change_plot_dialog.h"
 #include "plot/graph_scale_dialog.h"
 #include "plot/graphing_dialog.h"
-#include "plot/program_graph_dialogs.h"
+#include "dialogs/program_graph_dialogs.h"
 #include "shell/app_window.h"
 #include "shell/headless_backend.h"
 #include "shell/shell.h"

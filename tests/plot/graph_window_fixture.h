@@ -26,7 +26,16 @@ class ScriptedGraphDialogs : public TdvGraphDialogs {
     changePlot = std::move(change);
   }
 
+  // The chooser answers at once with `chosenStyle`.
+  void ChooseMarker(TdvWindow&, const TdvPlotStyle&,
+                    std::function<void(const TdvPlotStyle&)> apply) override {
+    ++markerChoosers;
+    apply(chosenStyle);
+  }
+
   std::function<void(const TdvPlotChoice&)> addPlot;
+  TdvPlotStyle chosenStyle;
+  int markerChoosers = 0;
   std::function<void(const TdvPlotQuantity&, bool)> changePlot;
   TdvGraphAxis changedAxis = TdvGraphAxis::kHorizontal;
 };

@@ -39,6 +39,21 @@ TEST_F(GraphWindowTest, ClickInThePlotMovesTheMovieToTheNearestFrame) {
   }
 }
 
+// A double click on a point restyles its plot; one beside the curve does
+// not open the chooser.
+TEST_F(GraphWindowTest, DoubleClickOnAPointChoosesItsPlotsMarker) {
+  OpenGraph(9);
+  dialogs.chosenStyle = {3, 5, 7, false};
+  backend.DoubleClick(window->hwnd, {PointOf(4).x, PointOf(4).y + 40});
+  EXPECT_EQ(dialogs.markerChoosers, 0);
+  backend.DoubleClick(window->hwnd, PointOf(4));
+  EXPECT_EQ(dialogs.markerChoosers, 1);
+  const TdvPlotStyle style = window->Stack().Graphs()[0]->Plots()[0]->Style();
+  EXPECT_EQ(style.markerShape, 3);
+  EXPECT_EQ(style.colour, 5);
+  EXPECT_FALSE(style.connect);
+}
+
 // Replacing the quantity of a graph of two plots could mean either: it is
 // refused and nothing changes; one plot is replaced, and Add joins a plot.
 TEST_F(GraphWindowTest, ChangeRangeReplacesOnlyTheOnePlotOfAGraph) {

@@ -13,4 +13,11 @@ class TdvProgramGraphDialogs : public TdvGraphDialogs {
                   std::function<void(TdvGraphAxis, const TdvAxisSetting&)> apply) override;
   void ChangePlot(TdvWindow& owner, TdvDataObjectWindow& document, TdvGraphAxis axis,
                   std::function<void(const TdvPlotQuantity&, bool replace)> change) override;
+  void EditModel(TdvWindow& owner, TdvGraphObject& graph, std::vector<std::string> plotNames,
+                 const std::string& horizontalName, bool created,
+                 std::function<void()> changed) override;
+  void EditFit(TdvWindow& owner, TdvGraphObject& graph, std::vector<std::string> plotNames,
+               bool created, std::function<void()> changed) override;
+  void ChooseMarker(TdvWindow& owner, const TdvPlotStyle& style,
+                    std::function<void(const TdvPlotStyle&)> apply) override;
 };

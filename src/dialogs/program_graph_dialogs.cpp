@@ -1,10 +1,12 @@
-#include "plot/program_graph_dialogs.h"
+#include "dialogs/program_graph_dialogs.h"
 
 #include <memory>
 
+#include "dialogs/marker_chooser_dialog.h"
 #include "plot/change_plot_dialog.h"
 #include "plot/graph_scale_dialog.h"
 #include "plot/graphing_dialog.h"
+#include "plot/model_fit_dialogs.h"
 #include "shell/shell.h"
 
 namespace {
@@ -34,4 +36,22 @@ void TdvProgramGraphDialogs::ChangePlot(
     TdvWindow&, TdvDataObjectWindow& document, TdvGraphAxis axis,
     std::function<void(const TdvPlotQuantity&, bool replace)> change) {
   Run<TdvChangePlotDialog>(document, axis, std::move(change));
+}
+
+void TdvProgramGraphDialogs::EditModel(TdvWindow& owner, TdvGraphObject& graph,
+                                       std::vector<std::string> plotNames,
+                                       const std::string& horizontalName, bool created,
+                                       std::function<void()> changed) {
+  OpenModelDialog(owner, graph, std::move(plotNames), created, std::move(changed), horizontalName);
+}
+
+void TdvProgramGraphDialogs::EditFit(TdvWindow& owner, TdvGraphObject& graph,
+                                     std::vector<std::string> plotNames, bool created,
+                                     std::function<void()> changed) {
+  OpenFitDialog(owner, graph, std::move(plotNames), created, std::move(changed));
+}
+
+void TdvProgramGraphDialogs::ChooseMarker(TdvWindow&, const TdvPlotStyle& style,
+                                          std::function<void(const TdvPlotStyle&)> apply) {
+  ChoosePlotMarker(style, std::move(apply));
 }
