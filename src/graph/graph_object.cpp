@@ -35,8 +35,8 @@ constexpr int kAreaInset = 5;
 constexpr int kPlotLeft = 55;
 constexpr int kPlotRightInset = 25;
 
-// A point's standard deviation is this many scale units: the few pixels by
-// which a click may miss, turned into the unit of the plotted values.
+// A point's standard deviation in pixels: the few pixels by which a click
+// may miss, turned into the unit of the plotted values by the scale.
 constexpr double kClickDeviation = 10.3923;
 // The unit of values that no scale calibrates.
 constexpr int kPixelUnit = 73;
@@ -156,7 +156,9 @@ NrVector TdvGraphObject::Deviations(const TdvGraphPlot& plot,
       scale = source.ScaleAt(plot.seriesId, points[static_cast<std::size_t>(i - 1)].frame);
     }
     const double s = scale ? scale->value : 1.0;
-    sig[i] = kClickDeviation * ConvertUnit(s, unit, false);
+    // The click's deviation in pixels, in the plotted unit: a scale of s
+    // pixels per unit shrinks it s times.
+    sig[i] = kClickDeviation / ConvertUnit(s, unit, false);
   }
   return sig;
 }

@@ -68,8 +68,12 @@ TdvGraphLayout LayOutGraphWindow(const TdvGraphStack& stack, shell::Size client)
                               labelsBottom};
   const int lineBottom = std::min(labelsBottom + kGraphStripLine + 4, client.height);
   layout.lock = {5, labelsBottom + 2, 5 + kLockSize, labelsBottom + 2 + kLockSize};
-  const int readoutRight = std::min(layout.lock.right + 4 + kReadoutWidth, plotRight);
-  layout.readout = {layout.lock.right + 4, labelsBottom, readoutRight, lineBottom};
+  // In a narrow window the readout gives up room so that the axis title
+  // stays whole beside it.
+  const int readoutLeft = layout.lock.right + 4;
+  const int readoutWidth = std::min(kReadoutWidth, std::max(0, plotRight - readoutLeft) * 11 / 20);
+  const int readoutRight = readoutLeft + readoutWidth;
+  layout.readout = {readoutLeft, labelsBottom, readoutRight, lineBottom};
   layout.horizontalTitle = {readoutRight, labelsBottom, plotRight, lineBottom};
   return layout;
 }

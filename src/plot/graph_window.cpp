@@ -108,6 +108,11 @@ void TdvGraphWindow::Changed() {
   Invalidate();
 }
 
+void TdvGraphWindow::BringUpToDate() {
+  Changed();
+  Layout();
+}
+
 void TdvGraphWindow::Invalidate() {
   if (hwnd != shell::kNoWindow) {
     Backend().Invalidate(hwnd, std::nullopt);
@@ -247,12 +252,12 @@ void TdvGraphWindow::EditModel() {
   }
   const bool created = graph->Model() == nullptr;
   graph->EnsureModel();
-  Changed();
+  BringUpToDate();
   if (dialogs_ != nullptr) {
     const TdvHorizontalAxis& horizontal = stack_->horizontal;
     dialogs_->EditModel(*this, *graph, PlotNames(),
                         AxisTitle(horizontal.series, horizontal.quantity, -1), created,
-                        [this] { Changed(); });
+                        [this] { BringUpToDate(); });
   }
 }
 
@@ -263,9 +268,9 @@ void TdvGraphWindow::EditFit() {
   }
   const bool created = graph->Fit() == nullptr;
   graph->EnsureFit();
-  Changed();
+  BringUpToDate();
   if (dialogs_ != nullptr) {
-    dialogs_->EditFit(*this, *graph, PlotNames(), created, [this] { Changed(); });
+    dialogs_->EditFit(*this, *graph, PlotNames(), created, [this] { BringUpToDate(); });
   }
 }
 

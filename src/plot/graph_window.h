@@ -97,6 +97,9 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   // The layout for size without fits (pictures of another size).
   void PlaceFor(shell::Size size);
   void Changed();
+  // Changed, and the fits made again at once: what the model and fit
+  // dialogs read after each change they make.
+  void BringUpToDate();
   void Invalidate();
   std::vector<std::string> PlotNames() const;
   std::string SeriesName(std::int32_t seriesId) const;

@@ -87,11 +87,12 @@ TEST_F(GraphFit, DeviationsFollowTheScaleOfTheSeries) {
 
   source.scales[kBall] = {{{0, 2.0}, {1, 2.0}, {2, 2.0}, {3, 2.0}, {4, 2.0}}, false};
   graph.UpdateFit(false, horizontal, source);
-  EXPECT_NEAR(Result().chiSquare, unscaled / 4, 1e-6) << "twice the scale, twice the deviation";
+  EXPECT_NEAR(Result().chiSquare, unscaled * 4, 1e-6)
+      << "twice the pixels per unit, half the deviation in units";
 
-  Data(noisy, kBall, 3);  // in centimetres: a hundredth of the deviation
+  Data(noisy, kBall, 3);  // in centimetres: a hundred times the deviation
   graph.UpdateFit(false, horizontal, source);
-  EXPECT_NEAR(Result().chiSquare / (unscaled / 4), 10000.0, 1.0);
+  EXPECT_NEAR(Result().chiSquare * 10000.0 / (unscaled * 4), 1.0, 1e-4);
 }
 
 }  // namespace
