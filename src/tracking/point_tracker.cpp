@@ -26,6 +26,9 @@ constexpr double kMostPenalty = 0.5;
 constexpr double kGateBase = 2.0;  // pixels
 constexpr double kGatePerMiss = 3.0;
 constexpr double kMissMemory = 0.7;
+// How many times wider the search is on the first step, before a velocity
+// is known.
+constexpr int kFirstStepWidening = 3;
 
 // Standard deviation in pixels of the smoothing before matching, and the side
 // of its kernel; the template is cut from a square wider by this side.
@@ -233,7 +236,12 @@ TrackResult PointTracker::State::Search(const TrackingPicture& picture) {
     return result;
   }
   const int half = settings.templateSize / 2;
-  const cv::Rect whole = SquareAround(predicted, settings.searchSize);
+  // Until a velocity is known the prediction is only the last position: the
+  // first step is looked for farther around it.
+  const int side = history.size() < 2
+                       ? Odd(std::min(settings.searchSize * kFirstStepWidening, kMaxSearchSize))
+                       : settings.searchSize;
+  const cv::Rect whole = SquareAround(predicted, side);
   const cv::Rect window = whole & cv::Rect(-half, -half, width + 2 * half, height + 2 * half);
   const cv::Rect inside = OnPicture(window, picture);
   result.searched = {inside.x, inside.y, inside.br().x, inside.br().y};

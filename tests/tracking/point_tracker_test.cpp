@@ -124,6 +124,21 @@ TEST(PointTrackerTest, FollowsTheBallAndAsksOnlyWhereItIsHiddenOrGone) {
   }
 }
 
+// Thrown hard, the ball is found on the next picture farther away than an
+// ordinary search reaches; a velocity known, the search follows it.
+TEST(PointTrackerTest, FindsAFastBallOnTheFirstStep) {
+  const Movie movie([](TestMovieRecipe& r) { r.ball = ThrownBall(30.2, 120.4, 1260, 0, 0); },
+                    kFrames);
+  auto tracker = PointTracker::Start(movie.Picture(0), movie.Truth(0), {});
+  for (int i = 1; i <= 5; ++i) {
+    const TrackResult result = tracker->Track(movie.Picture(i));
+    ASSERT_TRUE(result.Found()) << "frame " << i;
+    EXPECT_LE(
+        std::hypot(result.position.x - movie.Truth(i).x, result.position.y - movie.Truth(i).y), 1.0)
+        << "frame " << i;
+  }
+}
+
 TEST(PointTrackerTest, BackwardFindsWhatForwardFound) {
   const Movie movie(NoiseAndBlur, kFrames);
   const Tracked forward = Follow(movie, false), backward = Follow(movie, true);
