@@ -160,9 +160,6 @@ int TdvCalculatedObjectDialog::DoControlCommand(int id) {
     case kPointInfo:
       PointInfo();
       return 0;
-    case kEditAsPoint:
-      EditAsPoint();
-      return 0;
     default:
       return TdvEditObjectDialog::DoControlCommand(id);
   }

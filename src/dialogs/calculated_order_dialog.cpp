@@ -70,10 +70,9 @@ void Line(TdvWindow& window, shell::Point from, shell::Point to) {
 
 TdvCalculatedOrderDialog::TdvCalculatedOrderDialog(TdvDataObjectWindow& document, std::int32_t id,
                                                    bool newItem, const std::string& caption,
-                                                   std::vector<std::string> endNames, int height)
-    : TdvEditObjectDialog(document, id, newItem, caption, height,
-                          endNames.size() == 3 ? std::span<const TdvControlHelp>(kAngleHelp)
-                                               : std::span<const TdvControlHelp>(kDesignatedHelp)),
+                                                   std::vector<std::string> endNames, int height,
+                                                   std::span<const TdvControlHelp> help)
+    : TdvEditObjectDialog(document, id, newItem, caption, height, help),
       endNames_(std::move(endNames)) {
   AddInputPicker(*this, false);
   AddControl(kPopup, kEnds, "", {180, 198, 290, 222}, 1, 0, 0);
@@ -137,9 +136,6 @@ int TdvCalculatedOrderDialog::DoControlCommand(int id) {
     case kRemove:
       EmptyEnd();
       return 0;
-    case kEditAsPoint:
-      EditAsPoint();
-      return 0;
     default:
       return TdvEditObjectDialog::DoControlCommand(id);
   }
@@ -173,7 +169,7 @@ void TdvCalculatedOrderDialog::WriteFields() {
 
 TdvAngleDialog::TdvAngleDialog(TdvDataObjectWindow& document, std::int32_t id, bool newItem)
     : TdvCalculatedOrderDialog(document, id, newItem, "Angle Series", {"End A", "Vertex", "End B"},
-                               300) {}
+                               300, kAngleHelp) {}
 
 bool TdvAngleDialog::IsA(int code) const {
   return code == kClassCode || TdvCalculatedOrderDialog::IsA(code);
@@ -203,7 +199,7 @@ void TdvAngleDialog::DrawDiagram(const shell::Rect& area) {
 TdvDesignatedPointDialog::TdvDesignatedPointDialog(TdvDataObjectWindow& document, std::int32_t id,
                                                    bool newItem)
     : TdvCalculatedOrderDialog(document, id, newItem, "Designated Point Series", {"End A", "End B"},
-                               364) {
+                               364, kDesignatedHelp) {
   AddMassControls(264);
   AddControl(kPushButton, kEditAsPoint, "Edit Point Properties...", {300, 264, 470, 286}, 1, 0, 0);
   AddControl(kLabel, kAlongLabel, "%along AB:", {10, 299, 85, 315}, 1, 0, 0);

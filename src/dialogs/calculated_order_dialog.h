@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ class TdvCalculatedOrderDialog : public TdvEditObjectDialog {
  protected:
   TdvCalculatedOrderDialog(TdvDataObjectWindow& document, std::int32_t id, bool newItem,
                            const std::string& caption, std::vector<std::string> endNames,
-                           int height);
+                           int height, std::span<const TdvControlHelp> help);
 
   void ShowFields() override;
   void WriteFields() override;

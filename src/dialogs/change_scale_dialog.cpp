@@ -5,6 +5,7 @@
 
 #include "dialogs/control_help.h"
 #include "dialogs/control_kinds.h"
+#include "dialogs/series_dialogs.h"
 #include "dialogs/typed_number.h"
 #include "document/data_object_window.h"
 #include "foundation/format_significant.h"
@@ -144,12 +145,8 @@ bool TdvChangeScaleDialog::ChangeScale() {
     scale->SetLengthUnit(static_cast<std::uint8_t>(unit));
     scale->SetKnownLength(metres);
   }
-  LList ends;
-  int required = 0;
-  int most = 0;
-  scale->GetIncluded(ends, required, most);
-  for (const TdvObject* end : ends) {
-    if (TdvDataObject* point = document_.GetItem(static_cast<const TdvInt*>(end)->value)) {
+  for (std::int32_t end : InputsOf(*scale).ids) {
+    if (TdvDataObject* point = document_.GetItem(end)) {
       point->SetSampleType(GetPopupSelection(kSampleType));
     }
   }

@@ -133,6 +133,10 @@ int TdvEditObjectDialog::DoControlCommand(int id) {
     UpdateOwnerControl(kMarker);
     return 0;
   }
+  if (id == kEditAsPoint) {
+    EditAsPoint();
+    return 0;
+  }
   return TdvAcceptDialog::DoControlCommand(id);
 }
 

@@ -3,6 +3,7 @@
 
 #include "dialogs/marker_chooser_dialog.h"
 #include "dialogs/marker_glyph.h"
+#include "dialogs/run_dialog.h"
 #include "document/data_object_window.h"
 #include "foundation/colour.h"
 #include "shell/shell.h"
@@ -71,8 +72,5 @@ TdvMarkerChooserDialog::Target TdvMarkerChooserDialog::ForPlot(
 }
 
 void ChoosePlotMarker(const TdvPlotStyle& style, std::function<void(const TdvPlotStyle&)> apply) {
-  TdvShell::Get()
-      .Keep(std::make_unique<TdvMarkerChooserDialog>(
-          TdvMarkerChooserDialog::ForPlot(style, std::move(apply))))
-      ->OpenWindow();
+  RunDialog<TdvMarkerChooserDialog>(TdvMarkerChooserDialog::ForPlot(style, std::move(apply)));
 }

@@ -1,8 +1,5 @@
 #include "dialogs/program_dialogs.h"
 
-#include <memory>
-#include <utility>
-
 #include "dialogs/change_scale_dialog.h"
 #include "dialogs/clear_all_dialog.h"
 #include "dialogs/coordinate_frame_dialog.h"
@@ -10,54 +7,42 @@
 #include "dialogs/movie_frame_rate_dialog.h"
 #include "dialogs/movie_step_dialog.h"
 #include "dialogs/new_object_dialog.h"
+#include "dialogs/run_dialog.h"
 #include "dialogs/scale_movie_dialog.h"
 #include "dialogs/series_dialogs.h"
 #include "dialogs/track_point_dialog.h"
 #include "dialogs/tracking_progress_dialog.h"
-#include "shell/shell.h"
-
-namespace {
-
-// The shell frees the dialog once its window has gone.
-template <typename Dialog, typename... Arguments>
-void Run(Arguments&&... arguments) {
-  TdvShell::Get()
-      .Keep(std::make_unique<Dialog>(std::forward<Arguments>(arguments)...))
-      ->OpenWindow();
-}
-
-}  // namespace
 
 void TdvProgramDialogs::EditItem(TdvDataObjectWindow& document, std::int32_t id, bool newItem) {
   OpenEditDialog(document, id, newItem);
 }
 
 void TdvProgramDialogs::NewItem(TdvDataObjectWindow& document) {
-  Run<TdvNewObjectDialog>(document);
+  RunDialog<TdvNewObjectDialog>(document);
 }
 
 void TdvProgramDialogs::CloneItem(TdvDataObjectWindow& document) {
-  Run<TdvClonePointDialog>(document);
+  RunDialog<TdvClonePointDialog>(document);
 }
 
 void TdvProgramDialogs::ScaleMovie(TdvDataObjectWindow& document) {
-  Run<TdvNewEZCalibDialog>(document);
+  RunDialog<TdvNewEZCalibDialog>(document);
 }
 
 void TdvProgramDialogs::MovieStepSize(TdvDataObjectWindow& document) {
-  Run<TdvMovieStepDialog>(document);
+  RunDialog<TdvMovieStepDialog>(document);
 }
 
 void TdvProgramDialogs::ChangeFrameRate(TdvDataObjectWindow& document) {
-  Run<TdvMovieFrameRateDialog>(document);
+  RunDialog<TdvMovieFrameRateDialog>(document);
 }
 
 void TdvProgramDialogs::TrackPoint(TdvDataObjectWindow& document) {
-  Run<TdvTrackPointDialog>(document);
+  RunDialog<TdvTrackPointDialog>(document);
 }
 
 void TdvProgramDialogs::TrackingProgress(TdvDataObjectWindow& document) {
-  Run<TdvTrackingProgressDialog>(document);
+  RunDialog<TdvTrackingProgressDialog>(document);
 }
 
 void TdvProgramDialogs::NumberOfPoints(TdvDataObjectWindow& document,
@@ -70,12 +55,12 @@ void TdvProgramDialogs::NumberOfPoints(TdvDataObjectWindow& document,
 void TdvProgramDialogs::ChooseMarker(TdvDataObjectWindow& document, std::int32_t id) {
   if (std::optional<TdvMarkerChooserDialog::Target> target =
           TdvMarkerChooserDialog::ForSeries(document, id)) {
-    Run<TdvMarkerChooserDialog>(std::move(*target));
+    RunDialog<TdvMarkerChooserDialog>(std::move(*target));
   }
 }
 
 void TdvProgramDialogs::ClearAll(TdvDataObjectWindow& document) {
-  Run<TdvClearAllDialog>(document);
+  RunDialog<TdvClearAllDialog>(document);
 }
 
 void TdvProgramDialogs::ChangeScale(TdvDataObjectWindow& document) {
@@ -83,5 +68,5 @@ void TdvProgramDialogs::ChangeScale(TdvDataObjectWindow& document) {
 }
 
 void TdvProgramDialogs::EditCoordinateFrame(TdvDataObjectWindow& document, std::int32_t origin) {
-  Run<TdvEditCoordinateFrameDialog>(document, origin);
+  RunDialog<TdvEditCoordinateFrameDialog>(document, origin);
 }

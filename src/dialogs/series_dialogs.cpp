@@ -7,6 +7,8 @@
 #include "dialogs/calculated_order_dialog.h"
 #include "dialogs/control_kinds.h"
 #include "dialogs/point_dialog.h"
+#include "dialogs/run_dialog.h"
+#include "dialogs/typed_number.h"
 #include "document/data_object_window.h"
 #include "model/calculated_series.h"
 #include "shell/shell.h"
@@ -68,9 +70,7 @@ std::optional<std::string> TakeName(TdvWindow& window, int id) {
   if (!name.empty() && name.size() <= kTdvMaxItemName) {
     return name;
   }
-  TdvShell::Get().Message(shell::MessageKind::kInformation, name.empty() ? kNoName : kLongName,
-                          window.title);
-  window.WinSetFocusControl(id);
+  RefuseField(window, id, name.empty() ? kNoName : kLongName);
   return std::nullopt;
 }
 
@@ -80,7 +80,7 @@ void OpenEditDialogLater(TdvDataObjectWindow& document, std::int32_t id, bool ne
     if (!asPoint) {
       OpenEditDialog(document, id, newItem);
     } else if (document.GetItem(id) != nullptr) {
-      TdvShell::Get().Keep(std::make_unique<TdvPointDialog>(document, id, newItem))->OpenWindow();
+      RunDialog<TdvPointDialog>(document, id, newItem);
     }
   });
 }

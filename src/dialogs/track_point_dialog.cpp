@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "dialogs/control_kinds.h"
 #include "dialogs/typed_number.h"
 #include "document/data_object_window.h"
 #include "foundation/format_significant.h"
@@ -11,10 +12,7 @@
 
 namespace {
 
-constexpr int kPushButton = 1;
-constexpr int kPopup = 4;
-constexpr int kEditField = 6;
-constexpr int kLabel = 9;
+using namespace control_kind;
 
 constexpr std::array<TdvControlHelp, 7> kHelp{{
     {TdvTrackPointDialog::kOk, "Tracks the selected point from the frame shown"},
@@ -35,11 +33,9 @@ std::optional<int> TakeWholeNumber(TdvWindow& window, int id, int low, int high)
   if (value && *value == std::floor(*value) && *value >= low && *value <= high) {
     return static_cast<int>(*value);
   }
-  TdvShell::Get().Message(shell::MessageKind::kInformation,
-                          "Please enter a whole number from " + std::to_string(low) + " to " +
-                              std::to_string(high) + ".",
-                          window.title);
-  window.WinSetFocusControl(id);
+  RefuseField(window, id,
+              "Please enter a whole number from " + std::to_string(low) + " to " +
+                  std::to_string(high) + ".");
   return std::nullopt;
 }
 
@@ -116,9 +112,7 @@ std::optional<TdvTrackingChoices> TdvTrackPointDialog::TypedChoices() {
   }
   std::optional<double> threshold = ReadPositiveNumber(GetControlText(kThreshold));
   if (!threshold || *threshold > 1.0) {
-    TdvShell::Get().Message(shell::MessageKind::kInformation,
-                            "Please enter a score greater than 0 and at most 1.", title);
-    WinSetFocusControl(kThreshold);
+    RefuseField(*this, kThreshold, "Please enter a score greater than 0 and at most 1.");
     return std::nullopt;
   }
   std::optional<int> lastFrame =

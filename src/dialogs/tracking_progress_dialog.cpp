@@ -3,15 +3,14 @@
 #include <chrono>
 #include <string>
 
+#include "dialogs/control_kinds.h"
 #include "document/data_object_window.h"
 #include "document/tracking_run.h"
 #include "shell/shell.h"
 
 namespace {
 
-constexpr int kPushButton = 1;
-constexpr int kDrawnArea = 8;
-constexpr int kLabel = 9;
+using namespace control_kind;
 
 // Frames are tracked for this long between two looks at the events.
 constexpr std::chrono::milliseconds kSlice{40};

@@ -13,12 +13,16 @@ constexpr const char* kNotPositive = "Please enter a number greater than 0.";
 constexpr const char* kNotANumber = "Please enter a number.";
 
 std::optional<double> Refuse(TdvWindow& window, int id, const char* message) {
-  TdvShell::Get().Message(shell::MessageKind::kInformation, message, window.title);
-  window.WinSetFocusControl(id);
+  RefuseField(window, id, message);
   return std::nullopt;
 }
 
 }  // namespace
+
+void RefuseField(TdvWindow& window, int id, const std::string& message) {
+  TdvShell::Get().Message(shell::MessageKind::kInformation, message, window.title);
+  window.WinSetFocusControl(id);
+}
 
 std::optional<double> ReadPositiveNumber(const std::string& text) {
   const std::optional<double> value = ReadNumberText(text);

@@ -9,6 +9,10 @@ class TdvWindow;
 // zero; none otherwise.
 std::optional<double> ReadPositiveNumber(const std::string& text);
 
+// Tells the user what is wrong with the window's field `id` and puts the
+// focus back on it.
+void RefuseField(TdvWindow& window, int id, const std::string& message);
+
 // The number in the window's edit field `id`, or none after telling the
 // user what is wrong and putting the focus back on the field.
 std::optional<double> TakePositiveNumber(TdvWindow& window, int id);
