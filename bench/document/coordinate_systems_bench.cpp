@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "../bench_frame.h"
 #include "document/data_object_window.h"
 #include "shell/app_window.h"
 #include "shell/headless_backend.h"
@@ -15,12 +16,6 @@ namespace {
 
 constexpr int kItems = 200;
 constexpr int kOrigins = 3;
-
-class BenchFrame : public TdvAppWindow {
- public:
-  void OpenPath(const std::string&) override {}
-  void OpenHelpTopic(int) override {}
-};
 
 void BM_CoordinateSystemsRepaint(benchmark::State& state) {
   shell::HeadlessBackend backend;

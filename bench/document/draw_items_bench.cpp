@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../bench_frame.h"
 #include "document/data_object_window.h"
 #include "document/movie_link.h"
 #include "model/point_series.h"
@@ -21,12 +22,6 @@ namespace {
 constexpr int kPoints = 10;
 constexpr int kFrames = 10000;
 constexpr int kFrameStep = 20;
-
-class BenchFrame : public TdvAppWindow {
- public:
-  void OpenPath(const std::string&) override {}
-  void OpenHelpTopic(int) override {}
-};
 
 // The document's own window stands in for the movie window: a 640 by 480
 // picture at its natural size.

@@ -11,9 +11,9 @@
 #include <string>
 #include <thread>
 
-#include <time.h>
-
+#include "../bench_frame.h"
 #include "bench_movies.h"
+#include "cpu_meter.h"
 #include "movie/ffmpeg/ffmpeg_video_library.h"
 #include "movie/ffmpeg/movie_memory.h"
 #include "movie/movie_window.h"
@@ -27,12 +27,6 @@ namespace {
 [[maybe_unused]] const bool memoryTuned = (SetMovieMemoryOptions(), true);
 
 constexpr std::size_t kSteps = 240;
-
-class BenchFrame : public TdvAppWindow {
- public:
-  void OpenPath(const std::string&) override {}
-  void OpenHelpTopic(int) override {}
-};
 
 // A document that answers with short texts and keeps the frames shown.
 class CountingDocument : public TdvMovieDocument {
@@ -88,14 +82,6 @@ struct ShownMovie {
   BenchFrame* frame = nullptr;
   TdvMoovWindow* window = nullptr;
 };
-
-// CPU time of every thread of the process (the decoder's threads too):
-// steadier than wall-clock time when other work shares the cores.
-double ProcessCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
 
 // Steps forward through the first frames over and over, going back to the
 // first frame untimed, and adds the process CPU time of the timed steps as

@@ -130,16 +130,14 @@ std::string TrackFormError(const CliRequest& request) {
 // Whole numbers and numbers the track options take; the message when wrong.
 std::string ReadTrackNumbers(const OptionWords& words, CliRequest& request) {
   if (words.templateSize) {
-    int size = 0;
     const std::string& text = *words.templateSize;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
-    if (error != std::errc() || end != text.data() + text.size() ||
-        size < kinovex::kMinTemplateSize || size > kinovex::kMaxTemplateSize) {
+    const std::optional<int> size = WholeNumber(text);
+    if (!size || *size < kinovex::kMinTemplateSize || *size > kinovex::kMaxTemplateSize) {
       return "--template takes a whole number of pixels from " +
              std::to_string(kinovex::kMinTemplateSize) + " to " +
              std::to_string(kinovex::kMaxTemplateSize) + ", not \"" + text + "\"";
     }
-    request.templateSize = size;
+    request.templateSize = *size;
   }
   if (words.threshold) {
     double score = 0;

@@ -145,7 +145,6 @@ struct PointTracker::State {
   int width = 0;
   int height = 0;
   cv::Mat original;                 // the template taken at the start, float grey
-  cv::Mat current;                  // the template in use
   std::deque<cv::Point2d> history;  // the last three positions, newest at the back
   // Squared distance of each place of a whole search window from its centre.
   cv::Mat distances;
@@ -210,15 +209,14 @@ struct PointTracker::State {
     GreyPart(picture, box, grey8, grey);
     CutPatch(grey, box.tl(), p);
     original = patch.clone();
-    current = patch.clone();
-    correlation->SetTemplate(current);
+    correlation->SetTemplate(patch);
   }
 
   void BlendTemplate(const cv::Rect& window, cv::Point2d p) {
     CutPatch(grey, window.tl(), p);
     cv::addWeighted(original, 1.0 - settings.templateBlend, patch, settings.templateBlend, 0.0,
-                    current);
-    correlation->SetTemplate(current);
+                    patch);
+    correlation->SetTemplate(patch);
   }
 
   TrackResult Search(const TrackingPicture& picture);
@@ -327,16 +325,6 @@ bool PointTracker::Resume(const TrackingPicture& picture, TrackingPoint position
   state_->LearnMiss(state_->Predicted(), p);
   state_->Remember(p);
   return true;
-}
-
-TrackingPoint PointTracker::Prediction() const {
-  const cv::Point2d p = state_->Predicted();
-  return {p.x + kPixelCentre, p.y + kPixelCentre};
-}
-
-TrackingPoint PointTracker::LastPosition() const {
-  const cv::Point2d p = state_->history.back();
-  return {p.x + kPixelCentre, p.y + kPixelCentre};
 }
 
 const TrackerSettings& PointTracker::Settings() const {

@@ -105,9 +105,6 @@ class PointTracker {
   // when the position lies off the picture.
   bool Resume(const TrackingPicture& picture, TrackingPoint position, bool newTemplate);
 
-  // Centre of the next search and the latest position found or given.
-  TrackingPoint Prediction() const;
-  TrackingPoint LastPosition() const;
   const TrackerSettings& Settings() const;
 
  private:
