@@ -38,8 +38,6 @@ class TdvCoordinateFrame : public TdvObject {
   std::int32_t expanded = 1;
   LList members;
   TdvDataObjectWindow* owner = nullptr;
-  TdvRect headerRect;
-  TdvRect scaleRect;
   std::int32_t applyKindToMembers = 1;
   std::uint8_t coordinateKind = 1;
 };

@@ -73,7 +73,10 @@ int TdvDataObjectWindow::DoScroll(int id, int code, int position) {
   listScroll = std::clamp(target, 0, layout.scrollRange);
   SetScrollPosition(kListScrollBar, listScroll);
   ListLayout();
-  RedrawWindows();
+  // Only this list moved: the document's other windows stay as they are.
+  if (hwnd != shell::kNoWindow) {
+    Backend().Invalidate(hwnd, std::nullopt);
+  }
   return 0;
 }
 
@@ -166,8 +169,6 @@ void TdvDataObjectWindow::DrawBox(const TdvCoordinateSystemsLayout::Box& box, Td
               textX, box.header.top + kTextBaseline);
   GfxDrawText(" Angle: " + angle + (origin != nullptr ? " (degrees)" : ""), textX,
               box.header.top + kTextBaseline + kLineHeight);
-  frame->headerRect = box.header;
-  frame->scaleRect = box.scale;
   frame->box = box.box;
   if (box.scale.bottom > box.scale.top) {
     GfxSetFGColor(shell::kWhite);

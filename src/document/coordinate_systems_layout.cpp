@@ -3,13 +3,10 @@
 #include <algorithm>
 
 #include "document/data_object_window.h"
+#include "foundation/geometry.h"
 #include "model/series_row_columns.h"
 
 namespace {
-
-bool Inside(const TdvRect& rect, int x, int y) {
-  return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
-}
 
 // The frame's own rows sit inside a one-pixel border below its header.
 constexpr int kBorder = 1;
@@ -73,12 +70,12 @@ TdvCoordinateSystemsLayout LayOutCoordinateSystems(TdvDataObjectWindow& document
 
 const TdvCoordinateSystemsLayout::Row* TdvCoordinateSystemsLayout::RowAt(
     int x, int y, const std::vector<std::int32_t>& itemOrder) const {
-  if (!Inside(list, x, y)) {
+  if (!PointInRect({x, y}, list)) {
     return nullptr;
   }
   for (std::int32_t id : itemOrder) {
     for (const Row& row : rows) {
-      if (row.id == id && Inside(row.rect, x, y)) {
+      if (row.id == id && PointInRect({x, y}, row.rect)) {
         return &row;
       }
     }
@@ -87,20 +84,22 @@ const TdvCoordinateSystemsLayout::Row* TdvCoordinateSystemsLayout::RowAt(
 }
 
 const TdvCoordinateSystemsLayout::Box* TdvCoordinateSystemsLayout::HeaderAt(int x, int y) const {
-  if (!Inside(list, x, y)) {
+  if (!PointInRect({x, y}, list)) {
     return nullptr;
   }
-  auto found = std::find_if(boxes.begin(), boxes.end(),
-                            [&](const Box& box) { return Inside(box.header, x, y); });
+  auto found = std::find_if(boxes.begin(), boxes.end(), [&](const Box& box) {
+    return PointInRect({x, y}, box.header);
+  });
   return found == boxes.end() ? nullptr : &*found;
 }
 
 const TdvCoordinateSystemsLayout::Box* TdvCoordinateSystemsLayout::ScaleAt(int x, int y) const {
-  if (!Inside(list, x, y)) {
+  if (!PointInRect({x, y}, list)) {
     return nullptr;
   }
-  auto found = std::find_if(boxes.begin(), boxes.end(),
-                            [&](const Box& box) { return Inside(box.scale, x, y); });
+  auto found = std::find_if(boxes.begin(), boxes.end(), [&](const Box& box) {
+    return PointInRect({x, y}, box.scale);
+  });
   return found == boxes.end() ? nullptr : &*found;
 }
 

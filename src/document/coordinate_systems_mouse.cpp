@@ -220,7 +220,7 @@ void TdvDataObjectWindow::DropBox(int x, int y) {
   const TdvCoordinateSystemsLayout& layout = ListLayout();
   const TdvCoordinateSystemsLayout::Box* target = nullptr;
   for (const TdvCoordinateSystemsLayout::Box& box : layout.boxes) {
-    if (x >= box.box.left && x < box.box.right && y >= box.box.top && y < box.box.bottom) {
+    if (PointInRect({x, y}, box.box)) {
       target = &box;
     }
   }

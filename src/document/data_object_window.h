@@ -41,10 +41,6 @@ class TdvObjectInfo : public TdvObject {
 
   std::string name;
   std::int32_t id;
-  std::int32_t mark1 = 0;
-  std::int32_t mark2 = 0;
-  std::int32_t mark3 = 0;
-  bool flag = true;
 };
 class TdvDocumentTableSource;
 
@@ -367,6 +363,8 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   // Puts this window and the document's movie, table and graph windows in
   // their fixed places of the frame's client area (window_tiling.h).
   void TileWindows();
+  // The movie window restored and put in front of the others.
+  void BringMovieForward();
   // The derived quantities of the document's series, made and destroyed
   // with the document.
   TdvDataTable& DataTable() const { return *dataTable; }
@@ -443,7 +441,6 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   // A Create menu entry: the item made and its dialog opened in new-item
   // mode.
   void CreateAndEdit(int command);
-  void BringMovieForward();
   void PlaceDefaultOrigin();
   int DocumentCount() const;
   void EndDrag();

@@ -40,8 +40,7 @@ bool TdvMovieView::ConvertPoint(TdvRealPoint& point, std::int32_t originRef,
   return document.ConvertPoint(point, originRef, lengthUnit, unitLabel, frame);
 }
 
-TdvRect TdvMovieView::PlaceLabel(const std::string& text, const TdvPoint& at) {
-  TdvRect rect = TdvWindowSeriesView::SmallTextRect(text, at);
+TdvRect TdvMovieView::PlaceLabel(TdvRect rect) {
   for (int move = 0; move < kMostMoves; ++move) {
     auto covered = std::find_if(labels.begin(), labels.end(), [&](const PlacedLabel& label) {
       return IntersectRects(Inflated(label.rect, kChipMargin), Inflated(rect, kChipMargin))
@@ -63,16 +62,17 @@ TdvRect TdvMovieView::SmallTextRect(const std::string& text, const TdvPoint& at)
       return label.rect;
     }
   }
-  return PlaceLabel(text, at);
+  return PlaceLabel(TdvWindowSeriesView::SmallTextRect(text, at));
 }
 
 void TdvMovieView::SmallText(const std::string& text, const TdvPoint& at) {
-  const TdvRect rect = PlaceLabel(text, at);
+  const TdvRect natural = TdvWindowSeriesView::SmallTextRect(text, at);
+  const TdvRect rect = PlaceLabel(natural);
   labels.push_back({text, at, rect});
   const shell::Rgb ink = window.fgColor;
   window.GfxSetFGColor(Brightness(ink) > kBrightLabel ? shell::kBlack : shell::kWhite);
   window.GfxFillRect(Inflated(rect, kChipMargin));
   window.GfxSetFGColor(ink);
-  const int moved = rect.top - TdvWindowSeriesView::SmallTextRect(text, at).top;
+  const int moved = rect.top - natural.top;
   TdvWindowSeriesView::SmallText(text, {at.x, at.y + moved});
 }

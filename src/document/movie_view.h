@@ -32,7 +32,8 @@ class TdvMovieView : public TdvWindowSeriesView {
     TdvPoint at;
     TdvRect rect;
   };
-  TdvRect PlaceLabel(const std::string& text, const TdvPoint& at);
+  // A label's rectangle moved up until it covers none placed before it.
+  TdvRect PlaceLabel(TdvRect rect);
 
   std::vector<PlacedLabel> labels;
   TdvDataObjectWindow& document;

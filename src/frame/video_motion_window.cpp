@@ -33,7 +33,6 @@ constexpr int kSaveAction = 9;
 constexpr int kSaveAsAction = 10;
 constexpr int kArrangeAction = 11;
 constexpr int kAttachMovieAction = 24;
-constexpr int kBringMovieForward = 701;
 
 constexpr int kContentsTopic = 1;
 
@@ -268,9 +267,7 @@ bool TdvVideoMotionWindow::AttachMovie(TdvDataObjectWindow& document, const std:
     return false;
   }
   document.TileWindows();
-  if (TdvMovieLink* movie = document.Movie()) {
-    movie->MovieCommand(kBringMovieForward);
-  }
+  document.BringMovieForward();
   return true;
 }
 

@@ -4,22 +4,12 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "shell/qt/qt_convert.h"
 #include "shell/qt/qt_fonts.h"
 
 namespace shell::qt {
-namespace {
-
-// Degrees of the ray from `centre` towards `point`, counter-clockwise from
-// the positive x axis with y growing upwards on screen.
-double RayAngle(QPointF centre, Point point) {
-  return std::atan2(centre.y() - point.y, point.x - centre.x()) * 180.0 / std::numbers::pi;
-}
-
-}  // namespace
 
 PainterSurface::PainterSurface(QPaintDevice& device, std::shared_ptr<void> keepAlive,
                                Size logicalSize, IconLookup icons, std::function<void()> onClose)

@@ -3,7 +3,6 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "shell/qt/qt_convert.h"
 #include "shell/qt/qt_fonts.h"
@@ -145,11 +144,8 @@ void PictureFileSurface::Arc(const Rect& bounds, Point start, Point end) {
     return;
   }
   const QPointF centre = QRectF(r).center();
-  const auto ray = [&](Point point) {
-    return std::atan2(centre.y() - point.y, point.x - centre.x()) * 180.0 / std::numbers::pi;
-  };
-  const double first = ray(start);
-  double span = ray(end) - first;
+  const double first = RayAngle(centre, start);
+  double span = RayAngle(centre, end) - first;
   while (span <= 0.0) {
     span += 360.0;
   }

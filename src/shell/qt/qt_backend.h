@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -188,6 +189,9 @@ class QtBackend final : public Backend, private WindowHost {
   EventSink* sink_ = nullptr;
   QtTestHooks hooks_;
   std::string resourceFolder_;
+  // Icons by id and size asked for: each is read and rendered once, not on
+  // every paint of the buttons and headers that show it.
+  mutable std::map<std::tuple<int, int, int>, QImage> icons_;
   WindowHandle lastHandle_ = kNoWindow;
   std::map<WindowHandle, Record> records_;
   std::map<WindowHandle, WindowHandle> activeChild_;  // frame -> active document window

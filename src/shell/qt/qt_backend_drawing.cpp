@@ -40,6 +40,7 @@ std::string QtBackend::WritePictureFile(const std::string& path, Size size,
 
 void QtBackend::SetResourceFolder(std::string folder) {
   resourceFolder_ = std::move(folder);
+  icons_.clear();
 }
 
 // Pictures are looked for in the folder given to the backend, else in
@@ -79,7 +80,12 @@ QImage QtBackend::RenderSvg(const QString& path, QSize wanted) {
 }
 
 QImage QtBackend::IconImage(int id, QSize size) const {
-  return LoadResource("icons", id, size);
+  const std::tuple<int, int, int> key{id, size.width(), size.height()};
+  auto found = icons_.find(key);
+  if (found == icons_.end()) {
+    found = icons_.emplace(key, LoadResource("icons", id, size)).first;
+  }
+  return found->second;
 }
 
 // Rendered at the sizes title bars and task lists ask for, so that no

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace shell::qt {
 
@@ -84,6 +86,10 @@ Picture ToPicture(const QImage& image) {
     }
   }
   return picture;
+}
+
+double RayAngle(QPointF centre, Point point) {
+  return std::atan2(centre.y() - point.y, point.x - centre.x()) * 180.0 / std::numbers::pi;
 }
 
 }  // namespace shell::qt

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <string>
@@ -20,6 +21,10 @@ QColor ToQColor(Rgb colour);
 
 // A rectangle normalised so that left <= right and top <= bottom.
 QRect ToQRect(const Rect& rect);
+
+// Degrees of the ray from `centre` towards `point`, counter-clockwise from
+// the positive x axis with y growing upwards on screen.
+double RayAngle(QPointF centre, Point point);
 Rect ToRect(const QRect& rect);
 
 QImage ToQImage(const Picture& picture);
