@@ -27,13 +27,10 @@ bool IsModelTag(std::int32_t tag) {
   return (tag >= 659 && tag <= 663) || tag == 673 || tag == 679;
 }
 
-constexpr int kLabelBand = 18;
 // Room above and below the plot for the half of the end tick labels that
 // stands out of it.
 constexpr int kPlotMargin = 8;
 constexpr int kAreaInset = 5;
-constexpr int kPlotLeft = 55;
-constexpr int kPlotRightInset = 25;
 
 // A point's standard deviation in pixels: the few pixels by which a click
 // may miss, turned into the unit of the plotted values by the scale.
@@ -81,10 +78,10 @@ void TdvGraphObject::ReleaseGroups() {
 
 void TdvGraphObject::Layout(int top, int bottom, int clientWidth) {
   area = TdvRect{kAreaInset, top, clientWidth - kAreaInset, bottom};
-  const int bands = kLabelBand * ((model_ ? 1 : 0) + (fit_ ? 1 : 0));
+  const int bands = kGraphLabelBand * ((model_ ? 1 : 0) + (fit_ ? 1 : 0));
   const int plotBottom = std::max(bottom - kPlotMargin, top);
-  plotArea = TdvRect{kPlotLeft, std::min(top + bands + kPlotMargin, plotBottom),
-                     clientWidth - kPlotRightInset, plotBottom};
+  plotArea = TdvRect{kGraphPlotLeft, std::min(top + bands + kPlotMargin, plotBottom),
+                     clientWidth - kGraphPlotRightInset, plotBottom};
 }
 
 void TdvGraphObject::RescaleVertical() {

@@ -16,6 +16,13 @@
 #include "graph/nice_scale.h"
 
 // One point of a plot: its frame and its values on both axes.
+// Where a graph's parts lie in its window, in pixels: the band a model or
+// fit label takes above the plot, and the plot's left edge and its inset
+// from the right.
+inline constexpr int kGraphLabelBand = 18;
+inline constexpr int kGraphPlotLeft = 55;
+inline constexpr int kGraphPlotRightInset = 25;
+
 struct TdvGraphPoint {
   std::int32_t frame = 0;
   double x = 0.0;

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int kLabelBand = 18;
 constexpr int kTitleWidth = 16;
 // Tick labels stand centred on their ticks; an end label's box.
 constexpr int kEndLabelHalfHeight = 8;
@@ -25,11 +24,11 @@ TdvGraphParts PartsOf(const TdvGraphObject& graph) {
   parts.plot = graph.plotArea;
   int band = graph.area.top;
   if (graph.Model() != nullptr) {
-    parts.model = {graph.plotArea.left, band, graph.plotArea.right, band + kLabelBand};
-    band += kLabelBand;
+    parts.model = {graph.plotArea.left, band, graph.plotArea.right, band + kGraphLabelBand};
+    band += kGraphLabelBand;
   }
   if (graph.Fit() != nullptr) {
-    parts.fit = {graph.plotArea.left, band, graph.plotArea.right, band + kLabelBand};
+    parts.fit = {graph.plotArea.left, band, graph.plotArea.right, band + kGraphLabelBand};
   }
   if (graph.legendShown) {
     const int lines = std::max<int>(1, static_cast<int>(graph.Plots().size()));
@@ -56,9 +55,9 @@ TdvGraphLayout LayOutGraphWindow(const TdvGraphStack& stack, shell::Size client)
     layout.graphs.push_back(PartsOf(*graph));
   }
   const int top = layout.graphs.empty() ? 0 : layout.graphs.back().area.bottom;
-  const int plotLeft = layout.graphs.empty() ? 55 : layout.graphs.front().plot.left;
-  const int plotRight =
-      layout.graphs.empty() ? client.width - 25 : layout.graphs.front().plot.right;
+  const int plotLeft = layout.graphs.empty() ? kGraphPlotLeft : layout.graphs.front().plot.left;
+  const int plotRight = layout.graphs.empty() ? client.width - kGraphPlotRightInset
+                                              : layout.graphs.front().plot.right;
   layout.strip = {0, top, client.width, client.height};
   const int labelsBottom = top + kGraphStripLine;
   layout.horizontalScale = {plotLeft, top, plotRight, labelsBottom};

@@ -91,6 +91,11 @@ void TdvGraphWindow::Rescale() {
     }
   }
   stack_->Rescale(clientSize.width, clientSize.height, source_);
+  modelRSquared_.clear();
+  for (const auto& graph : stack_->Graphs()) {
+    modelRSquared_.push_back(graph->Model() != nullptr ? graph->ModelRSquared(stack_->horizontal)
+                                                       : 0.0);
+  }
   layout_ = LayOutGraphWindow(*stack_, clientSize);
   stale_ = false;
 }
@@ -105,6 +110,13 @@ void TdvGraphWindow::PlaceFor(shell::Size size) {
 
 void TdvGraphWindow::Changed() {
   stale_ = true;
+  Invalidate();
+}
+
+void TdvGraphWindow::Relayout() {
+  if (!stale_ && layout_) {
+    layout_ = LayOutGraphWindow(*stack_, clientSize);
+  }
   Invalidate();
 }
 
@@ -278,7 +290,7 @@ void TdvGraphWindow::ToggleLegend() {
   if (TdvGraphObject* graph = Current()) {
     graph->legendShown = !graph->legendShown;
     WinCheckMenuItem(kLegendCommand, graph->legendShown);
-    Changed();
+    Relayout();
   }
 }
 

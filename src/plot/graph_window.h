@@ -63,8 +63,6 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
 
   const TdvGraphStack& Stack() const { return *stack_; }
   const TdvGraphLayout& Layout();
-  int CurrentGraph() const { return currentGraph_; }
-  const TdvGraphInfoBox& InfoBox() const { return infoBox_; }
   // The readout's text for the cursor at (x, y) as the info box shows it.
   std::string ReadoutText(shell::Point cursor);
   // The status-line help for (x, y).
@@ -97,6 +95,9 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   // The layout for size without fits (pictures of another size).
   void PlaceFor(shell::Size size);
   void Changed();
+  // The layout made again for what only moves parts (the legend), without
+  // gathering the data anew.
+  void Relayout();
   // Changed, and the fits made again at once: what the model and fit
   // dialogs read after each change they make.
   void BringUpToDate();
@@ -153,6 +154,8 @@ class TdvGraphWindow : public TdvDocumentWindow, public TdvGraphLink {
   // The points of every plot, by graph and plot, made at each rescale so
   // that drawing and the readout do not walk the groups.
   std::vector<std::vector<std::vector<TdvGraphPoint>>> joined_;
+  // Each graph's model r² over the shown data, found with the points.
+  std::vector<double> modelRSquared_;
   bool stale_ = true;
   int currentGraph_ = 0;
   TdvGraphInfoBox infoBox_;

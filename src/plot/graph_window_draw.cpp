@@ -226,9 +226,9 @@ void TdvGraphWindow::DrawLabels(std::size_t index) {
   const TdvGraphParts& parts = layout_->graphs[index];
   if (const TdvModelObject* model = graph.Model()) {
     GfxSetFGColor(kModelColour);
-    GfxDrawTextInRect(model->FormatLabel(true) + "   " +
-                          TdvModelObject::FormatRSquared(graph.ModelRSquared(stack_->horizontal)),
-                      parts.model, kLeft, kCentre);
+    GfxDrawTextInRect(
+        model->FormatLabel(true) + "   " + TdvModelObject::FormatRSquared(modelRSquared_[index]),
+        parts.model, kLeft, kCentre);
   }
   if (const TdvFitObject* fit = graph.Fit()) {
     GfxSetFGColor(kFitColour);

@@ -104,11 +104,11 @@ void TdvGraphWindow::ClickData(std::size_t graph, shell::Point point, int modifi
       nearest = time;
     }
   }
-  anchor_ = TdvGraphPoint{nearest, frame.XValue(point.x), frame.YValue(point.y)};
+  anchor_ = TdvGraphPoint{nearest, wanted, frame.YValue(point.y)};
+  const double x = xs->Values().at(nearest);
   for (const auto& plot : stack_->Graphs()[graph]->Plots()) {
     const std::optional<double> y =
         plot->Group() != nullptr ? plot->Group()->GetValue(nearest) : std::nullopt;
-    const double x = xs->Values().at(nearest);
     if (!y || !frame.Contains(x, *y)) {
       continue;
     }
@@ -145,7 +145,7 @@ int TdvGraphWindow::DoDoubleClick(int x, int y, int) {
   TdvGraphPlot& plot = *stack_->Graphs()[graph]->Plots()[plotIndex];
   dialogs_->ChooseMarker(*this, plot.Style(), [this, &plot](const TdvPlotStyle& style) {
     plot.SetStyle(style);
-    Changed();
+    Invalidate();
   });
   return 0;
 }
@@ -159,7 +159,7 @@ int TdvGraphWindow::DoMouseMove(int x, int y, int) {
       graph->legendRect = {graph->legendRect.left + dx, graph->legendRect.top + dy,
                            graph->legendRect.right + dx, graph->legendRect.bottom + dy};
       dragStart_ = point;
-      Changed();
+      Relayout();
     }
     return 0;
   }
