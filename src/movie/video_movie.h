@@ -38,6 +38,12 @@ class TdvVideoMovie {
   // could be decoded; `image` is then left empty.
   virtual bool VideoFrameImage(MovieTime time, TdvVideoImage& image) = 0;
 
+  // The same frame's grey levels without converting the picture, for
+  // measuring on it: only where the decoded picture already holds them at
+  // the natural size. False otherwise (VideoFrameImage then gives it) and
+  // when the frame cannot be decoded.
+  virtual bool VideoFrameLuma(MovieTime /*time*/, TdvVideoLuma& /*luma*/) { return false; }
+
   const TdvVideoMovieInfo& Info() const { return info_; }
   TdvVideoRect VideoNaturalBox() const;
   MovieTime VideoDuration() const { return info_.duration; }

@@ -43,6 +43,15 @@ struct TdvVideoRect {
   }
 };
 
+// The grey levels (luma) of a decoded picture as the decoder left them,
+// rows top to bottom, rowBytes apart; valid until the movie's next call.
+struct TdvVideoLuma {
+  const std::uint8_t* levels = nullptr;
+  int width = 0;
+  int height = 0;
+  int rowBytes = 0;
+};
+
 // A picture as 8-bit RGB triples, rows top to bottom without padding.
 struct TdvVideoImage {
   int width = 0;

@@ -35,21 +35,30 @@ constexpr int kFirstStepWidening = 3;
 constexpr double kSmoothing = 1.0;
 constexpr int kSmoothingSide = 5;
 
+// A template at least twice this wide is first looked for on the search
+// window shrunk by a whole factor, where it is about this wide, and then
+// placed exactly on the window itself around that place: matching costs
+// grow with the template's area times the window's, so a large ball costs
+// little more than a small one.
+constexpr int kCoarseTemplateSide = 21;
+
 int Odd(int n) {
   return n % 2 == 0 ? n + 1 : n;
 }
 
 bool Usable(const TrackingPicture& picture) {
-  return picture.rgb != nullptr && picture.width > 0 && picture.height > 0 &&
-         picture.rowBytes >= 3 * picture.width;
+  return picture.pixels != nullptr && picture.width > 0 && picture.height > 0 &&
+         (picture.channels == 1 || picture.channels == 3) &&
+         picture.rowBytes >= picture.channels * picture.width;
 }
 
 bool OnPicture(const TrackingPicture& picture, TrackingPoint p) {
   return p.x >= 0 && p.y >= 0 && p.x < picture.width && p.y < picture.height;
 }
 
-cv::Mat RgbView(const TrackingPicture& picture) {
-  return cv::Mat(picture.height, picture.width, CV_8UC3, const_cast<std::uint8_t*>(picture.rgb),
+cv::Mat View(const TrackingPicture& picture) {
+  return cv::Mat(picture.height, picture.width, CV_8UC(picture.channels),
+                 const_cast<std::uint8_t*>(picture.pixels),
                  static_cast<std::size_t>(picture.rowBytes));
 }
 
@@ -65,12 +74,24 @@ cv::Rect OnPicture(const cv::Rect& box, const TrackingPicture& picture) {
   return box & cv::Rect(0, 0, picture.width, picture.height);
 }
 
+// The grey part averaged over squares of shrink x shrink pixels from its
+// top-left corner; a remainder at the right and bottom is left out.
+void Shrink(const cv::Mat& part, int shrink, cv::Mat& shrunk) {
+  const cv::Size size(part.cols / shrink, part.rows / shrink);
+  cv::resize(part(cv::Rect(0, 0, size.width * shrink, size.height * shrink)), shrunk, size, 0, 0,
+             cv::INTER_AREA);
+}
+
 // Grey levels of one part of the picture as floats, slightly smoothed so
 // that sensor noise and the steps of hard edges move the match less; only
 // that part is converted.
 void GreyPart(const TrackingPicture& picture, const cv::Rect& box, cv::Mat& grey8, cv::Mat& grey) {
-  cv::cvtColor(RgbView(picture)(box), grey8, cv::COLOR_RGB2GRAY);
-  grey8.convertTo(grey, CV_32F);
+  if (picture.channels == 1) {
+    View(picture)(box).convertTo(grey, CV_32F);
+  } else {
+    cv::cvtColor(View(picture)(box), grey8, cv::COLOR_RGB2GRAY);
+    grey8.convertTo(grey, CV_32F);
+  }
   cv::GaussianBlur(grey, grey, cv::Size(kSmoothingSide, kSmoothingSide), kSmoothing, kSmoothing,
                    cv::BORDER_REPLICATE);
 }
@@ -146,22 +167,29 @@ struct PointTracker::State {
   int height = 0;
   cv::Mat original;                 // the template taken at the start, float grey
   std::deque<cv::Point2d> history;  // the last three positions, newest at the back
-  // Squared distance of each place of a whole search window from its centre.
-  cv::Mat distances;
-  double typicalMiss = 0;  // root mean square distance of found from predicted
+  double typicalMiss = 0;           // root mean square distance of found from predicted
   std::optional<WeightedCorrelation> correlation;
-  cv::Mat grey8, grey, scores, penalised, patch;  // kept to spare allocations per picture
+  // The first search on a window shrunk this many times (1: none) with a
+  // template coarseSide wide.
+  int shrink = 1;
+  int coarseSide = 0;
+  std::optional<WeightedCorrelation> coarseCorrelation;
+  // kept to spare allocations per picture
+  cv::Mat grey8, grey, shrunk, scores, penalised, patch, crop;
 
-  void MakeDistances() {
-    const int cells = settings.searchSize - settings.templateSize + 1;
-    const double centre = cells / 2;
-    distances.create(cells, cells, CV_32F);
-    for (int y = 0; y < cells; ++y) {
-      for (int x = 0; x < cells; ++x) {
-        distances.at<float>(y, x) =
-            static_cast<float>((x - centre) * (x - centre) + (y - centre) * (y - centre));
-      }
+  void ChooseLevels() {
+    correlation.emplace(settings.templateSize);
+    shrink = std::max(1, settings.templateSize / kCoarseTemplateSide);
+    coarseSide = settings.templateSize / shrink;
+    if (shrink > 1) {
+      coarseCorrelation.emplace(coarseSide);
     }
+  }
+
+  // Along one axis, the centre of the template placed at a cell of the
+  // first search's scores, in pixels of the search window.
+  double CellCentre(int cell) const {
+    return shrink * (cell + (coarseSide - 1) / 2.0) + (shrink - 1) / 2.0;
   }
 
   // A running mean over the last few pictures, the older ones fading.
@@ -203,24 +231,38 @@ struct PointTracker::State {
                       CV_32F);
   }
 
+  // The template in patch for both searches; the coarse one is the middle
+  // of the patch, a whole number of shrink squares wide, shrunk.
+  void UsePatch() {
+    correlation->SetTemplate(patch);
+    if (shrink > 1) {
+      const float middle = static_cast<float>(settings.templateSize - 1) / 2;
+      const int side = coarseSide * shrink;
+      cv::getRectSubPix(patch, cv::Size(side, side), cv::Point2f(middle, middle), crop);
+      Shrink(crop, shrink, shrunk);
+      coarseCorrelation->SetTemplate(shrunk);
+    }
+  }
+
   void TakeTemplate(const TrackingPicture& picture, cv::Point2d p) {
     const cv::Rect box =
         OnPicture(SquareAround(p, settings.templateSize + kSmoothingSide + 1), picture);
     GreyPart(picture, box, grey8, grey);
     CutPatch(grey, box.tl(), p);
     original = patch.clone();
-    correlation->SetTemplate(patch);
+    UsePatch();
   }
 
   void BlendTemplate(const cv::Rect& window, cv::Point2d p) {
     CutPatch(grey, window.tl(), p);
     cv::addWeighted(original, 1.0 - settings.templateBlend, patch, settings.templateBlend, 0.0,
                     patch);
-    correlation->SetTemplate(patch);
+    UsePatch();
   }
 
   TrackResult Search(const TrackingPicture& picture);
-  cv::Point ChoosePeak(const cv::Rect& cells);
+  cv::Point ChoosePeak(cv::Point2d predicted);
+  cv::Point Refine(cv::Point cell, cv::Point& origin);
 };
 
 // The window is searched for template centres anywhere on the picture; where
@@ -246,16 +288,25 @@ TrackResult PointTracker::State::Search(const TrackingPicture& picture) {
   GreyPart(picture, inside, grey8, grey);
   cv::copyMakeBorder(grey, grey, inside.y - window.y, window.br().y - inside.br().y,
                      inside.x - window.x, window.br().x - inside.br().x, cv::BORDER_REPLICATE);
-  correlation->Match(grey, scores);
+  if (shrink > 1) {
+    Shrink(grey, shrink, shrunk);
+    coarseCorrelation->Match(shrunk, scores);
+  } else {
+    correlation->Match(grey, scores);
+  }
 
-  const cv::Point peak = ChoosePeak(cv::Rect(window.tl() - whole.tl(), scores.size()));
-  const cv::Point2d found =
-      cv::Point2d(window.tl() + peak + cv::Point(half, half)) + SubPixelOffset(scores, peak);
+  cv::Point peak = ChoosePeak(predicted - cv::Point2d(window.tl()));
+  const bool onRim =
+      peak.x == 0 || peak.y == 0 || peak.x == scores.cols - 1 || peak.y == scores.rows - 1;
+  cv::Point origin(0, 0);  // of the scores' first place in the window
+  if (shrink > 1) {
+    peak = Refine(peak, origin);
+  }
+  const cv::Point2d found = cv::Point2d(window.tl() + origin + peak + cv::Point(half, half)) +
+                            SubPixelOffset(scores, peak);
   result.score = scores.at<float>(peak);
   result.position = {found.x + kPixelCentre, found.y + kPixelCentre};
   const cv::Rect box = SquareAround(found, settings.templateSize);
-  const bool onRim =
-      peak.x == 0 || peak.y == 0 || peak.x == scores.cols - 1 || peak.y == scores.rows - 1;
   if (result.score >= settings.threshold && !onRim && OnPicture(picture, result.position)) {
     result.status = TrackStatus::kFound;
     if (history.size() >= 3) {
@@ -270,9 +321,9 @@ TrackResult PointTracker::State::Search(const TrackingPicture& picture) {
   return result;
 }
 
-// The best place among the scores, which cover the given cells of a whole
-// search window.
-cv::Point PointTracker::State::ChoosePeak(const cv::Rect& cells) {
+// The best cell of the first search's scores, given the predicted centre
+// in pixels of the search window.
+cv::Point PointTracker::State::ChoosePeak(cv::Point2d predicted) {
   cv::Point peak;
   if (history.size() < 3) {
     // Without a velocity and acceleration the prediction is only a guess.
@@ -280,10 +331,38 @@ cv::Point PointTracker::State::ChoosePeak(const cv::Rect& cells) {
     return peak;
   }
   const double gate = kGateBase + kGatePerMiss * typicalMiss;
-  cv::min(distances(cells) * (kPenaltyAtGate / (gate * gate)), kMostPenalty, penalised);
-  cv::subtract(scores, penalised, penalised);
+  const double perSquarePixel = kPenaltyAtGate / (gate * gate);
+  penalised.create(scores.size(), CV_32F);
+  for (int y = 0; y < scores.rows; ++y) {
+    const double dy = CellCentre(y) - predicted.y;
+    const float* score = scores.ptr<float>(y);
+    float* kept = penalised.ptr<float>(y);
+    for (int x = 0; x < scores.cols; ++x) {
+      const double dx = CellCentre(x) - predicted.x;
+      kept[x] = static_cast<float>(score[x] -
+                                   std::min(perSquarePixel * (dx * dx + dy * dy), kMostPenalty));
+    }
+  }
   cv::minMaxLoc(penalised, nullptr, nullptr, nullptr, &peak);
   return ClimbToTop(scores, peak);
+}
+
+// After the search on the shrunk window: the full template matched on the
+// window itself, only around the place that the shrunk cell stands for,
+// whose uncertainty is about one shrink square. The scores are replaced by
+// these; origin is the place of their first cell.
+cv::Point PointTracker::State::Refine(cv::Point cell, cv::Point& origin) {
+  const int half = settings.templateSize / 2;
+  const cv::Point guess(static_cast<int>(std::lround(CellCentre(cell.x))) - half,
+                        static_cast<int>(std::lround(CellCentre(cell.y))) - half);
+  const int side = settings.templateSize + 2 * shrink;
+  const cv::Rect around = cv::Rect(guess.x - shrink, guess.y - shrink, side, side) &
+                          cv::Rect(0, 0, grey.cols, grey.rows);
+  correlation->Match(grey(around), scores);
+  origin = around.tl();
+  const cv::Point start(std::clamp(guess.x - origin.x, 0, scores.cols - 1),
+                        std::clamp(guess.y - origin.y, 0, scores.rows - 1));
+  return ClimbToTop(scores, start);
 }
 
 PointTracker::PointTracker(std::unique_ptr<State> state) : state_(std::move(state)) {}
@@ -300,8 +379,7 @@ std::optional<PointTracker> PointTracker::Start(const TrackingPicture& picture, 
   state->settings = settings.Usable();
   state->width = picture.width;
   state->height = picture.height;
-  state->MakeDistances();
-  state->correlation.emplace(state->settings.templateSize);
+  state->ChooseLevels();
   const cv::Point2d p(start.x - kPixelCentre, start.y - kPixelCentre);
   state->TakeTemplate(picture, p);
   state->Remember(p);

@@ -8,13 +8,15 @@
 
 namespace kinovex {
 
-// A picture in memory as 8-bit RGB triples, rows top to bottom, rowBytes
-// apart (at least 3 * width). The tracker only reads it during a call.
+// A picture in memory as 8-bit RGB triples (channels 3) or grey levels
+// (channels 1), rows top to bottom, rowBytes apart (at least channels *
+// width). The tracker only reads it during a call.
 struct TrackingPicture {
-  const std::uint8_t* rgb = nullptr;
+  const std::uint8_t* pixels = nullptr;
   int width = 0;
   int height = 0;
   int rowBytes = 0;
+  int channels = 3;
 };
 
 // A position in picture pixels: x to the right, y downwards, origin at the

@@ -51,9 +51,9 @@ struct Tracked {
   std::vector<std::pair<int, TrackStatus>> asked;                       // frame, why
 };
 
-Tracked Follow(const Movie& movie, bool backward) {
+Tracked Follow(const Movie& movie, bool backward, const TrackerSettings& settings = {}) {
   auto frame = [&](int i) { return backward ? kFrames - 1 - i : i; };
-  auto tracker = PointTracker::Start(movie.Picture(frame(0)), movie.Truth(frame(0)), {});
+  auto tracker = PointTracker::Start(movie.Picture(frame(0)), movie.Truth(frame(0)), settings);
   Tracked tracked;
   for (int i = 1; i < kFrames; ++i) {
     const TrackResult result = tracker->Track(movie.Picture(frame(i)));
@@ -85,6 +85,7 @@ struct Scene {
   TrackStatus why;  // of the first ask
   double meanError;
   double worstError;
+  int templateSize = TrackerSettings{}.templateSize;
 };
 
 const Scene kScenes[] = {
@@ -108,12 +109,24 @@ const Scene kScenes[] = {
     {"leaving the picture",
      [](TestMovieRecipe& r) { r.ball = ThrownBall(40.3, 180.6, 300, 251.3, 400); }, kFrames, 12, 28,
      TrackStatus::kOutside, 0.3, 1.0},
+    // Large templates are looked for on a shrunk picture first.
+    {"large ball", [](TestMovieRecipe& r) { r.ballRadius = 24; }, kFrames, 0, -1,
+     TrackStatus::kFound, 0.3, 1.0, 63},
+    {"large ball, noise and blur",
+     [](TestMovieRecipe& r) {
+       r.ballRadius = 16;
+       NoiseAndBlur(r);
+     },
+     kFrames, 0, -1, TrackStatus::kFound, 0.5, 1.0, 45},
 };
 
 TEST(PointTrackerTest, FollowsTheBallAndAsksOnlyWhereItIsHiddenOrGone) {
   for (const Scene& scene : kScenes) {
     SCOPED_TRACE(scene.name);
-    const Tracked tracked = Follow(Movie(scene.harden, scene.hiddenFrom), false);
+    TrackerSettings settings;
+    settings.templateSize = scene.templateSize;
+    settings.searchSize = 3 * scene.templateSize + 18;
+    const Tracked tracked = Follow(Movie(scene.harden, scene.hiddenFrom), false, settings);
     EXPECT_EQ(static_cast<int>(tracked.asked.size()), scene.asks);
     const auto first =
         tracked.asked.empty() ? std::pair(-1, TrackStatus::kFound) : tracked.asked[0];

@@ -52,6 +52,11 @@ bool TdvFfmpegMovie::VideoFrameImage(MovieTime time, TdvVideoImage& image) {
   return converter_.Convert(*frame, image);
 }
 
+bool TdvFfmpegMovie::VideoFrameLuma(MovieTime time, TdvVideoLuma& luma) {
+  const AVFrame* frame = VideoFrameTimes().empty() ? nullptr : FrameAt(FrameIndexAt(time));
+  return frame != nullptr && converter_.LumaOf(*frame, luma);
+}
+
 bool TdvFfmpegMovie::AnchorToFirstPackets() {
   std::vector<std::int64_t> stamps;
   AVPacket* packet = packet_.get();

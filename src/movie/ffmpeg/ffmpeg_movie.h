@@ -43,6 +43,7 @@ class TdvFfmpegMovie : public TdvVideoMovie {
 
   std::optional<std::string> VideoUserText(TdvFourCharCode type) const override;
   bool VideoFrameImage(MovieTime time, TdvVideoImage& image) override;
+  bool VideoFrameLuma(MovieTime time, TdvVideoLuma& luma) override;
 
   // Ties a frame list read from the container's index to the demuxer's
   // clock: the first packets hold the first frame (B-frames reorder only a

@@ -4,6 +4,7 @@
 
 extern "C" {
 #include <libavutil/display.h>
+#include <libavutil/pixdesc.h>
 }
 
 namespace kinovex {
@@ -71,6 +72,20 @@ bool TdvFrameConverter::Scale(const AVFrame& frame, std::uint8_t* target, int wi
   int strides[4] = {width * 3, 0, 0, 0};
   return sws_scale(scaler_.get(), frame.data, frame.linesize, 0, frame.height, planes, strides) ==
          height;
+}
+
+bool TdvFrameConverter::LumaOf(const AVFrame& frame, TdvVideoLuma& luma) const {
+  const AVPixFmtDescriptor* format = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(frame.format));
+  const bool plain = geometry_.clockwiseDegrees == 0 &&
+                     geometry_.UprightWidth() == geometry_.codedWidth &&
+                     frame.width == geometry_.codedWidth && frame.height == geometry_.codedHeight;
+  if (!plain || format == nullptr || (format->flags & ~AV_PIX_FMT_FLAG_PLANAR) != 0 ||
+      format->comp[0].plane != 0 || format->comp[0].step != 1 || format->comp[0].depth != 8 ||
+      format->comp[0].shift != 0 || frame.data[0] == nullptr || frame.linesize[0] < frame.width) {
+    return false;
+  }
+  luma = TdvVideoLuma{frame.data[0], frame.width, frame.height, frame.linesize[0]};
+  return true;
 }
 
 bool TdvFrameConverter::Convert(const AVFrame& frame, TdvVideoImage& image) {

@@ -34,6 +34,11 @@ class TdvFrameConverter {
 
   bool Convert(const AVFrame& frame, TdvVideoImage& image);
 
+  // The frame's own luma plane when it is the picture as shown: 8 bits a
+  // pixel in a plane of its own, square pixels, not turned. False
+  // otherwise.
+  bool LumaOf(const AVFrame& frame, TdvVideoLuma& luma) const;
+
  private:
   bool Scale(const AVFrame& frame, std::uint8_t* target, int width, int height);
 

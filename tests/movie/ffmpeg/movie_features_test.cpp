@@ -1,6 +1,8 @@
 // Display geometry, user data, opening progress and the frame cache.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
 #include <vector>
 
 #include "frame_code.h"
@@ -48,6 +50,43 @@ TEST_F(MovieFeaturesTest, StoredRotationShowsThePictureUpright) {
     std::vector<std::uint8_t> back(image.rgb.size());
     RotateRgb(image.rgb.data(), image.width, image.height, 360 - degrees, back.data());
     EXPECT_EQ(testing::ReadFrameCode(back.data(), 160, 120), 7) << degrees;
+  }
+}
+
+// The tracker reads the decoder's grey levels where they are the picture as
+// shown; a turned or stretched picture must come as RGB instead.
+TEST_F(MovieFeaturesTest, GreyLevelsComeStraightFromTheDecoderOnlyForAPlainPicture) {
+  struct Case {
+    int degrees, aspectNum;
+    bool plain;
+  };
+  for (const Case c : {Case{0, 1, true}, Case{90, 1, false}, Case{0, 2, false}}) {
+    SCOPED_TRACE(::testing::Message() << c.degrees << " degrees, aspect " << c.aspectNum);
+    TestMovieRecipe request;
+    request.rotationDegrees = c.degrees;
+    request.aspectNum = c.aspectNum;
+    auto movie = Make("grey.mp4", request);
+    ASSERT_TRUE(movie);
+    const MovieTime time = movie->VideoFrameTimes()[7];
+    TdvVideoLuma luma;
+    ASSERT_EQ(movie->VideoFrameLuma(time, luma), c.plain);
+    if (!c.plain) {
+      continue;
+    }
+    TdvVideoImage image;
+    ASSERT_TRUE(movie->VideoFrameImage(time, image));
+    ASSERT_EQ(std::pair(luma.width, luma.height), std::pair(image.width, image.height));
+    // Video luma runs from 16 to 235; the RGB picture is made from it.
+    double differences = 0;
+    for (int y = 0; y < image.height; ++y) {
+      for (int x = 0; x < image.width; ++x) {
+        const std::uint8_t* rgb = image.Pixel(x, y);
+        const double grey = 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
+        const double level = (luma.levels[y * luma.rowBytes + x] - 16) * 255.0 / 219;
+        differences += std::abs(grey - level);
+      }
+    }
+    EXPECT_LE(differences / (image.width * image.height), 1.5);
   }
 }
 
