@@ -64,9 +64,9 @@ bool TdvTrackPointDialog::IsA(int code) const {
   return code == kClassCode || TdvDialog::IsA(code);
 }
 
-// The template fits the selected point's marker, but never less than the
-// tracker's usual size: a template inside a plain object has nothing to
-// match.
+// The template fits the object under the selected point. Where none stands
+// out it fits the point's marker, but is never less than the tracker's
+// usual size: a template inside a plain object has nothing to match.
 int TdvTrackPointDialog::DoCreate() {
   TdvAcceptDialog::DoCreate();
   const kinovex::TrackerSettings usual;
@@ -75,6 +75,7 @@ int TdvTrackPointDialog::DoCreate() {
     templateSize =
         std::max(templateSize, kinovex::TemplateSizeForMarker(2 * item->GetMarkerSize() + 1));
   }
+  templateSize = document_.FittedTemplateSize(templateSize);
   SetControlText(kTemplateSize, std::to_string(templateSize));
   SetControlText(kSearchSize, std::to_string(std::max(usual.searchSize, 3 * templateSize)));
   SetControlText(kThreshold, FormatSignificant(usual.threshold, 3, false));

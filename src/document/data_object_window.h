@@ -205,6 +205,10 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   // object (TrackingClick), then goes on through the dialogs' progress.
   // StartTracking is false after a message saying why nothing starts.
   void AskToTrack();
+  // The template side fitted to the object under the selected point on the
+  // displayed frame; fallback when there is no such point or picture, or
+  // nothing stands out around it.
+  int FittedTemplateSize(int fallback);
   bool StartTracking(const TdvTrackingChoices& choices);
   TdvTrackingStep TrackNext();
   // Tracks until the run ends or waits for a click.

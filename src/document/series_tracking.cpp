@@ -1,6 +1,7 @@
 #include "document/data_object_window.h"
 #include "document/tracking_run.h"
 #include "model/point_series.h"
+#include "tracking/object_size.h"
 
 using kinovex::TrackingBox;
 using kinovex::TrackingPicture;
@@ -30,6 +31,19 @@ void TdvDataObjectWindow::AskToTrack() {
   if (tracking == nullptr) {
     Dialogs().TrackPoint(*this);
   }
+}
+
+int TdvDataObjectWindow::FittedTemplateSize(int fallback) {
+  TdvDataObject* item = currentItem != kNoItem ? GetItem(currentItem) : nullptr;
+  TdvPoint at;
+  double value = 0.0;
+  TrackingPicture picture;
+  if (item == nullptr || !item->IsA(kDataPointCode) || !item->HasData(displayedTime) ||
+      !static_cast<TdvDataPoint*>(item)->GetPosition(displayedTime, at, value) ||
+      movie == nullptr || !movie->TrackingFrame(displayedTime, picture)) {
+    return fallback;
+  }
+  return kinovex::TemplateSizeAround(picture, ToPixels(at), fallback);
 }
 
 bool TdvDataObjectWindow::StartTracking(const TdvTrackingChoices& choices) {

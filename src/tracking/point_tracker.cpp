@@ -6,6 +6,8 @@
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include "tracking/grey_part.h"
+#include "tracking/object_size.h"
 #include "tracking/weighted_correlation.h"
 
 namespace kinovex {
@@ -30,11 +32,6 @@ constexpr double kMissMemory = 0.7;
 // is known.
 constexpr int kFirstStepWidening = 3;
 
-// Standard deviation in pixels of the smoothing before matching, and the side
-// of its kernel; the template is cut from a square wider by this side.
-constexpr double kSmoothing = 1.0;
-constexpr int kSmoothingSide = 5;
-
 // A template at least twice this wide is first looked for on the search
 // window shrunk by a whole factor, where it is about this wide, and then
 // placed exactly on the window itself around that place: matching costs
@@ -46,22 +43,6 @@ int Odd(int n) {
   return n % 2 == 0 ? n + 1 : n;
 }
 
-bool Usable(const TrackingPicture& picture) {
-  return picture.pixels != nullptr && picture.width > 0 && picture.height > 0 &&
-         (picture.channels == 1 || picture.channels == 3) &&
-         picture.rowBytes >= picture.channels * picture.width;
-}
-
-bool OnPicture(const TrackingPicture& picture, TrackingPoint p) {
-  return p.x >= 0 && p.y >= 0 && p.x < picture.width && p.y < picture.height;
-}
-
-cv::Mat View(const TrackingPicture& picture) {
-  return cv::Mat(picture.height, picture.width, CV_8UC(picture.channels),
-                 const_cast<std::uint8_t*>(picture.pixels),
-                 static_cast<std::size_t>(picture.rowBytes));
-}
-
 // The square of side pixels centred on the pixel nearest to centre (OpenCV
 // convention).
 cv::Rect SquareAround(cv::Point2d centre, int side) {
@@ -70,30 +51,12 @@ cv::Rect SquareAround(cv::Point2d centre, int side) {
   return cv::Rect(left, top, side, side);
 }
 
-cv::Rect OnPicture(const cv::Rect& box, const TrackingPicture& picture) {
-  return box & cv::Rect(0, 0, picture.width, picture.height);
-}
-
 // The grey part averaged over squares of shrink x shrink pixels from its
 // top-left corner; a remainder at the right and bottom is left out.
 void Shrink(const cv::Mat& part, int shrink, cv::Mat& shrunk) {
   const cv::Size size(part.cols / shrink, part.rows / shrink);
   cv::resize(part(cv::Rect(0, 0, size.width * shrink, size.height * shrink)), shrunk, size, 0, 0,
              cv::INTER_AREA);
-}
-
-// Grey levels of one part of the picture as floats, slightly smoothed so
-// that sensor noise and the steps of hard edges move the match less; only
-// that part is converted.
-void GreyPart(const TrackingPicture& picture, const cv::Rect& box, cv::Mat& grey8, cv::Mat& grey) {
-  if (picture.channels == 1) {
-    View(picture)(box).convertTo(grey, CV_32F);
-  } else {
-    cv::cvtColor(View(picture)(box), grey8, cv::COLOR_RGB2GRAY);
-    grey8.convertTo(grey, CV_32F);
-  }
-  cv::GaussianBlur(grey, grey, cv::Size(kSmoothingSide, kSmoothingSide), kSmoothing, kSmoothing,
-                   cv::BORDER_REPLICATE);
 }
 
 // Offset of the top of the parabola through (-1, left), (0, centre), (1, right).
@@ -375,8 +338,13 @@ std::optional<PointTracker> PointTracker::Start(const TrackingPicture& picture, 
   if (!Usable(picture) || !OnPicture(picture, start)) {
     return std::nullopt;
   }
+  TrackerSettings chosen = settings;
+  if (chosen.templateSize == kTemplateFittedToObject) {
+    chosen.templateSize = TemplateSizeAround(picture, start, TrackerSettings{}.templateSize);
+    chosen.searchSize = std::max(chosen.searchSize, 3 * chosen.templateSize);
+  }
   auto state = std::make_unique<State>();
-  state->settings = settings.Usable();
+  state->settings = chosen.Usable();
   state->width = picture.width;
   state->height = picture.height;
   state->ChooseLevels();

@@ -30,6 +30,10 @@ using TrackingBox = TdvRect;
 inline constexpr int kMinTemplateSize = 11;
 inline constexpr int kMaxTemplateSize = 1001;
 inline constexpr int kMaxSearchSize = 2001;
+// The template size that has Start fit the template to the object around
+// the start point (TemplateSizeAround, in object_size.h), with a search at
+// least three times as wide.
+inline constexpr int kTemplateFittedToObject = 0;
 
 // A template a little wider than a marker of markerPixels across, odd and at
 // least kMinTemplateSize.
