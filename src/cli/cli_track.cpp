@@ -77,8 +77,9 @@ std::optional<MovieTime> TimeInMovie(const char* option, const std::string& text
 }
 
 // The settings the options ask for, to the frame --until names (before the
-// start: backwards); a larger template gets a search window three times its
-// size. None after the message, with the exit status in `status`.
+// start: backwards); a template given gets a search window at least three
+// times its size, without one the template is fitted to the object. None
+// after the message, with the exit status in `status`.
 std::optional<TdvTrackingChoices> ChoicesFor(const CliRequest& request, MovieTime startTime,
                                              const TdvVideoMovieInfo& info, std::ostream& errors,
                                              int& status) {
@@ -92,6 +93,8 @@ std::optional<TdvTrackingChoices> ChoicesFor(const CliRequest& request, MovieTim
   if (request.templateSize) {
     choices.settings.templateSize = *request.templateSize;
     choices.settings.searchSize = std::max(choices.settings.searchSize, 3 * *request.templateSize);
+  } else {
+    choices.settings.templateSize = kTemplateFittedToObject;
   }
   if (request.threshold) {
     choices.settings.threshold = *request.threshold;
@@ -118,19 +121,25 @@ void SayLost(std::ostream& errors, const TdvTrackingStep& step, MovieTime timeSc
   errors << ": tracking stopped there\n";
 }
 
+// An object that leaves the picture ends its track as the last frame would;
+// one lost on it leaves the track unfinished.
+int StatusOfStop(const TdvTrackingStep& step) {
+  return step.result.status == TrackStatus::kOutside ? kExitSuccess : kExitUnusableInput;
+}
+
 // A line for every frame the run tracks, until it ends or stops; the exit
 // status.
 int ListPositions(TdvTrackingRun& run, MovieTime timeScale, std::ostream& lines,
                   std::ostream& errors) {
   for (TdvTrackingStep step = run.Next(); step.event != TdvTrackingEvent::kFinished;
        step = run.Next()) {
-    if (step.event != TdvTrackingEvent::kFound) {
-      if (step.event == TdvTrackingEvent::kLost) {
-        SayLost(errors, step, timeScale);
-      } else {
-        errors << "kinovex-cli: the frame at " << SecondsText(step.frame, timeScale)
-               << " s cannot be decoded: the movie ends early\n";
-      }
+    if (step.event == TdvTrackingEvent::kLost) {
+      SayLost(errors, step, timeScale);
+      return StatusOfStop(step);
+    }
+    if (step.event == TdvTrackingEvent::kNoPicture) {
+      errors << "kinovex-cli: the frame at " << SecondsText(step.frame, timeScale)
+             << " s cannot be decoded: the movie ends early\n";
       return kExitUnusableInput;
     }
     lines << Line(step.frame, timeScale, step.result.position, step.result.score);
@@ -253,7 +262,7 @@ int TrackDocument(CliSession& session, const CliRequest& request, std::ostream& 
   if (end.event == TdvTrackingEvent::kLost) {
     SayLost(errors, end, info.timeScale);
     document->FinishTracking();
-    status = kExitUnusableInput;
+    status = StatusOfStop(end);
   } else if (end.event == TdvTrackingEvent::kNoPicture) {
     status = kExitUnusableInput;
   }

@@ -33,7 +33,8 @@ void PrintUsage(std::ostream& out) {
          "                     names separated by commas (x-vel.,y-accel.)\n"
          "  --window N         the N-th graph window of the document (the first without it)\n"
          "  --size WxH         the picture's size in pixels (the window's size without it)\n"
-         "  --template N       side of the square template in pixels (default 21)\n"
+         "  --template N       side of the square template in pixels (without it, fitted\n"
+         "                     to the object around the start point)\n"
          "  --threshold S      lowest match score that counts as found (default 0.7)\n"
          "\n"
          "Exit status: 0 success, 1 wrong usage, 2 input that cannot be used.\n";

@@ -2,6 +2,7 @@
 // and on an analysis of it saved by the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <sstream>
@@ -74,6 +75,22 @@ TEST_F(CliTrackTest, DocumentFormSavesTheSeriesTrackedOnEveryFrame) {
     EXPECT_NEAR(y, 2 * (120 - BallOnFrame(frame).y) - 32, 1.0);
   }
   EXPECT_EQ(frame, kFrames);
+}
+
+// A ball thrown out of the picture ends its track there, as a last frame
+// would: the lines so far, a word on where it left, and success.
+TEST_F(CliTrackTest, ABallLeavingThePictureEndsTheTrack) {
+  TestMovieRecipe recipe;
+  recipe.path = folder.File("lab/away.mp4");
+  recipe.frameCount = kFrames;
+  recipe.ball = ThrownBall(100, 60, 900, 0, 0);
+  ASSERT_TRUE(MakeTestMovie(recipe).ok);
+  CliRun run = Run({"track", "lab/away.mp4", "--at", "0s:100,60"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("at 0.066667 s the object reached the edge of the picture"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
 }
 
 // Each refusal names what is wrong, writes nothing and exits with 2.
