@@ -104,6 +104,8 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   TdvDataObject* GetItem(std::int32_t id) override;
   std::string GetOriginName(std::int32_t originRef) override;
   bool HasScale(std::int32_t originRef);
+  // Whether the item is one of the two marked ends of a scale.
+  bool IsScaleEnd(std::int32_t id);
   bool IsSelected(std::int32_t id);
   TdvCoordinateFrame* FindFrame(std::int32_t originRef);
   // Ids in item order, and frames in display order.
@@ -426,7 +428,6 @@ class TdvDataObjectWindow : public TdvDocumentWindow,
   void MoveToDefault(std::int32_t from, std::int32_t to);
   bool LocateTest(std::int32_t id);
   std::vector<std::int32_t> FrameOrderItems();
-  bool IsScaleEnd(std::int32_t id);
   // The table recomputes the series on that frame alone, or on every frame
   // for any other kind, and whatever depends on it.
   void TableSeriesChanged(std::int32_t id, std::int32_t frame, int kind);

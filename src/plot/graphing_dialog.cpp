@@ -1,5 +1,8 @@
 #include "plot/graphing_dialog.h"
 
+#include "kinematics/quantity_table.h"
+#include "model/series_codes.h"
+
 namespace {
 
 constexpr int kPushButton = 1;
@@ -27,7 +30,18 @@ int TdvGraphingDialog::DoCreate() {
   TdvDialog::DoCreate();
   horizontal_.Fill(*this);
   vertical_.Fill(*this);
+  PreselectAgainstTime();
   return 0;
+}
+
+// Nearly every graph of a motion is against time, and most movies follow
+// one object: then Add at once plots its height against time.
+void TdvGraphingDialog::PreselectAgainstTime() {
+  horizontal_.Select(*this, kTimeItemRef, kCategoryPosition, kComponentX);
+  const std::int32_t only = vertical_.OnlyMeasuredSeries();
+  if (only != kNoItem) {
+    vertical_.Select(*this, only, kCategoryPosition, kComponentY);
+  }
 }
 
 int TdvGraphingDialog::DoControlCommand(int id) {

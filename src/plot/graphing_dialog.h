@@ -6,9 +6,11 @@
 #include "shell/dialog.h"
 
 // "Plot Series": a horizontal and a vertical series list, each with its
-// category and component. "Add" hands the horizontal quantity and one
-// plot per selected vertical series to `add` and closes; a list without a
-// selection is refused with the program's message and the dialog stays.
+// category and component. It opens with the time across and, when the
+// document follows one series, that series' y position up. "Add" hands the
+// horizontal quantity and one plot per selected vertical series to `add`
+// and closes; a list without a selection is refused with the program's
+// message and the dialog stays.
 class TdvGraphingDialog : public TdvDialog {
  public:
   static constexpr int kHorizontalList = 10;
@@ -26,6 +28,7 @@ class TdvGraphingDialog : public TdvDialog {
   int DoControlCommand(int id) override;
 
  private:
+  void PreselectAgainstTime();
   void Add();
 
   TdvQuantityChooser horizontal_;

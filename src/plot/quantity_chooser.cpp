@@ -74,11 +74,14 @@ int PlotQuantity(int category, int component) {
 TdvQuantityChooser::TdvQuantityChooser(TdvDataObjectWindow& document, Ids ids) : ids_(ids) {
   std::string time;
   QuantityName(time, kQuantityTime, false);
-  entries_.push_back({time, kTimeItemRef, kQuantityTime});
+  entries_.push_back({time, kTimeItemRef, kQuantityTime, false});
   for (std::int32_t id : document.ItemOrder()) {
     const TdvDataObject* item = document.GetItem(id);
     if (item != nullptr && (item->IsPointType() || HoldsOwnQuantity(item->ScalarKind()))) {
-      entries_.push_back({item->GetName(), id, item->IsPointType() ? 0 : item->ScalarKind()});
+      const bool setUp =
+          item->IsOrigin() || item->ScalarKind() == kQuantityScale || document.IsScaleEnd(id);
+      entries_.push_back(
+          {item->GetName(), id, item->IsPointType() ? 0 : item->ScalarKind(), !setUp});
     }
   }
 }
@@ -98,6 +101,30 @@ void TdvQuantityChooser::Fill(TdvWindow& dialog) const {
   for (const Entry& entry : entries_) {
     dialog.ListInsertString(ids_.list, -1, entry.name);
   }
+}
+
+void TdvQuantityChooser::Select(TdvWindow& dialog, std::int32_t seriesId, int category,
+                                int component) const {
+  for (std::size_t row = 0; row < entries_.size(); ++row) {
+    if (entries_[row].seriesId == seriesId) {
+      dialog.ListSetSelected(ids_.list, static_cast<int>(row), true);
+    }
+  }
+  dialog.SetPopupSelection(ids_.category, category + 1);
+  dialog.SetPopupSelection(ids_.component, component);
+}
+
+std::int32_t TdvQuantityChooser::OnlyMeasuredSeries() const {
+  std::int32_t only = kNoItem;
+  for (const Entry& entry : entries_) {
+    if (entry.measured) {
+      if (only != kNoItem) {
+        return kNoItem;
+      }
+      only = entry.seriesId;
+    }
+  }
+  return only;
 }
 
 std::optional<std::vector<TdvPlotQuantity>> TdvQuantityChooser::Chosen(TdvWindow& dialog) const {

@@ -38,6 +38,13 @@ class TdvQuantityChooser {
   void AddControls(TdvWindow& dialog, int left, int top, int width, bool several) const;
   // Fills the list and the pop-ups once the dialog has made its controls.
   void Fill(TdvWindow& dialog) const;
+  // Selects the row of the series `seriesId` (kTimeItemRef for the time)
+  // and sets the pop-ups to `category` and `component`.
+  void Select(TdvWindow& dialog, std::int32_t seriesId, int category, int component) const;
+  // The one series that holds measured motion, not the set-up of the
+  // coordinates (an origin, a scale or a scale's end); kNoItem when there
+  // is none or there are several.
+  std::int32_t OnlyMeasuredSeries() const;
   // The quantities of the selected series, in list order (empty when none
   // is selected); none after telling the user that the pop-ups name no
   // quantity for a selected point series.
@@ -48,6 +55,7 @@ class TdvQuantityChooser {
     std::string name;
     std::int32_t seriesId = 0;
     int ownQuantity = 0;  // 0 for a point series
+    bool measured = false;
   };
 
   Ids ids_;

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/program_graph_dialogs.h"
 #include "document/data_object_window.h"
 #include "kinematics/quantity_table.h"
 #include "model/series_codes.h"
 #include "plot/change_plot_dialog.h"
 #include "plot/graph_scale_dialog.h"
 #include "plot/graphing_dialog.h"
-#include "dialogs/program_graph_dialogs.h"
 #include "shell/app_window.h"
 #include "shell/headless_backend.h"
 #include "shell/shell.h"
@@ -43,7 +43,9 @@ class GraphDialogsTest : public ::testing::Test {
     distance = document.ObjectNewObject(kItemDistance, "D");
   }
 
+  // Leaves exactly `rows` selected, whatever the dialog selected itself.
   void Select(shell::WindowHandle dialog, int list, const std::vector<int>& rows) {
+    backend.ListSelect(backend.ControlOf(dialog, list), -1);
     for (int row : rows) {
       backend.ListSetSelected(backend.ControlOf(dialog, list), row, true);
     }
@@ -115,6 +117,55 @@ TEST_F(GraphDialogsTest, PlotSeriesTurnsEachChoiceIntoQuantitiesOrRefusesIt) {
     for (std::size_t i = 0; i < c.quantities.size(); ++i) {
       const std::int32_t series = c.vertical[i] == kBallRow ? ball : distance;
       EXPECT_TRUE(added->vertical[i] == (TdvPlotQuantity{series, c.quantities[i]})) << i;
+    }
+  }
+}
+
+// Add at once: the time across and, when the document follows one
+// series besides its origins and scale, that series' y position up.
+TEST_F(GraphDialogsTest, PlotSeriesOpensReadyToPlotTheOnlySeriesAgainstTime) {
+  struct Case {
+    std::string name;
+    std::function<void(TdvDataObjectWindow&)> addBesideBall;
+    bool ballUp;  // else nothing is selected up and Add is refused
+  };
+  const Case cases[] = {
+      {"ball alone", [](TdvDataObjectWindow&) {}, true},
+      {"ball with an origin and a scale",
+       [](TdvDataObjectWindow& doc) {
+         doc.ObjectNewObject(kItemOrigin, "Origin 1");
+         doc.SetQuickScale(1.0, 1, -1, kFixed);
+         doc.ScalePoint(0, 0, -5);
+         doc.ScalePoint(200, 0, -6);
+       },
+       true},
+      {"ball and a distance",
+       [](TdvDataObjectWindow& doc) { doc.ObjectNewObject(kItemDistance, "D"); }, false},
+      {"two points", [](TdvDataObjectWindow& doc) { doc.ObjectNewObject(kItemPoint, "cart"); },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TdvDataObjectWindow doc;
+    const std::int32_t tracked = doc.ObjectNewObject(kItemPoint, "ball");
+    c.addBesideBall(doc);
+    std::optional<TdvPlotChoice> added;
+    backend.QueueModal([&](shell::WindowHandle dialog) {
+      if (!c.ballUp) {
+        backend.ExpectMessage("Must Select One Vertical Item in List", shell::MessageAnswer::kOk,
+                              "Select");
+      }
+      backend.PressButton(dialog, Plot::kAdd);
+      if (!c.ballUp) {
+        CancelStillOpen(dialog, Plot::kCancel);
+      }
+    });
+    dialogs.PlotSeries(doc, doc, [&](const TdvPlotChoice& choice) { added = choice; });
+    ASSERT_EQ(added.has_value(), c.ballUp);
+    if (added) {
+      EXPECT_TRUE(added->horizontal == (TdvPlotQuantity{kTimeItemRef, kQuantityTime}));
+      ASSERT_EQ(added->vertical.size(), 1u);
+      EXPECT_TRUE(added->vertical[0] == (TdvPlotQuantity{tracked, kQuantityYPos}));
     }
   }
 }
