@@ -33,6 +33,7 @@ using Change = TdvChangePlotDialog;
 constexpr int kTimeRow = 0;
 constexpr int kBallRow = 1;
 constexpr int kDistanceRow = 2;
+constexpr int kNoRow = -1;
 
 class GraphDialogsTest : public ::testing::Test {
  protected:
@@ -43,9 +44,13 @@ class GraphDialogsTest : public ::testing::Test {
     distance = document.ObjectNewObject(kItemDistance, "D");
   }
 
-  // Leaves exactly `rows` selected, whatever the dialog selected itself.
+  // Puts `rows` in place of what the dialog selected as it opened; no rows
+  // keep that, {kNoRow} leaves nothing selected.
   void Select(shell::WindowHandle dialog, int list, const std::vector<int>& rows) {
-    backend.ListSelect(backend.ControlOf(dialog, list), -1);
+    if (rows.empty()) {
+      return;
+    }
+    backend.ListSelect(backend.ControlOf(dialog, list), kNoRow);
     for (int row : rows) {
       backend.ListSetSelected(backend.ControlOf(dialog, list), row, true);
     }
@@ -88,8 +93,9 @@ TEST_F(GraphDialogsTest, PlotSeriesTurnsEachChoiceIntoQuantitiesOrRefusesIt) {
       {{kTimeRow}, {kBallRow}, 6, 5, {kQuantityKineticEnergy}, ""},
       {{kTimeRow}, {kBallRow}, 8, 1, {kQuantityTotalEnergy}, ""},
       {{kTimeRow}, {kBallRow, kDistanceRow}, 2, 2, {kQuantityYVelocity, kQuantityLength}, ""},
-      {{kTimeRow}, {}, 1, 2, {}, "Must Select One Vertical Item in List"},
-      {{}, {kBallRow}, 1, 2, {}, "Must Select One Horizontal Item in List"},
+      // As opened: the time across, and nothing up beside two series.
+      {{}, {}, 1, 2, {}, "Must Select One Vertical Item in List"},
+      {{kNoRow}, {kBallRow}, 1, 2, {}, "Must Select One Horizontal Item in List"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.category) + "/" + std::to_string(c.component));
@@ -121,53 +127,21 @@ TEST_F(GraphDialogsTest, PlotSeriesTurnsEachChoiceIntoQuantitiesOrRefusesIt) {
   }
 }
 
-// Add at once: the time across and, when the document follows one
-// series besides its origins and scale, that series' y position up.
+// The ball is all the document follows besides its origin and scale: Add
+// at once plots its height against time.
 TEST_F(GraphDialogsTest, PlotSeriesOpensReadyToPlotTheOnlySeriesAgainstTime) {
-  struct Case {
-    std::string name;
-    std::function<void(TdvDataObjectWindow&)> addBesideBall;
-    bool ballUp;  // else nothing is selected up and Add is refused
-  };
-  const Case cases[] = {
-      {"ball alone", [](TdvDataObjectWindow&) {}, true},
-      {"ball with an origin and a scale",
-       [](TdvDataObjectWindow& doc) {
-         doc.ObjectNewObject(kItemOrigin, "Origin 1");
-         doc.SetQuickScale(1.0, 1, -1, kFixed);
-         doc.ScalePoint(0, 0, -5);
-         doc.ScalePoint(200, 0, -6);
-       },
-       true},
-      {"ball and a distance",
-       [](TdvDataObjectWindow& doc) { doc.ObjectNewObject(kItemDistance, "D"); }, false},
-      {"two points", [](TdvDataObjectWindow& doc) { doc.ObjectNewObject(kItemPoint, "cart"); },
-       false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TdvDataObjectWindow doc;
-    const std::int32_t tracked = doc.ObjectNewObject(kItemPoint, "ball");
-    c.addBesideBall(doc);
-    std::optional<TdvPlotChoice> added;
-    backend.QueueModal([&](shell::WindowHandle dialog) {
-      if (!c.ballUp) {
-        backend.ExpectMessage("Must Select One Vertical Item in List", shell::MessageAnswer::kOk,
-                              "Select");
-      }
-      backend.PressButton(dialog, Plot::kAdd);
-      if (!c.ballUp) {
-        CancelStillOpen(dialog, Plot::kCancel);
-      }
-    });
-    dialogs.PlotSeries(doc, doc, [&](const TdvPlotChoice& choice) { added = choice; });
-    ASSERT_EQ(added.has_value(), c.ballUp);
-    if (added) {
-      EXPECT_TRUE(added->horizontal == (TdvPlotQuantity{kTimeItemRef, kQuantityTime}));
-      ASSERT_EQ(added->vertical.size(), 1u);
-      EXPECT_TRUE(added->vertical[0] == (TdvPlotQuantity{tracked, kQuantityYPos}));
-    }
-  }
+  TdvDataObjectWindow doc;
+  doc.ObjectNewObject(kItemOrigin, "Origin 1");
+  doc.SetQuickScale(1.0, 1, -1, kFixed);
+  doc.ScalePoint(0, 0, -5);
+  doc.ScalePoint(200, 0, -6);
+  const std::int32_t tracked = doc.ObjectNewObject(kItemPoint, "ball");
+  std::optional<TdvPlotChoice> added;
+  backend.QueueModal([&](shell::WindowHandle dialog) { backend.PressButton(dialog, Plot::kAdd); });
+  dialogs.PlotSeries(doc, doc, [&](const TdvPlotChoice& choice) { added = choice; });
+  ASSERT_TRUE(added && added->vertical.size() == 1u);
+  EXPECT_TRUE(added->horizontal == (TdvPlotQuantity{kTimeItemRef, kQuantityTime}));
+  EXPECT_TRUE(added->vertical[0] == (TdvPlotQuantity{tracked, kQuantityYPos}));
 }
 
 TEST_F(GraphDialogsTest, ChangeRangeHandsOnOneQuantityAndHowItJoins) {
