@@ -338,6 +338,10 @@ std::optional<PointTracker> PointTracker::Start(const TrackingPicture& picture, 
   if (!Usable(picture) || !OnPicture(picture, start)) {
     return std::nullopt;
   }
+  // The parts matched are small: handing them to worker threads costs more
+  // than it gains, and the threads would take the cores the movie's
+  // decoder needs.
+  cv::setNumThreads(0);
   TrackerSettings chosen = settings;
   if (chosen.templateSize == kTemplateFittedToObject) {
     chosen.templateSize = TemplateSizeAround(picture, start, TrackerSettings{}.templateSize);
