@@ -40,7 +40,7 @@ TdvNewObjectDialog::TdvNewObjectDialog(TdvDataObjectWindow& document)
   focusControl = kName;
   defaultControl = kOk;
   AddControl(kPopup, kKind, "Series Type:", {10, 10, 270, 34}, 1, kFromStringTable, kKindNames);
-  AddControl(kLabel, kNameLabel, "Series Name:", {10, 47, 95, 63}, 1, 0, 0);
+  AddControl(kLabel, kNameLabel, "Series Name:", {10, 47, 98, 63}, 1, 0, 0);
   AddControl(kEditField, kName, "Series " + std::to_string(document.creationCounter),
              {100, 44, 270, 66}, 1, 0, 0);
   AddControl(kPushButton, kOk, "OK", {10, 82, 90, 106}, 1, 0, 0);

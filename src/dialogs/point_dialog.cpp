@@ -48,7 +48,7 @@ TdvPointDialog::TdvPointDialog(TdvDataObjectWindow& document, std::int32_t id, b
   AddControl(kPopup, kCoordinates, "Coordinates:", {245, 150, 470, 174}, 1, kFromStringTable,
              kCoordinateNames);
   AddControl(kCheckBox, kIsOrigin, "Is An Origin", {10, 184, 130, 202}, 1, 0, 0);
-  AddControl(kLabel, kRotationLabel, "Rotate (deg):", {140, 185, 225, 201}, 1, 0, 0);
+  AddControl(kLabel, kRotationLabel, "Rotate (deg):", {140, 185, 227, 201}, 1, 0, 0);
   AddControl(kEditField, kRotation, "", {230, 182, 300, 204}, 1, 0, 0);
   AddControl(kPopup, kScale, "Scale:", {310, 182, 470, 206}, 1, 0, 0);
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QWidget>
 #include <cstdio>
 #include <filesystem>
@@ -59,6 +60,11 @@ void ExpectNoControlClipped(const QWidget& dialog, const QWidget* backdrop) {
   controls.removeIf([&](const QWidget* c) { return !c->isVisible() || c == backdrop; });
   for (qsizetype i = 0; i < controls.size(); ++i) {
     EXPECT_TRUE(dialog.rect().contains(controls[i]->geometry())) << Where(controls[i]);
+    if (const auto* label = qobject_cast<const QLabel*>(controls[i]); label && !label->wordWrap()) {
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                label->contentsRect().width())
+          << Where(controls[i]) << " cuts \"" << label->text().toStdString() << '"';
+    }
     for (qsizetype j = i + 1; j < controls.size(); ++j) {
       EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
           << Where(controls[i]) << " overlaps " << Where(controls[j]);
