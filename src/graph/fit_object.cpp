@@ -7,6 +7,7 @@
 #include "graph/fit_statistics.h"
 #include "graph/line_fit.h"
 #include "graph/polynomial_fit.h"
+#include "graph/r_squared_text.h"
 
 namespace {
 
@@ -257,8 +258,8 @@ std::string TdvFitObject::FormatLabel(bool) const {
 }
 
 std::string TdvFitObject::FormatStatistic() const {
-  const std::string value = Label3(result_.rSquared);
-  return fitType_ == kAverage ? "std.dev=" + value : "r^2=" + value;
+  return fitType_ == kAverage ? "std.dev=" + Label3(result_.rSquared)
+                              : "r^2=" + FormatRSquaredValue(result_.rSquared);
 }
 
 void TdvFitObject::WriteRecord(TdvTaggedWriter& writer) const {

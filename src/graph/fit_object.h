@@ -82,7 +82,8 @@ class TdvFitObject : public TdvModelObject {
 
   // "F: 2.00x + 1.00 " and the like; the fit always shows its values.
   std::string FormatLabel(bool withValues) const override;
-  // "r^2=1.00", or "std.dev=1.63" for an average.
+  // "r^2=1.00" (r² as FormatRSquaredValue shows it), or "std.dev=1.63" for
+  // an average.
   std::string FormatStatistic() const;
 
   void WriteRecord(TdvTaggedWriter& writer) const override;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foundation/format_significant.h"
+#include "graph/r_squared_text.h"
 
 namespace {
 
@@ -221,7 +222,7 @@ std::string TdvModelObject::FormatLabel(bool withValues) const {
 }
 
 std::string TdvModelObject::FormatRSquared(double rSquared) {
-  return "r^2 = " + FormatSignificant(rSquared, 3, false);
+  return "r^2 = " + FormatRSquaredValue(rSquared);
 }
 
 void TdvModelObject::WriteRecord(TdvTaggedWriter& writer) const {

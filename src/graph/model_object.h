@@ -56,7 +56,8 @@ class TdvModelObject : public TdvObject, public TdvTaggedReceiver {
   // The formula with its constants ("M: 2.000x + 1.000"), or without values
   // the formula's description as the model dialog lists it.
   virtual std::string FormatLabel(bool withValues) const;
-  // What stands beside the label: "r^2 = " and r² to 3 digits.
+  // What stands beside the label: "r^2 = " and r² as FormatRSquaredValue
+  // shows it.
   static std::string FormatRSquared(double rSquared);
   // The description of a formula type, empty for types that do not exist.
   static std::string Description(std::uint8_t t);

@@ -42,4 +42,27 @@ TEST(ModelFormulas, EachTypeComputesItsFormula) {
   }
 }
 
+// r² beside a fit or a model reads 1 only for a perfect fit; elsewhere it
+// rounds to 3 digits as every label does.
+TEST(ModelRSquaredText, OnlyAPerfectFitReadsAsOne) {
+  struct Case {
+    double rSquared;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {0.5, "r^2 = 0.500"},
+      {0.99, "r^2 = 0.990"},
+      {0.98765, "r^2 = 0.988"},
+      {0.9994, "r^2 = 0.999"},
+      {0.99994, "r^2 = 0.999"},
+      {0.999999, "r^2 = 0.999"},
+      {0.99999999999999978, "r^2 = 1.00"},  // a line through five points
+      {1.0, "r^2 = 1.00"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rSquared);
+    EXPECT_EQ(TdvModelObject::FormatRSquared(c.rSquared), c.shown);
+  }
+}
+
 }  // namespace

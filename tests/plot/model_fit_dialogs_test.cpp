@@ -213,6 +213,12 @@ TEST_F(ModelFitDialogsTest, FitDialogAppliesTheChosenFitOrTellsWhyNot) {
         {'e', F::kOrder, 1}, {'c', F::kOrder, F::kOrder2}, {'p', F::kApply},
         {'r', F::kEquation, 0, "F: -4.90x^2 + 20.0x + 150   r^2=1.00"}, {'p', F::kOk}},
        nullptr, "F: -4.90x^2 + 20.0x + 150 ", {'s', F::kOrder, F::kOrder2}},
+      // r² = 0.999986, which must not read as the perfect fit above.
+      {"a quadratic on a parabola with one point a little off", false,
+       [](double t) { return Parabola(t) + (t == 4.0 ? 0.5 : 0.0); },
+       {{'c', F::kType, F::kPolynomialItem}, {'c', F::kOrder, F::kOrder2}, {'p', F::kApply},
+        {'r', F::kEquation, 0, "F: -4.91x^2 + 20.1x + 150   r^2=0.999"}, {'p', F::kOk}},
+       nullptr, "F: -4.91x^2 + 20.1x + 150 ", {'s', F::kOrder, F::kOrder2}},
       {"Cancel of a created fit", true, Parabola, {{'p', F::kCancel}}, nullptr, nullptr, {}},
       {"a cubic through three visible points", false,
        [](double t) { return t < 3 ? 10.0 * t + 5.0 : 500.0; },
