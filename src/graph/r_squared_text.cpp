@@ -12,7 +12,7 @@ constexpr const char* kLargestBelowOne = "0.999";
 
 // r² comes from sums of products, whose rounding can leave a perfect fit a
 // few units of the last place short of 1 (five points on a line: 2e-16).
-// Measured points never come this close: a pixel's error costs about 1e-6.
+// Points measured on a movie never come this close to a perfect fit.
 constexpr double kRoundingOfOne = 1e-12;
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST(ModelRSquaredText, OnlyAPerfectFitReadsAsOne) {
       {0.9994, "r^2 = 0.999"},
       {0.99994, "r^2 = 0.999"},
       {0.999999, "r^2 = 0.999"},
-      {0.99999999999999978, "r^2 = 1.00"},  // a line through five points
+      {0.99999999999999978, "r^2 = 1.00"},  // five points on a line, as computed
       {1.0, "r^2 = 1.00"},
   };
   for (const Case& c : cases) {
