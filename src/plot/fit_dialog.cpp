@@ -36,15 +36,16 @@ TdvFitDialog::TdvFitDialog(TdvGraphObject& graph, std::vector<std::string> plotN
                            std::function<void()> changed)
     : TdvGraphEditDialog(graph, std::move(plotNames), graph.fitPlot, created, std::move(changed)) {
   title = "Curve Fit";
-  rect = {60, 60, 400, 60};
+  // Wide enough for a cubic's equation and a line's errors on one line each.
+  rect = {60, 60, 460, 60};
   const int y = Top();
   AddControl(kPopup, kType, "Type of Fit :", {15, y, 325, y + 22}, 1, 0, 0);
   SetPopupItems(kType, {"Average", "Linear", "Polynomial", "Line Through Origin"});
   AddControl(kPopup, kOrder, "Order of Fit :", {15, y + 30, 325, y + 52}, 1, 0, 0);
   SetPopupItems(kOrder, {"0 Average", "1", "2", "3"});
   AddControl(kCheckBox, kAutoUpdate, "Update Automatically", {15, y + 60, 325, y + 78}, 1, 0, 0);
-  AddControl(kLabel, kEquation, "", {15, y + 88, 325, y + 104}, 1, 0, 0);
-  AddControl(kLabel, kErrors, "", {15, y + 106, 325, y + 122}, 1, 0, 0);
+  AddControl(kLabel, kEquation, "", {15, y + 88, 385, y + 104}, 1, 0, 0);
+  AddControl(kLabel, kErrors, "", {15, y + 106, 385, y + 122}, 1, 0, 0);
   AddButtons(y + 132);
   focusControl = kType;
 }

@@ -31,10 +31,12 @@ TdvGraphEditDialog::TdvGraphEditDialog(TdvGraphObject& graph, std::vector<std::s
   defaultControl = kApply;
 }
 
+// The buttons end 15 pixels in from the dialog's right edge.
 void TdvGraphEditDialog::AddButtons(int y) {
-  AddControl(kPushButton, kOk, "OK", {95, y, 165, y + 22}, 1, 0, 0);
-  AddControl(kPushButton, kApply, "Apply", {175, y, 245, y + 22}, 1, 0, 0);
-  AddControl(kPushButton, kCancel, "Cancel", {255, y, 325, y + 22}, 1, 0, 0);
+  const int right = rect.right - rect.left - 15;
+  AddControl(kPushButton, kOk, "OK", {right - 230, y, right - 160, y + 22}, 1, 0, 0);
+  AddControl(kPushButton, kApply, "Apply", {right - 150, y, right - 80, y + 22}, 1, 0, 0);
+  AddControl(kPushButton, kCancel, "Cancel", {right - 70, y, right, y + 22}, 1, 0, 0);
   rect.bottom = rect.top + y + 22 + kFirstRow;
 }
 
