@@ -25,6 +25,13 @@ int TdvChangePlotDialog::DoCreate() {
   return 0;
 }
 
+int TdvChangePlotDialog::DoListSelect(int id) {
+  if (id == kList) {
+    chooser_.FitPopupsToSelection(*this);
+  }
+  return 0;
+}
+
 int TdvChangePlotDialog::DoControlCommand(int id) {
   switch (id) {
     case kReplace:

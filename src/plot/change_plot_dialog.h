@@ -23,6 +23,7 @@ class TdvChangePlotDialog : public TdvDialog {
 
   int DoCreate() override;
   int DoControlCommand(int id) override;
+  int DoListSelect(int id) override;
 
  private:
   void Change(bool replace);

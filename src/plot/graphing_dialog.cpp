@@ -56,6 +56,15 @@ int TdvGraphingDialog::DoControlCommand(int id) {
   return kTdvNotHandled;
 }
 
+int TdvGraphingDialog::DoListSelect(int id) {
+  if (id == kHorizontalList) {
+    horizontal_.FitPopupsToSelection(*this);
+  } else if (id == kVerticalList) {
+    vertical_.FitPopupsToSelection(*this);
+  }
+  return 0;
+}
+
 void TdvGraphingDialog::Add() {
   const std::optional<std::vector<TdvPlotQuantity>> across = horizontal_.Chosen(*this);
   if (!across) {

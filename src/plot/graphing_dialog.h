@@ -26,6 +26,7 @@ class TdvGraphingDialog : public TdvDialog {
 
   int DoCreate() override;
   int DoControlCommand(int id) override;
+  int DoListSelect(int id) override;
 
  private:
   void PreselectAgainstTime();

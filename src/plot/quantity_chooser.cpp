@@ -38,6 +38,8 @@ const std::vector<std::string> kCategories{"Position",
                                            "Kinetic Energy (KE) magnitude",
                                            "Potential Energy (= mgy *)",
                                            "Total Energy (KE + PE)"};
+const std::vector<std::string> kAngularCategories{"Angular Position", "Angular Velocity",
+                                                  "Angular Acceleration"};
 const std::vector<std::string> kComponents{"x", "y", "magnitude", "angle", "radius"};
 
 bool HoldsOwnQuantity(int quantity) {
@@ -104,14 +106,37 @@ void TdvQuantityChooser::Fill(TdvWindow& dialog) const {
 }
 
 void TdvQuantityChooser::Select(TdvWindow& dialog, std::int32_t seriesId, int category,
-                                int component) const {
+                                int component) {
   for (std::size_t row = 0; row < entries_.size(); ++row) {
     if (entries_[row].seriesId == seriesId) {
       dialog.ListSetSelected(ids_.list, static_cast<int>(row), true);
     }
   }
+  FitPopupsToSelection(dialog);
   dialog.SetPopupSelection(ids_.category, category + 1);
   dialog.SetPopupSelection(ids_.component, component);
+}
+
+// One pair of pop-ups serves every selected row, so a point series among
+// them keeps the point categories (an angle series beside it is plotted
+// with its angle).
+void TdvQuantityChooser::FitPopupsToSelection(TdvWindow& dialog) {
+  bool angle = false;
+  bool point = false;
+  for (int index : dialog.ListGetSelection(ids_.list)) {
+    if (index >= 0 && static_cast<std::size_t>(index) < entries_.size()) {
+      const int own = entries_[static_cast<std::size_t>(index)].ownQuantity;
+      angle = angle || own == kQuantityAngle;
+      point = point || own == 0;
+    }
+  }
+  const bool angular = angle && !point;
+  if (angular == angular_) {
+    return;
+  }
+  angular_ = angular;
+  dialog.SetPopupItems(ids_.category, angular ? kAngularCategories : kCategories);
+  dialog.EnableControl(ids_.component, !angular);
 }
 
 std::int32_t TdvQuantityChooser::OnlyMeasuredSeries() const {
@@ -136,6 +161,10 @@ std::optional<std::vector<TdvPlotQuantity>> TdvQuantityChooser::Chosen(TdvWindow
       continue;
     }
     const Entry& entry = entries_[static_cast<std::size_t>(index)];
+    if (angular_ && entry.ownQuantity == kQuantityAngle && category != kCategoryPosition) {
+      RefuseChoice("An angle series can only be plotted by its Angular Position");
+      return std::nullopt;
+    }
     const int quantity =
         entry.ownQuantity != 0 ? entry.ownQuantity : PlotQuantity(category, component);
     if (quantity == kQuantityNone) {

@@ -23,6 +23,9 @@ void RefuseChoice(const std::string& text);
 // order. A point series is plotted with the quantity the pop-ups name; a
 // series that holds one quantity of its own (distance, count, scale, angle)
 // and the time are plotted with that quantity whatever the pop-ups say.
+// While the selection holds angle series and no point series the category
+// pop-up offers the angular categories and the component pop-up, which
+// then means nothing, is disabled.
 class TdvQuantityChooser {
  public:
   struct Ids {
@@ -40,14 +43,18 @@ class TdvQuantityChooser {
   void Fill(TdvWindow& dialog) const;
   // Selects the row of the series `seriesId` (kTimeItemRef for the time)
   // and sets the pop-ups to `category` and `component`.
-  void Select(TdvWindow& dialog, std::int32_t seriesId, int category, int component) const;
+  void Select(TdvWindow& dialog, std::int32_t seriesId, int category, int component);
+  // Makes the pop-ups offer what fits the list's selection; the dialog
+  // calls it whenever the user changed that selection.
+  void FitPopupsToSelection(TdvWindow& dialog);
   // The one series that holds measured motion, not the set-up of the
   // coordinates (an origin, a scale or a scale's end); kNoItem when there
   // is none or there are several.
   std::int32_t OnlyMeasuredSeries() const;
   // The quantities of the selected series, in list order (empty when none
   // is selected); none after telling the user that the pop-ups name no
-  // quantity for a selected point series.
+  // quantity for a selected point series, or that an angle series has no
+  // other angular quantity than its angle.
   std::optional<std::vector<TdvPlotQuantity>> Chosen(TdvWindow& dialog) const;
 
  private:
@@ -60,4 +67,5 @@ class TdvQuantityChooser {
 
   Ids ids_;
   std::vector<Entry> entries_;
+  bool angular_ = false;  // the category pop-up offers the angular categories
 };

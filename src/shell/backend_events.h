@@ -60,6 +60,12 @@ enum class EventKind {
   kOpenPath,     // paths[0]: a path handed over by a second start of the program
 };
 
+// Codes of kListNotify, in its scrollCode.
+enum ListNotifyCode : int {
+  kListSelectionChanged = 1,
+  kListDoubleClicked = 2,
+};
+
 // Scroll codes of kScroll.
 enum ScrollCode : int {
   kScrollLineUp = 0,

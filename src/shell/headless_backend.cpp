@@ -355,6 +355,26 @@ void HeadlessBackend::ChoosePopup(WindowHandle parent, int id, int selection) {
   Send(parent, event);
 }
 
+void HeadlessBackend::ClickListRow(WindowHandle parent, int id, int row) {
+  HeadlessWindow* list = Find(ControlOf(parent, id));
+  if (list == nullptr || !list->enabled || row < 0 ||
+      row >= static_cast<int>(list->listItems.size())) {
+    Fail("the script clicked row " + std::to_string(row) + " of list " + std::to_string(id) +
+         ", which it does not have or is disabled");
+    return;
+  }
+  if (!list->control.multipleSelection) {
+    list->listSelection = {row};
+  } else if (list->listSelection.erase(row) == 0) {
+    list->listSelection.insert(row);
+  }
+  Event event;
+  event.kind = EventKind::kListNotify;
+  event.id = id;
+  event.scrollCode = kListSelectionChanged;
+  Send(parent, event);
+}
+
 void HeadlessBackend::Scroll(WindowHandle parent, int id, int code, int position) {
   if (HeadlessWindow* control = Find(ControlOf(parent, id));
       control != nullptr && code == kScrollThumb) {

@@ -151,6 +151,9 @@ class HeadlessBackend : public Backend {
   void PressButton(WindowHandle parent, int id, Point where = {});
   void TypeText(WindowHandle parent, int id, const std::string& text, Modifiers modifiers = {});
   void ChoosePopup(WindowHandle parent, int id, int selection);
+  // A click on `row` of list `id`: it becomes the only selected row, or, in
+  // a list of several selections, is selected or deselected.
+  void ClickListRow(WindowHandle parent, int id, int row);
   void Scroll(WindowHandle parent, int id, int code, int position);
   void FireTimer(WindowHandle window, int id);
   void DropFiles(WindowHandle window, const std::vector<std::string>& paths);

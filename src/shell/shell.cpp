@@ -224,6 +224,10 @@ int TdvShell::Route(TdvWindow& window, const shell::Event& event) {
       }
       return 0;
     case shell::EventKind::kListNotify:
+      if (event.scrollCode == shell::kListSelectionChanged) {
+        window.DoListSelect(event.id);
+        return 0;
+      }
       return kTdvNotHandled;
   }
   return kTdvNotHandled;
@@ -292,7 +296,6 @@ int TdvShell::RouteDialog(TdvWindow& window, const shell::Event& event) {
     case shell::EventKind::kSize:
     case shell::EventKind::kPaint:
     case shell::EventKind::kDropFiles:
-    case shell::EventKind::kListNotify:
       return kTdvNotHandled;
     default:
       return Route(window, event);

@@ -286,6 +286,10 @@ int TdvWindow::DoPopupSelect(int, int) {
   return 0;
 }
 
+int TdvWindow::DoListSelect(int) {
+  return 0;
+}
+
 int TdvWindow::DoCheckBox(int id) {
   bool on = !GetCheckBox(id);
   SetCheckBox(id, on);

@@ -105,6 +105,9 @@ class TdvWindow : public TdvTaggedReceiver {
   virtual int DoButtonClick(int id, shell::Point point);
   virtual int DoScroll(int id, int code, int position);
   virtual int DoPopupSelect(int id, int selection);
+  // Told when the user changed the selection of list `id` (a click or keys);
+  // not when the program selects rows.
+  virtual int DoListSelect(int id);
   virtual int DoCheckBox(int id);
   virtual void DrawControl(int id);
   // Offered every event before the window sees it; true consumes it (the

@@ -14,9 +14,6 @@
 namespace shell::qt {
 namespace {
 
-constexpr int kListSelectionChanged = 1;
-constexpr int kListDoubleClicked = 2;
-
 QListWidget* MakeListBox(const ControlLink& link, const ControlSpec& request, QWidget& host) {
   auto* list = new QListWidget(&host);  // owned by its parent widget
   list->setSelectionMode(request.multipleSelection ? QAbstractItemView::MultiSelection
