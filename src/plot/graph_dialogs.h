@@ -15,6 +15,8 @@ class TdvWindow;
 struct TdvPlotQuantity {
   std::int32_t seriesId = 0;
   std::int32_t quantity = 0;
+
+  bool operator==(const TdvPlotQuantity&) const = default;
 };
 
 // What "Plot Series" chose: the horizontal quantity and one plot for each

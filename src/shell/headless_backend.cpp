@@ -341,7 +341,7 @@ void HeadlessBackend::TypeText(WindowHandle parent, int id, const std::string& t
 
 void HeadlessBackend::ChoosePopup(WindowHandle parent, int id, int selection) {
   HeadlessWindow* control = Find(ControlOf(parent, id));
-  if (control == nullptr || selection < 1 ||
+  if (control == nullptr || !control->enabled || selection < 1 ||
       selection > static_cast<int>(control->control.items.size())) {
     Fail("the script chose item " + std::to_string(selection) + " of pop-up " + std::to_string(id) +
          ", which it does not have");

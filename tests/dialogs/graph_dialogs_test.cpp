@@ -33,6 +33,7 @@ using Change = TdvChangePlotDialog;
 constexpr int kTimeRow = 0;
 constexpr int kBallRow = 1;
 constexpr int kDistanceRow = 2;
+constexpr int kAngleRow = 3;
 constexpr int kNoRow = -1;
 
 class GraphDialogsTest : public ::testing::Test {
@@ -42,17 +43,20 @@ class GraphDialogsTest : public ::testing::Test {
     shell.Keep(std::make_unique<PlainFrame>())->OpenWindow();
     ball = document.ObjectNewObject(kItemPoint, "ball");
     distance = document.ObjectNewObject(kItemDistance, "D");
+    angle = document.ObjectNewObject(kItemAngle, "A");
   }
 
-  // Puts `rows` in place of what the dialog selected as it opened; no rows
-  // keep that, {kNoRow} leaves nothing selected.
+  // Clicks `rows` in place of what the dialog selected as it opened; no
+  // rows keep that, {kNoRow} leaves nothing selected.
   void Select(shell::WindowHandle dialog, int list, const std::vector<int>& rows) {
     if (rows.empty()) {
       return;
     }
     backend.ListSelect(backend.ControlOf(dialog, list), kNoRow);
     for (int row : rows) {
-      backend.ListSetSelected(backend.ControlOf(dialog, list), row, true);
+      if (row != kNoRow) {
+        backend.ClickListRow(dialog, list, row);
+      }
     }
   }
 
@@ -68,11 +72,8 @@ class GraphDialogsTest : public ::testing::Test {
   TdvProgramGraphDialogs dialogs;
   std::int32_t ball = 0;
   std::int32_t distance = 0;
+  std::int32_t angle = 0;
 };
-
-bool operator==(const TdvPlotQuantity& a, const TdvPlotQuantity& b) {
-  return a.seriesId == b.seriesId && a.quantity == b.quantity;
-}
 
 TEST_F(GraphDialogsTest, PlotSeriesTurnsEachChoiceIntoQuantitiesOrRefusesIt) {
   struct Case {
@@ -82,6 +83,7 @@ TEST_F(GraphDialogsTest, PlotSeriesTurnsEachChoiceIntoQuantitiesOrRefusesIt) {
     int component;
     std::vector<int> quantities;  // of the vertical rows; empty when refused
     std::string refusal;
+    bool angular = false;  // the vertical pop-ups offer the angular categories, no components
   };
   const Case cases[] = {
       {{kTimeRow}, {kBallRow}, 1, 1, {kQuantityXPos}, ""},
@@ -93,9 +95,19 @@ TEST_F(GraphDialogsTest, PlotSeriesTurnsEachChoiceIntoQuantitiesOrRefusesIt) {
       {{kTimeRow}, {kBallRow}, 6, 5, {kQuantityKineticEnergy}, ""},
       {{kTimeRow}, {kBallRow}, 8, 1, {kQuantityTotalEnergy}, ""},
       {{kTimeRow}, {kBallRow, kDistanceRow}, 2, 2, {kQuantityYVelocity, kQuantityLength}, ""},
-      // As opened: the time across, and nothing up beside two series.
+      // As opened: the time across, and nothing up beside several series.
       {{}, {}, 1, 2, {}, "Must Select One Vertical Item in List"},
       {{kNoRow}, {kBallRow}, 1, 2, {}, "Must Select One Horizontal Item in List"},
+      {{kTimeRow}, {kAngleRow}, 1, 0, {kQuantityAngle}, "", true},
+      {{kTimeRow},
+       {kAngleRow},
+       3,
+       0,
+       {},
+       "An angle series can only be plotted by its Angular Position",
+       true},
+      {{kTimeRow}, {kDistanceRow, kAngleRow}, 1, 0, {kQuantityLength, kQuantityAngle}, "", true},
+      {{kTimeRow}, {kBallRow, kAngleRow}, 2, 2, {kQuantityYVelocity, kQuantityAngle}, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.category) + "/" + std::to_string(c.component));
@@ -103,8 +115,14 @@ TEST_F(GraphDialogsTest, PlotSeriesTurnsEachChoiceIntoQuantitiesOrRefusesIt) {
     backend.QueueModal([&](shell::WindowHandle dialog) {
       Select(dialog, Plot::kHorizontalList, c.horizontal);
       Select(dialog, Plot::kVerticalList, c.vertical);
+      const auto popup = [&](int id) { return backend.Window(backend.ControlOf(dialog, id)); };
+      EXPECT_EQ(popup(Plot::kVerticalCategory)->control.items.at(0),
+                c.angular ? "Angular Position" : "Position");
+      EXPECT_NE(popup(Plot::kVerticalComponent)->enabled, c.angular);
       backend.ChoosePopup(dialog, Plot::kVerticalCategory, c.category);
-      backend.ChoosePopup(dialog, Plot::kVerticalComponent, c.component);
+      if (!c.angular) {
+        backend.ChoosePopup(dialog, Plot::kVerticalComponent, c.component);
+      }
       if (!c.refusal.empty()) {
         backend.ExpectMessage(c.refusal, shell::MessageAnswer::kOk, "Select");
       }
@@ -121,7 +139,7 @@ TEST_F(GraphDialogsTest, PlotSeriesTurnsEachChoiceIntoQuantitiesOrRefusesIt) {
     EXPECT_TRUE(added->horizontal == (TdvPlotQuantity{kTimeItemRef, kQuantityTime}));
     ASSERT_EQ(added->vertical.size(), c.quantities.size());
     for (std::size_t i = 0; i < c.quantities.size(); ++i) {
-      const std::int32_t series = c.vertical[i] == kBallRow ? ball : distance;
+      const std::int32_t series = std::vector{kNoItem, ball, distance, angle}.at(c.vertical[i]);
       EXPECT_TRUE(added->vertical[i] == (TdvPlotQuantity{series, c.quantities[i]})) << i;
     }
   }
