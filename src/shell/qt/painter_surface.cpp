@@ -222,18 +222,11 @@ void PainterSurface::Arc(const Rect& bounds, Point start, Point end) {
   if (r.isEmpty()) {
     return;
   }
-  const QPointF centre = QRectF(r).center();
-  const double first = RayAngle(centre, start);
-  double span = RayAngle(centre, end) - first;
-  // Rays that coincide give the whole ellipse.
-  while (span <= 0.0) {
-    span += 360.0;
-  }
+  const ArcAngles arc = ArcBetween(r, start, end);
   ApplyMode();
   painter_.setPen(QPen(ToQColor(pen_.colour), std::max(pen_.width, 1)));
   painter_.setBrush(Qt::NoBrush);
-  painter_.drawArc(r.adjusted(0, 0, -1, -1), static_cast<int>(std::lround(first * 16)),
-                   static_cast<int>(std::lround(span * 16)));
+  painter_.drawArc(r.adjusted(0, 0, -1, -1), arc.start, arc.span);
 }
 
 void PainterSurface::FillPolygon(std::span<const Point> corners) {

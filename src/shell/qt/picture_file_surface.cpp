@@ -143,16 +143,10 @@ void PictureFileSurface::Arc(const Rect& bounds, Point start, Point end) {
   if (!Shown() || r.isEmpty()) {
     return;
   }
-  const QPointF centre = QRectF(r).center();
-  const double first = RayAngle(centre, start);
-  double span = RayAngle(centre, end) - first;
-  while (span <= 0.0) {
-    span += 360.0;
-  }
+  const ArcAngles arc = ArcBetween(r, start, end);
   painter_.setPen(Outline(pen_.colour));
   painter_.setBrush(Qt::NoBrush);
-  painter_.drawArc(InnerOutline(r), static_cast<int>(std::lround(first * 16)),
-                   static_cast<int>(std::lround(span * 16)));
+  painter_.drawArc(InnerOutline(r), arc.start, arc.span);
 }
 
 void PictureFileSurface::FillPolygon(std::span<const Point> corners) {

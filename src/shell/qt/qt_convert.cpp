@@ -88,8 +88,24 @@ Picture ToPicture(const QImage& image) {
   return picture;
 }
 
+namespace {
+
+// Degrees of the ray from `centre` towards `point`, counter-clockwise from
+// the positive x axis with y growing upwards on screen.
 double RayAngle(QPointF centre, Point point) {
   return std::atan2(centre.y() - point.y, point.x - centre.x()) * 180.0 / std::numbers::pi;
+}
+
+}  // namespace
+
+ArcAngles ArcBetween(const QRect& bounds, Point start, Point end) {
+  const QPointF centre = QRectF(bounds).center();
+  const double first = RayAngle(centre, start);
+  double span = RayAngle(centre, end) - first;
+  while (span <= 0.0) {
+    span += 360.0;
+  }
+  return {static_cast<int>(std::lround(first * 16)), static_cast<int>(std::lround(span * 16))};
 }
 
 }  // namespace shell::qt

@@ -22,9 +22,14 @@ QColor ToQColor(Rgb colour);
 // A rectangle normalised so that left <= right and top <= bottom.
 QRect ToQRect(const Rect& rect);
 
-// Degrees of the ray from `centre` towards `point`, counter-clockwise from
-// the positive x axis with y growing upwards on screen.
-double RayAngle(QPointF centre, Point point);
+// An arc of the ellipse in `bounds` counter-clockwise from the ray towards
+// `start` to the ray towards `end`, in Qt's sixteenths of a degree; rays
+// that coincide give the whole ellipse.
+struct ArcAngles {
+  int start = 0;
+  int span = 0;
+};
+ArcAngles ArcBetween(const QRect& bounds, Point start, Point end);
 Rect ToRect(const QRect& rect);
 
 QImage ToQImage(const Picture& picture);
