@@ -66,6 +66,15 @@ class DocumentTest : public ::testing::Test {
     }
   }
 
+  // The frame keys of a movie of `frames` frames `step` units apart.
+  static std::vector<std::int32_t> EvenFrameKeys(int frames, std::int32_t step) {
+    std::vector<std::int32_t> keys;
+    for (int i = 0; i < frames; ++i) {
+      keys.push_back(i * step);
+    }
+    return keys;
+  }
+
   // A new document as New Startup makes it: open, with "Origin 1".
   TdvDataObjectWindow* NewDocument() {
     TdvDataObjectWindow* doc = shell.Keep(std::make_unique<TdvDataObjectWindow>());

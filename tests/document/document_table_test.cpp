@@ -43,10 +43,7 @@ class TableTest : public DocumentTest {
   // A new document over a movie of frameCount frames of 1/30 s.
   TdvDataObjectWindow* MovieDocument(int frameCount) {
     TdvDataObjectWindow* doc = NewDocument();
-    std::vector<std::int32_t> keys;
-    for (int i = 0; i < frameCount; ++i) {
-      keys.push_back(i * kFrameStep);
-    }
+    const std::vector<std::int32_t> keys = EvenFrameKeys(frameCount, kFrameStep);
     doc->SetTimeBase(600, keys);
     return doc;
   }

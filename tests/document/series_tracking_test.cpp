@@ -73,10 +73,7 @@ class SeriesTrackingTest : public DocumentTest {
  protected:
   SeriesTrackingTest() {
     doc = NewDocument();
-    std::vector<std::int32_t> keys;
-    for (int i = 0; i < kFrames; ++i) {
-      keys.push_back(i * kFrameUnits);
-    }
+    const std::vector<std::int32_t> keys = EvenFrameKeys(kFrames, kFrameUnits);
     doc->SetTimeBase(600, keys);
     doc->AttachMovie(&movie);
     ball = AddPoint(*doc, "Ball");

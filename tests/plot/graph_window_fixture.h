@@ -51,10 +51,7 @@ class GraphWindowTest : public DocumentTest {
 
   void OpenGraph(int frames) {
     doc = NewDocument();
-    std::vector<std::int32_t> keys;
-    for (int i = 0; i < frames; ++i) {
-      keys.push_back(i * kFrameStep);
-    }
+    const std::vector<std::int32_t> keys = EvenFrameKeys(frames, kFrameStep);
     doc->SetTimeBase(600, keys);
     TdvDataObjectWindow::recalculateOnChange = false;
     auto* origin = static_cast<TdvDataPoint*>(doc->GetItem(doc->DefaultOrigin()));

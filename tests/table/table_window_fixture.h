@@ -31,10 +31,7 @@ class TableWindowTest : public DocumentTest {
   void OpenTable(int frames) {
     backend.Resize(frame->hwnd, {1200, 900});
     doc = NewDocument();
-    std::vector<std::int32_t> keys;
-    for (int i = 0; i < frames; ++i) {
-      keys.push_back(i * kFrameStep);
-    }
+    const std::vector<std::int32_t> keys = EvenFrameKeys(frames, kFrameStep);
     doc->SetTimeBase(600, keys);
     TdvDataObjectWindow::recalculateOnChange = false;
     ball = AddPoint(*doc, "Ball");
