@@ -5,6 +5,7 @@
 #include <deque>
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
+#include <vector>
 
 #include "tracking/grey_part.h"
 #include "tracking/object_size.h"
@@ -139,6 +140,7 @@ struct PointTracker::State {
   std::optional<WeightedCorrelation> coarseCorrelation;
   // kept to spare allocations per picture
   cv::Mat grey8, grey, shrunk, scores, penalised, patch, crop;
+  std::vector<double> columnSquares;  // squared distances of the scores' columns
 
   void ChooseLevels() {
     correlation.emplace(settings.templateSize);
@@ -295,15 +297,19 @@ cv::Point PointTracker::State::ChoosePeak(cv::Point2d predicted) {
   }
   const double gate = kGateBase + kGatePerMiss * typicalMiss;
   const double perSquarePixel = kPenaltyAtGate / (gate * gate);
+  columnSquares.resize(static_cast<std::size_t>(scores.cols));
+  for (int x = 0; x < scores.cols; ++x) {
+    const double dx = CellCentre(x) - predicted.x;
+    columnSquares[static_cast<std::size_t>(x)] = dx * dx;
+  }
   penalised.create(scores.size(), CV_32F);
   for (int y = 0; y < scores.rows; ++y) {
     const double dy = CellCentre(y) - predicted.y;
     const float* score = scores.ptr<float>(y);
     float* kept = penalised.ptr<float>(y);
     for (int x = 0; x < scores.cols; ++x) {
-      const double dx = CellCentre(x) - predicted.x;
-      kept[x] = static_cast<float>(score[x] -
-                                   std::min(perSquarePixel * (dx * dx + dy * dy), kMostPenalty));
+      const double square = columnSquares[static_cast<std::size_t>(x)] + dy * dy;
+      kept[x] = static_cast<float>(score[x] - std::min(perSquarePixel * square, kMostPenalty));
     }
   }
   cv::minMaxLoc(penalised, nullptr, nullptr, nullptr, &peak);
